@@ -1,0 +1,41 @@
+# Natively the packaged GoogleTest is used; for Windows its sources from
+# Debian's googletest package are compiled with the cross compiler.
+if(WIN32)
+  set(ZEF_GTEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+  set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(${ZEF_GTEST_SOURCE} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+else()
+  find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# zef_add_test_suite(NAME DIR): one test program from every .cpp in DIR (and,
+# for Windows, DIR/win32).  Natively each test case is its own CTest test;
+# under Wine the program runs once as a whole, since every start of a Windows
+# process costs the better part of a second there.
+function(zef_add_test_suite name dir)
+  file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+  if(WIN32)
+    file(GLOB wsrcs CONFIGURE_DEPENDS ${dir}/win32/*.cpp)
+    list(APPEND srcs ${wsrcs})
+  endif()
+  if(NOT srcs)
+    return()
+  endif()
+  add_executable(${name} ${srcs})
+  target_link_libraries(${name} PRIVATE zefcore GTest::gtest GTest::gmock)
+  if(WIN32)
+    target_link_libraries(${name} PRIVATE zefwin32)
+  endif()
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/src ${PROJECT_SOURCE_DIR}/tests)
+  if(WIN32)
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/gtest_main.cpp)
+    add_test(NAME win32.${name} COMMAND ${name})
+    set_tests_properties(win32.${name} PROPERTIES TIMEOUT 900)
+  else()
+    target_sources(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/gtest_main.cpp)
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 120 PROPERTIES TIMEOUT 600)
+  endif()
+endfunction()
