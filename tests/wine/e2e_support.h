@@ -1,6 +1,8 @@
 #pragma once
 // Support for end-to-end tests that run the real Zefnote.exe under Wine:
-// starting it, waiting for its windows with a timeout, reading pixels.
+// starting it and waiting for its windows with a timeout.  (Pixels are
+// checked from screenshots of the X display: Wine cannot copy another
+// process's window from a Windows program.)
 #include <windows.h>
 
 #include <functional>
@@ -43,14 +45,5 @@ private:
 };
 
 std::string WindowText(HWND Window);
-
-// The client area of Window as 32-bit BGRA pixels, captured from the screen.
-struct Capture {
-    int width = 0, height = 0;
-    std::string pixels;  // width * height * 4 bytes, top row first
-    COLORREF At(int x, int y) const;
-    bool SaveBmp(const std::string& path) const;
-};
-Capture CaptureClient(HWND Window);
 
 } // namespace e2e
