@@ -249,3 +249,34 @@ TEST(RowListModel, RandomEditsUndoRedo) {
         ASSERT_EQ(D.Lines.Text(), Final) << "seed " << Seed << " round " << Round;
     }
 }
+
+TEST(RowListModel, EachStepUndoneAndRedoneGivesSameRows) {
+    std::mt19937 Rng(1459258655u);
+    const char* Pieces[] = {"a", "b ", "\t", "\x82\xa0", "\x81\x42", "\xb1", "(", "\r\n", "xyz"};
+    Doc D;
+    D.List->UndoObj().SetUndoListMax(1000);
+    D.List->SetWordWrap(Rng() % 2);
+    D.List->WrapOption().SetWrapByte(20 + Rng() % 20);
+    D.List->WrapOption().SetLeading(Rng() % 2);
+    D.List->WrapOption().SetFollowPunctuation(Rng() % 2);
+    D.List->WrapOption().SetWordBreak(Rng() % 2);
+    D.Lines.SetText("start\r\n");
+    for (int Step = 0; Step < 200; ++Step) {
+        int N = D.List->Count();
+        int Row = static_cast<int>(Rng() % (N + 1));
+        int Count = Row < N ? static_cast<int>(Rng() % std::min(3, N - Row + 1)) : 0;
+        std::string Text;
+        int K = Rng() % 30;
+        for (int I = 0; I < K; ++I)
+            Text += Pieces[Rng() % 9];
+        if (Rng() % 2 && Row + Count - 1 < N && Count > 0)
+            D.List->AppendLineBreak(Row + Count - 1, Text);
+        std::string Before = D.Rows();
+        D.List->ReplaceRows(Row, Count, Text);
+        std::string After = D.Rows();
+        D.List->Undo();
+        std::string Undone = D.Rows();
+        D.List->Redo();
+        ASSERT_EQ(D.Rows(), After) << Step << " row " << Row << " count " << Count << " [" << Text << "] before " << Before << " undone " << Undone;
+    }
+}
