@@ -246,7 +246,8 @@ TEST(RowListModel, RandomEditsUndoRedo) {
         ASSERT_EQ(D.Lines.Text(), Start) << "seed " << Seed << " round " << Round;
         while (D.List->UndoObj().CanRedo())
             D.List->Redo();
-        ASSERT_EQ(D.Lines.Text(), Final) << "seed " << Seed << " round " << Round;
+        ASSERT_EQ(D.Lines.Text(), Final)
+            << "seed " << Seed << " round " << Round << " wrap " << D.List->WordWrap();
     }
 }
 
