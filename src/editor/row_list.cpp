@@ -243,11 +243,16 @@ void TEditorScreenStrings::ReplaceRows(int Row, int Count_, const std::string& T
         return;
     if (Count_ == 0 && Text.empty())
         return;
-    int First = std::max(FirstRowOfLine(Row), Row - 1);
-    // Text added after a last row without a line break continues that row; starting a
-    // row of its own there would leave raEof inside the text.
+    // Re-cutting starts at the first row of the edited logical line: the cuts of a row
+    // depend on the columns before it (tab stops, the line-breaking rules), so cutting
+    // from a row inside the line could give rows that the whole line would not have, and
+    // an undo step, which re-cuts its text from the line start, would then restore a
+    // different number of rows than it recorded.
+    int First = FirstRowOfLine(Row);
+    // Text added after a last row without a line break continues that row's line;
+    // starting a row of its own there would leave raEof inside the text.
     if (Count_ == 0 && Row == N && N > 0 && GetRowAttribute(N - 1) == raEof)
-        First = N - 1;
+        First = FirstRowOfLine(N - 1);
     int End = Row + Count_ - 1;
     int Last = LastRowOfLine(End);
 
@@ -297,6 +302,12 @@ void TEditorScreenStrings::ReplaceRows(int Row, int Count_, const std::string& T
         NewText += Item(R).S;
         AppendLineBreak(R, NewText);
     }
+
+    // An empty end-of-text row that ends the range adds nothing after the new text: when
+    // that text ends with a line break, the last new row ends with it, not with raEof
+    // (else the final line break would be lost).
+    if (Tail == raEof && !NewText.empty() && NewText.back() == '\n')
+        Tail = raCrlf;
 
     TEditorStringList Fresh;
     WrapText(NewText, Fresh);

@@ -55,6 +55,10 @@ void TEditorUndoObj::Exchange(TUndoData& S, std::string& CurText,
         // Old rows that ended inside a wrapped line own no line-end row.
         if (S.Attribute == raWrapped && Rows.Count() > 1 && Rows.Get(Rows.Count() - 1).empty())
             Rows.Delete(Rows.Count() - 1);
+        // Old rows that ended with an empty end-of-text row after a line break: the
+        // text ends with that break, and the empty row must come back too.
+        if (S.Attribute == raEof && !S.Text.empty() && S.Text.back() == '\n')
+            Rows.AddRow(std::string(), raEof);
         Rows.SetRowAttribute(Rows.Count() - 1, S.Attribute);
         Inserted = Rows.Count();
         FOwner.InsertRows(S.StartRow, Rows);
