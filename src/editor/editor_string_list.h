@@ -1,0 +1,34 @@
+#pragma once
+// A list of screen rows: every string is one row, and its data word holds how the row
+// ends (bits 0-3) and the colouring state at its start plus 2 (bits 4-7).
+#include "editor/pointer_string_list.h"
+
+enum TEditorRowAttribute : unsigned char {
+    raCrlf = 0,    // the row ends its logical line with a line break
+    raWrapped = 1, // the logical line continues on the next row
+    raEof = 2,     // the last row, no line break after it
+    raInvalid = 3, // never stored: the attribute of no row
+};
+
+// The state of a row whose colouring has not been computed yet.
+constexpr int RowStateNotComputed = -2;
+
+class TEditorStringList : public TPointerStringList {
+public:
+    TEditorRowAttribute GetRowAttribute(int Index) const {
+        return static_cast<TEditorRowAttribute>(Data(Index) & 0xF);
+    }
+    void SetRowAttribute(int Index, TEditorRowAttribute Value) {
+        SetData(Index, (Data(Index) & 0xFF0) | Value);
+    }
+    int GetRowState(int Index) const { return static_cast<int>((Data(Index) & 0xF0) >> 4) - 2; }
+    void SetRowState(int Index, int State) {
+        SetData(Index, (Data(Index) & 0xFF0F) | (static_cast<std::uint32_t>(State + 2) << 4));
+    }
+
+    // Appends a row with the given attribute and an uncomputed state.
+    void AddRow(std::string S, TEditorRowAttribute Attribute);
+
+    // The document moves rows out of temporary lists record by record.
+    friend class TEditorScreenStrings;
+};

@@ -1,0 +1,208 @@
+// Cutting text into rows and re-cutting the whole row list when word wrap or the wrap
+// options change.
+#include "editor/column_map.h"
+#include "editor/row_list.h"
+#include "editor/row_list_view.h"
+#include "editor/undo.h"
+#include "editor/word_wrap.h"
+
+namespace {
+
+// Calls Fn(Start, Length) for every line of Text cut at CR LF, CR or LF; a final line
+// break makes no extra empty line.
+template <typename F> void ForEachLine(const std::string& Text, F Fn) {
+    std::size_t Start = 0, N = Text.size();
+    while (Start < N) {
+        std::size_t End = Start;
+        while (End < N && Text[End] != '\r' && Text[End] != '\n')
+            ++End;
+        Fn(Text.data() + Start, static_cast<int>(End - Start));
+        if (End < N && Text[End] == '\r' && End + 1 < N && Text[End + 1] == '\n')
+            End += 2;
+        else if (End < N)
+            ++End;
+        Start = End;
+    }
+}
+
+} // namespace
+
+int TEditorScreenStrings::WidthOf(const std::string& Line) const {
+    return ExpandedWidth(Line, ViewTabSpaceCount(), true, WrapOption().WrapByte());
+}
+
+bool TEditorScreenStrings::NeedsCut(const std::string& Line) const {
+    return WidthOf(Line) >= WrapOption().WrapByte();
+}
+
+void TEditorScreenStrings::CutLine(const char* Line, int Length, TEditorStringList& Dest) {
+    const TEditorWrapOption& Option = WrapOption();
+    if (ExpandedWidth(Line, Length, ViewTabSpaceCount(), true, Option.WrapByte()) <
+        Option.WrapByte()) {
+        Dest.AddRow(std::string(Line, static_cast<std::size_t>(Length)), raCrlf);
+        return;
+    }
+    FCutLengths.clear();
+    FCutter->CutLineIntoRows(Line, Length, ViewTabSpaceCount(), Option, FCutLengths);
+    int Start = 0;
+    for (std::size_t I = 0; I < FCutLengths.size(); ++I) {
+        int RowLength = FCutLengths[I];
+        Dest.AddRow(std::string(Line + Start, static_cast<std::size_t>(RowLength)),
+                    I + 1 < FCutLengths.size() ? raWrapped : raCrlf);
+        Start += RowLength;
+    }
+}
+
+void TEditorScreenStrings::WrapText(const std::string& Text, TEditorStringList& Dest) {
+    Dest.BeginUpdate();
+    Dest.Clear();
+    if (Text.empty()) {
+        Dest.AddRow(std::string(), raCrlf);
+    } else if (!FWordWrap) {
+        ForEachLine(Text, [&](const char* Line, int Length) {
+            Dest.AddRow(std::string(Line, static_cast<std::size_t>(Length)), raCrlf);
+        });
+    } else {
+        ForEachLine(Text, [&](const char* Line, int Length) { CutLine(Line, Length, Dest); });
+    }
+    Dest.EndUpdate();
+}
+
+int TEditorScreenStrings::CountWrapRows(const std::string& Line) {
+    if (!FWordWrap || !NeedsCut(Line))
+        return 1;
+    return FCutter->CountLineRows(Line.data(), static_cast<int>(Line.size()), ViewTabSpaceCount(),
+                                  WrapOption());
+}
+
+void TEditorScreenStrings::WrapAll() {
+    int N = Count();
+    if (N == 0 || FirstEditorLoading())
+        return;
+    for (TRowListView* View : FViews)
+        if (View->Selected())
+            View->CleanSelection();
+    TChangeEvent Saved = std::move(OnChange);
+    OnChange = nullptr;
+    BeginUpdate();
+
+    TEditorRowAttribute Tail = GetRowAttribute(N - 1);
+    std::string Line;
+    // The change of the row count; when it is nil and no rule changed, the rows stay.
+    bool Recut = FForcedRewrap;
+    if (!Recut) {
+        long long D = 0;
+        for (int R = 0; R < N;) {
+            int E = LastRowOfLine(R);
+            int NewRows;
+            if (E == R) {
+                NewRows = CountWrapRows(Item(R).S);
+            } else {
+                Line.clear();
+                for (int I = R; I <= E; ++I)
+                    Line += Item(I).S;
+                NewRows = CountWrapRows(Line);
+            }
+            D += NewRows - (E - R + 1);
+            R = E + 1;
+        }
+        Recut = D != 0;
+    }
+
+    if (Recut) {
+        // The new rows are built aside and then replace the old ones: lines that grow
+        // and lines that shrink in one pass cannot overwrite rows not yet read.
+        TEditorStringList Out;
+        TEditorStringList Rows;
+        for (int R = 0; R < N;) {
+            int E = LastRowOfLine(R);
+            bool Final = E == N - 1;
+            if (E == R && !NeedsCut(Item(R).S)) {
+                Out.AddRow(std::move(Item(R).S), Final ? Tail : raCrlf);
+            } else {
+                Line.clear();
+                for (int I = R; I <= E; ++I)
+                    Line += Item(I).S;
+                WrapText(Line, Rows);
+                int K = Rows.Count();
+                for (int I = 0; I < K; ++I) {
+                    TEditorRowAttribute A = Rows.GetRowAttribute(I);
+                    if (Final && I == K - 1)
+                        A = Tail;
+                    Out.AddRow(std::move(Rows.Item(I).S), A);
+                }
+            }
+            R = E + 1;
+        }
+        SwapItems(Out);
+    }
+
+    EndUpdate();
+    OnChange = std::move(Saved);
+}
+
+void TEditorScreenStrings::UnwrapAll() {
+    int N = Count();
+    if (N == 0)
+        return;
+    for (TRowListView* View : FViews)
+        if (View->Selected())
+            View->CleanSelection();
+    TEditorRowAttribute Tail = GetRowAttribute(N - 1);
+    if (Tail == raWrapped)
+        Tail = raEof;
+    TChangeEvent Saved = std::move(OnChange);
+    OnChange = nullptr;
+    BeginUpdate();
+    int W = 0;
+    for (int R = 0; R < N;) {
+        std::string Joined = std::move(Item(R).S);
+        while (R < N - 1 && GetRowAttribute(R) == raWrapped) {
+            ++R;
+            Joined += Item(R).S;
+        }
+        ++R;
+        Item(W).S = std::move(Joined);
+        Item(W).Data = R == N ? Tail : raCrlf;
+        ++W;
+    }
+    EraseItems(W, N - W);
+    Touch(0);
+    EndUpdate();
+    OnChange = std::move(Saved);
+}
+
+void TEditorScreenStrings::RefreshViewsAfterRecut() {
+    RecomputeRowStates();
+    for (TRowListView* View : FViews) {
+        View->UpdateScrollBars();
+        View->Invalidate();
+    }
+    ClampViews();
+    for (TRowListView* View : FViews)
+        View->SetCol(0);
+}
+
+void TEditorScreenStrings::SetWordWrap(bool Value) {
+    if (Value == FWordWrap)
+        return;
+    FWordWrap = Value;
+    if (FirstEditorLoading())
+        return;
+    UndoObj().Clear();
+    if (Value)
+        WrapAll();
+    else
+        UnwrapAll();
+    RefreshViewsAfterRecut();
+}
+
+void TEditorScreenStrings::WrapOptionChanged(TNotifyPersistent*) {
+    if (FirstEditorLoading() || !FWordWrap)
+        return;
+    UndoObj().Clear();
+    FForcedRewrap = true;
+    WrapAll();
+    RefreshViewsAfterRecut();
+    FForcedRewrap = false;
+}
