@@ -1,0 +1,47 @@
+#pragma once
+// The platform's value types the settings objects store: colours, cursor
+// identifiers and font styles, with the values the Windows build passes on
+// unchanged.  Portable code uses only these names.
+#include <cstdint>
+
+// A 32-bit colour: an RGB value (0x00BBGGRR), or a system colour index
+// marked by the top byte 0x80.
+using TColor = std::uint32_t;
+
+constexpr TColor clWindow = 0x80000005;
+constexpr TColor clWindowText = 0x80000008;
+constexpr TColor clBlack = 0x000000;
+constexpr TColor clGray = 0x808080;
+constexpr TColor clNavy = 0x800000;
+constexpr TColor clWhite = 0xFFFFFF;
+
+// True when Color names a system colour rather than an RGB value.
+constexpr bool IsSystemColor(TColor Color) {
+    return (Color & 0xFF000000u) == 0x80000000u;
+}
+
+// A cursor identifier of the screen's cursor table (negative for the stock
+// cursors, positive for cursors the program registers).
+using TCursor = std::int16_t;
+
+constexpr TCursor crDefault = 0;
+constexpr TCursor crArrow = -2;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crDrag = -12;
+
+// The index the "RightArrow" cursor of the left margin takes in the cursor
+// table; the Windows layer registers its image under this index at start-up.
+constexpr TCursor crRightArrow = 1;
+
+// A set of font styles.
+enum TFontStyle : std::uint8_t {
+    fsBold = 1,
+    fsItalic = 2,
+    fsUnderline = 4,
+    fsStrikeOut = 8,
+};
+using TFontStyles = std::uint8_t;
+
+// The Windows character set of a font.
+constexpr std::uint8_t DEFAULT_CHARSET_VALUE = 1;
+constexpr std::uint8_t SHIFTJIS_CHARSET_VALUE = 128;
