@@ -360,3 +360,27 @@ TEST(RowListUndo, UndoRestoresTheLineBreakBeforeAnEmptyEndRow) {
     D.List->Undo();
     EXPECT_EQ(D.Lines.Text(), S2);
 }
+
+// The stored form holds one string per logical line and reads back as raw rows, which
+// wrapping at the end of loading cuts again exactly as before.
+TEST(RowList, StoredFormRoundTrip) {
+    Doc D;
+    D.List->WrapOption().SetWrapByte(20);
+    D.List->SetWordWrap(true);
+    std::string Long(45, 'w');
+    D.Lines.SetText("one\r\n" + Long + "\r\n\r\n\x82\xa0\tz");
+    std::vector<std::string> Stored = WriteStoredLines(*D.List);
+    ASSERT_EQ(Stored, (std::vector<std::string>{"one", Long, "", "\x82\xa0\tz"}));
+
+    Doc E;
+    E.View.IsLoading = true;
+    E.List->WrapOption().SetWrapByte(20);
+    E.List->SetWordWrap(true);
+    ReadStoredLines(*E.List, Stored);
+    EXPECT_EQ(E.List->Count(), 4); // raw rows, not cut while loading
+    E.List->WrapAll();
+    EXPECT_EQ(E.List->Count(), 4);
+    E.View.IsLoading = false;
+    E.List->WrapAll();
+    EXPECT_EQ(E.Rows(), D.Rows());
+}
