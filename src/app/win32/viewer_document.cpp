@@ -37,6 +37,8 @@ public:
     void UpdateScrollBars() override {}
     void Invalidate() override {}
     int TabSpaceCount() const override { return ViewerDocument::kTabColumns; }
+    const TEditorViewInfo* ParserView() const override { return nullptr; }
+    int PageRows() const override { return 40; }
     TEditorScreenStrings& RowList() override { return *list_; }
     void SetTopCol(int) override {}
     void SetCaretByOffset(int BaseRow, int) override { row_ = BaseRow; }
