@@ -1,0 +1,373 @@
+// The search keeps no classification of the whole text.  A vector scan
+// looks for the bytes of two chosen pattern positions at once (both case
+// forms where letters fold), and each hit is checked where it lies:
+//
+// - Whether a hit starts on a trail byte follows from the run of lead-range
+//   bytes right before it.  A byte outside the lead ranges, single or a
+//   trail, is always followed by the start of a character, so the byte
+//   after it is a known boundary and the bytes of the run pair up from
+//   there: the hit is a trail byte when the run has odd length.  The last
+//   run found is remembered, so a scan in either direction walks every byte
+//   at most once even through long runs of kanji.
+// - The comparison walks the pattern's own characters.  Where a match
+//   exists, every text character has the size of the pattern character
+//   against it, so each pattern byte admits exactly one or two text bytes
+//   and the comparison becomes a byte test.
+// - The text ends at the first zero byte.  The scan watches for zero bytes
+//   at the hit positions it passes; the bytes it skips are covered by the
+//   matched bytes themselves (the pattern holds no zero byte) and by a
+//   memchr over the rest.
+#include "editor/search_engine.h"
+
+#include <cstddef>
+#include <cstring>
+#include <limits>
+#include <string>
+
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#define ZEF_SEARCH_SSE2 1
+#include <emmintrin.h>
+#if defined(_MSC_VER) && !defined(__clang__)
+#include <intrin.h>
+#endif
+#endif
+
+namespace {
+
+using Offset = std::int64_t;
+
+constexpr bool IsLeadByte(unsigned char c) {
+    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
+}
+
+struct ByteTables {
+    unsigned char upper[256];      // single bytes: ASCII small letters to capitals
+    unsigned char wideSecond[256]; // second byte after 0x82: full-width small to capital
+    bool delimiter[256];           // bytes that separate words
+};
+
+constexpr ByteTables MakeTables() {
+    ByteTables t{};
+    for (int c = 0; c < 256; ++c) {
+        t.upper[c] = static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 0x20 : c);
+        t.wideSecond[c] = static_cast<unsigned char>(c >= 0x81 && c <= 0x9A ? c - 0x21 : c);
+        t.delimiter[c] = c <= 0x2F || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60) ||
+                         (c >= 0x7B && c <= 0x80) || (c >= 0xA0 && c <= 0xA5) || c >= 0xFD;
+    }
+    return t;
+}
+
+constexpr ByteTables kTables = MakeTables();
+
+// A text byte b passes a filter position when (b | mask) == value: mask
+// 0x20 admits both cases of an ASCII letter, mask 0 one exact byte.
+struct FilterByte {
+    std::size_t at = 0;
+    unsigned char mask = 0, value = 0;
+};
+
+// The pattern as compared: folded, with the second text byte each pattern
+// byte admits (equal to the first where only one byte will do).
+struct PreparedPattern {
+    std::string bytes, other;
+    bool usable = true; // false: holds a zero byte or ends inside a character
+    FilterByte first, second;
+};
+
+// How often a byte may be expected in Japanese prose and program text, in
+// four rough classes; the filter uses the two pattern bytes expected least.
+int Commonness(unsigned char c) {
+    if (c == ' ' || c == 'e' || c == 't' || c == 'a' || c == 'o' || c == 'i' || c == 'n' ||
+        c == 0x81 || c == 0x82 || c == 0x83)
+        return 3;
+    if ((c >= 'a' && c <= 'z') || c == '\r' || c == '\n' || c == '\t' || c == 0x88 || c == 0x89 ||
+        c == 0x8B || c == 0x8C || c == 0x8E || c == 0x90 || c == 0x93)
+        return 2;
+    if (c < 0x80) return 1;
+    return 0;
+}
+
+PreparedPattern Prepare(std::string_view text, bool matchCase) {
+    PreparedPattern p;
+    const std::size_t n = text.size();
+    p.bytes.assign(text.data(), n);
+    p.other.assign(text.data(), n);
+    for (std::size_t i = 0; i < n;) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c == 0) p.usable = false;
+        if (IsLeadByte(c)) {
+            if (i + 1 >= n) {
+                p.usable = false;
+                break;
+            }
+            unsigned char second = static_cast<unsigned char>(text[i + 1]);
+            if (second == 0) p.usable = false;
+            if (!matchCase && c == 0x82) {
+                second = kTables.wideSecond[second];
+                p.bytes[i + 1] = static_cast<char>(second);
+                p.other[i + 1] =
+                    static_cast<char>(second >= 0x60 && second <= 0x79 ? second + 0x21 : second);
+            }
+            i += 2;
+        } else {
+            if (!matchCase) {
+                c = kTables.upper[c];
+                p.bytes[i] = static_cast<char>(c);
+                p.other[i] = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 0x20 : c);
+            }
+            ++i;
+        }
+    }
+    if (!p.usable) return p;
+
+    // Filter on the two rarest positions a one-mask test can express (the
+    // second byte of a folding full-width letter cannot: its two forms
+    // differ by 0x21).  Position 0 always can.
+    std::size_t best = 0, next = n;
+    auto rank = [&](std::size_t k) { return Commonness(static_cast<unsigned char>(p.bytes[k])); };
+    for (std::size_t k = 1; k < n; ++k) {
+        unsigned char diff = static_cast<unsigned char>(p.bytes[k] ^ p.other[k]);
+        if (diff != 0 && diff != 0x20) continue;
+        if (rank(k) <= rank(best)) {
+            next = best;
+            best = k;
+        } else if (next == n || rank(k) <= rank(next)) {
+            next = k;
+        }
+    }
+    if (next == n) next = best;
+    auto filter = [&](std::size_t k) {
+        FilterByte f;
+        f.at = k;
+        f.mask = static_cast<unsigned char>(p.bytes[k] ^ p.other[k]);
+        f.value = static_cast<unsigned char>(p.bytes[k] | f.mask);
+        return f;
+    };
+    p.first = filter(best < next ? best : next);
+    p.second = filter(best < next ? next : best);
+    return p;
+}
+
+// Decides whether a position holds the second byte of a double-byte
+// character, as a walk from the start of the text would.
+class TrailTest {
+public:
+    explicit TrailTest(const unsigned char* text) : text_(text) {}
+
+    bool IsTrail(Offset p) {
+        Offset start;
+        if (known_ && runStart_ <= p && p <= runEnd_) {
+            start = runStart_;
+        } else if (known_ && p > runEnd_) {
+            Offset j = p;
+            while (j > runEnd_ && IsLeadByte(text_[j - 1]))
+                --j;
+            start = j == runEnd_ ? runStart_ : j;
+        } else {
+            Offset j = p;
+            while (j > 0 && IsLeadByte(text_[j - 1]))
+                --j;
+            start = j;
+        }
+        // [start, p) are lead-range bytes and start begins a character.
+        known_ = true;
+        runStart_ = start;
+        runEnd_ = p;
+        return ((p - start) & 1) != 0;
+    }
+
+private:
+    const unsigned char* text_;
+    bool known_ = false;
+    Offset runStart_ = 0, runEnd_ = 0;
+};
+
+class Search {
+public:
+    Search(const unsigned char* text, Offset size, const PreparedPattern& pattern,
+           TSearchOptions options)
+        : text_(text), size_(size), pat_(pattern), n_(static_cast<Offset>(pattern.bytes.size())),
+          matchCase_(options & soMatchCase), wholeWord_(options & soWholeWord), trail_(text) {}
+
+    // The first accepted match at or after From, up to the last position
+    // where the pattern fits; -1 when none comes before the end of the text.
+    Offset Down(Offset from) {
+        const Offset last = size_ - n_;
+        Offset q = from;
+#ifdef ZEF_SEARCH_SSE2
+        Vectors v(pat_);
+        for (; q + 31 <= last; q += 32) {
+            unsigned m = v.Hits(text_ + q);
+            while (m) {
+                Offset at = q + LowestBit(m);
+                if (text_[at + pat_.first.at] == 0) return -1;
+                if (Accept(at)) return at;
+                m &= m - 1;
+            }
+        }
+#endif
+        for (; q <= last; ++q) {
+            if (text_[q + pat_.first.at] == 0) return -1;
+            if (Hit(q) && Accept(q)) return q;
+        }
+        return -1;
+    }
+
+    // The last accepted match at or before From (From + n within the text);
+    // -1 when none, or -2 when a zero byte ends the text before From + n.
+    Offset Up(Offset from) {
+        Offset q = from;
+#ifdef ZEF_SEARCH_SSE2
+        Vectors v(pat_);
+        for (; q >= 31; q -= 32) {
+            const Offset base = q - 31;
+            unsigned m = v.Hits(text_ + base);
+            while (m) {
+                const int bit = HighestBit(m);
+                Offset at = base + bit;
+                if (text_[at + pat_.first.at] == 0) return -2;
+                if (Accept(at)) return at;
+                m &= ~(1u << bit);
+            }
+        }
+#endif
+        for (; q >= 0; --q) {
+            if (text_[q + pat_.first.at] == 0) return -2;
+            if (Hit(q) && Accept(q)) return q;
+        }
+        return -1;
+    }
+
+private:
+    bool Hit(Offset q) const {
+        return (text_[q + pat_.first.at] | pat_.first.mask) == pat_.first.value &&
+               (text_[q + pat_.second.at] | pat_.second.mask) == pat_.second.value;
+    }
+
+    bool Delimiter(Offset at) const {
+        return at >= size_ || kTables.delimiter[text_[at]];
+    }
+
+    bool Accept(Offset q) {
+        const unsigned char* t = text_ + q;
+        if (matchCase_) {
+            if (std::memcmp(t, pat_.bytes.data(), static_cast<std::size_t>(n_)) != 0) return false;
+        } else {
+            for (Offset k = 0; k < n_; ++k)
+                if (t[k] != static_cast<unsigned char>(pat_.bytes[k]) &&
+                    t[k] != static_cast<unsigned char>(pat_.other[k]))
+                    return false;
+        }
+        // A word start is never a trail byte: the byte before a trail byte
+        // is its lead byte, a word byte.
+        if (wholeWord_)
+            return !kTables.delimiter[t[0]] && (q == 0 || kTables.delimiter[t[-1]]) &&
+                   Delimiter(q + n_);
+        return !trail_.IsTrail(q);
+    }
+
+#ifdef ZEF_SEARCH_SSE2
+    // 32 candidate positions at a time: a bit is set where both filter
+    // bytes pass or where the first filter byte is zero.
+    struct Vectors {
+        explicit Vectors(const PreparedPattern& p)
+            : firstAt(p.first.at), secondAt(p.second.at),
+              firstMask(_mm_set1_epi8(static_cast<char>(p.first.mask))),
+              firstValue(_mm_set1_epi8(static_cast<char>(p.first.value))),
+              secondMask(_mm_set1_epi8(static_cast<char>(p.second.mask))),
+              secondValue(_mm_set1_epi8(static_cast<char>(p.second.value))) {}
+
+        unsigned Hits(const unsigned char* at) const { return Half(at) | (Half(at + 16) << 16); }
+
+        unsigned Half(const unsigned char* at) const {
+            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + firstAt));
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + secondAt));
+            const __m128i pass =
+                _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(a, firstMask), firstValue),
+                              _mm_cmpeq_epi8(_mm_or_si128(b, secondMask), secondValue));
+            const __m128i zero = _mm_cmpeq_epi8(a, _mm_setzero_si128());
+            return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(pass, zero)));
+        }
+
+        std::size_t firstAt, secondAt;
+        __m128i firstMask, firstValue, secondMask, secondValue;
+    };
+
+    static int LowestBit(unsigned m) {
+#if defined(_MSC_VER) && !defined(__clang__)
+        unsigned long i;
+        _BitScanForward(&i, m);
+        return static_cast<int>(i);
+#else
+        return __builtin_ctz(m);
+#endif
+    }
+
+    static int HighestBit(unsigned m) {
+#if defined(_MSC_VER) && !defined(__clang__)
+        unsigned long i;
+        _BitScanReverse(&i, m);
+        return static_cast<int>(i);
+#else
+        return 31 - __builtin_clz(m);
+#endif
+    }
+#endif
+
+    const unsigned char* text_;
+    Offset size_;
+    const PreparedPattern& pat_;
+    Offset n_;
+    bool matchCase_, wholeWord_;
+    TrailTest trail_;
+};
+
+bool HasZero(const unsigned char* from, Offset count) {
+    return count > 0 && std::memchr(from, 0, static_cast<std::size_t>(count)) != nullptr;
+}
+
+} // namespace
+
+std::optional<std::int32_t> SearchBuffer(std::string_view Buffer, TSearchSelection& Selection,
+                                         std::string_view Pattern, TSearchOptions Options) {
+    const Offset selStart = Selection.SelStart, selLength = Selection.SelLength;
+    if (selStart < 0 || selLength < 0 || Pattern.empty()) return std::nullopt;
+    // Offsets are 32-bit: text beyond them cannot be selected.
+    const Offset size =
+        Buffer.size() < static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())
+            ? static_cast<Offset>(Buffer.size())
+            : std::numeric_limits<std::int32_t>::max();
+    if (selStart > size) return std::nullopt;
+    const PreparedPattern pattern = Prepare(Pattern, Options & soMatchCase);
+    if (!pattern.usable) return std::nullopt;
+    const Offset n = static_cast<Offset>(Pattern.size());
+    const auto* text = reinterpret_cast<const unsigned char*>(Buffer.data());
+    Search search(text, size, pattern, Options);
+
+    Offset found;
+    if (Options & soDown) {
+        const Offset from = selStart + selLength;
+        // No zero byte may end the text before the first candidate's end.
+        if (from + n > size || HasZero(text, from + n)) return std::nullopt;
+        found = search.Down(from);
+    } else {
+        const Offset from = selStart - n;
+        if (from < 0 || HasZero(text + from, selStart - from)) return std::nullopt;
+        found = search.Up(from);
+        // The scan saw the bytes from the match on; the text must not end
+        // before it either.
+        if (found >= 0 && HasZero(text, found)) return std::nullopt;
+    }
+    if (found < 0) return std::nullopt;
+    Selection.SelLength = static_cast<std::int32_t>(n);
+    return static_cast<std::int32_t>(found);
+}
+
+bool FindInText(std::string_view Buffer, TSearchSelection& Selection, std::string_view Pattern,
+                TSearchOptions Options) {
+    if (Pattern.empty() || Buffer.empty() || Buffer[0] == 0) return false;
+    const std::optional<std::int32_t> at = SearchBuffer(Buffer, Selection, Pattern, Options);
+    if (!at) return false;
+    Selection.SelStart = *at;
+    return true;
+}
