@@ -59,11 +59,11 @@ constexpr ByteTables MakeTables() {
 
 constexpr ByteTables kTables = MakeTables();
 
-// A text byte b passes a filter position when (b | mask) == value: mask
-// 0x20 admits both cases of an ASCII letter, mask 0 one exact byte.
+// A text byte passes a filter position when it is one of two bytes (the
+// same byte twice where only one will do).
 struct FilterByte {
     std::size_t at = 0;
-    unsigned char mask = 0, value = 0;
+    unsigned char one = 0, two = 0;
 };
 
 // The pattern as compared: folded, with the second text byte each pattern
@@ -120,14 +120,14 @@ PreparedPattern Prepare(std::string_view text, bool matchCase) {
     }
     if (!p.usable) return p;
 
-    // Filter on the two rarest positions a one-mask test can express (the
-    // second byte of a folding full-width letter cannot: its two forms
-    // differ by 0x21).  Position 0 always can.
+    // Filter on the two positions whose bytes are expected least.
     std::size_t best = 0, next = n;
-    auto rank = [&](std::size_t k) { return Commonness(static_cast<unsigned char>(p.bytes[k])); };
+    auto rank = [&](std::size_t k) {
+        const int one = Commonness(static_cast<unsigned char>(p.bytes[k]));
+        return p.bytes[k] == p.other[k] ? one
+                                        : one + Commonness(static_cast<unsigned char>(p.other[k]));
+    };
     for (std::size_t k = 1; k < n; ++k) {
-        unsigned char diff = static_cast<unsigned char>(p.bytes[k] ^ p.other[k]);
-        if (diff != 0 && diff != 0x20) continue;
         if (rank(k) <= rank(best)) {
             next = best;
             best = k;
@@ -139,8 +139,8 @@ PreparedPattern Prepare(std::string_view text, bool matchCase) {
     auto filter = [&](std::size_t k) {
         FilterByte f;
         f.at = k;
-        f.mask = static_cast<unsigned char>(p.bytes[k] ^ p.other[k]);
-        f.value = static_cast<unsigned char>(p.bytes[k] | f.mask);
+        f.one = static_cast<unsigned char>(p.bytes[k]);
+        f.two = static_cast<unsigned char>(p.other[k]);
         return f;
     };
     p.first = filter(best < next ? best : next);
@@ -240,8 +240,9 @@ public:
 
 private:
     bool Hit(Offset q) const {
-        return (text_[q + pat_.first.at] | pat_.first.mask) == pat_.first.value &&
-               (text_[q + pat_.second.at] | pat_.second.mask) == pat_.second.value;
+        const unsigned char a = text_[q + pat_.first.at], b = text_[q + pat_.second.at];
+        return (a == pat_.first.one || a == pat_.first.two) &&
+               (b == pat_.second.one || b == pat_.second.two);
     }
 
     bool Delimiter(Offset at) const {
@@ -272,25 +273,25 @@ private:
     struct Vectors {
         explicit Vectors(const PreparedPattern& p)
             : firstAt(p.first.at), secondAt(p.second.at),
-              firstMask(_mm_set1_epi8(static_cast<char>(p.first.mask))),
-              firstValue(_mm_set1_epi8(static_cast<char>(p.first.value))),
-              secondMask(_mm_set1_epi8(static_cast<char>(p.second.mask))),
-              secondValue(_mm_set1_epi8(static_cast<char>(p.second.value))) {}
+              firstOne(_mm_set1_epi8(static_cast<char>(p.first.one))),
+              firstTwo(_mm_set1_epi8(static_cast<char>(p.first.two))),
+              secondOne(_mm_set1_epi8(static_cast<char>(p.second.one))),
+              secondTwo(_mm_set1_epi8(static_cast<char>(p.second.two))) {}
 
         unsigned Hits(const unsigned char* at) const { return Half(at) | (Half(at + 16) << 16); }
 
         unsigned Half(const unsigned char* at) const {
             const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + firstAt));
             const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + secondAt));
-            const __m128i pass =
-                _mm_and_si128(_mm_cmpeq_epi8(_mm_or_si128(a, firstMask), firstValue),
-                              _mm_cmpeq_epi8(_mm_or_si128(b, secondMask), secondValue));
+            const __m128i pass = _mm_and_si128(
+                _mm_or_si128(_mm_cmpeq_epi8(a, firstOne), _mm_cmpeq_epi8(a, firstTwo)),
+                _mm_or_si128(_mm_cmpeq_epi8(b, secondOne), _mm_cmpeq_epi8(b, secondTwo)));
             const __m128i zero = _mm_cmpeq_epi8(a, _mm_setzero_si128());
             return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(pass, zero)));
         }
 
         std::size_t firstAt, secondAt;
-        __m128i firstMask, firstValue, secondMask, secondValue;
+        __m128i firstOne, firstTwo, secondOne, secondTwo;
     };
 
     static int LowestBit(unsigned m) {
