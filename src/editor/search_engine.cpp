@@ -24,8 +24,17 @@
 #include <limits>
 #include <string>
 
+// The vector scan uses SSE2: always there on x86-64; on 32-bit x86 built
+// for older processors it is compiled for SSE2 and chosen at run time.
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #define ZEF_SEARCH_SSE2 1
+#define ZEF_SSE2_FN
+#elif (defined(__GNUC__) || defined(__clang__)) && defined(__i386__)
+#define ZEF_SEARCH_SSE2 1
+#define ZEF_SSE2_FN __attribute__((target("sse2")))
+#define ZEF_SSE2_AT_RUN_TIME 1
+#endif
+#ifdef ZEF_SEARCH_SSE2
 #include <emmintrin.h>
 #if defined(_MSC_VER) && !defined(__clang__)
 #include <intrin.h>
@@ -193,18 +202,9 @@ public:
     // where the pattern fits; -1 when none comes before the end of the text.
     Offset Down(Offset from) {
         const Offset last = size_ - n_;
-        Offset q = from;
+        Offset q = from, result;
 #ifdef ZEF_SEARCH_SSE2
-        Vectors v(pat_);
-        for (; q + 31 <= last; q += 32) {
-            unsigned m = v.Hits(text_ + q);
-            while (m) {
-                Offset at = q + LowestBit(m);
-                if (text_[at + pat_.first.at] == 0) return -1;
-                if (Accept(at)) return at;
-                m &= m - 1;
-            }
-        }
+        if (HaveSse2() && VectorDown(q, last, result)) return result;
 #endif
         for (; q <= last; ++q) {
             if (text_[q + pat_.first.at] == 0) return -1;
@@ -216,20 +216,9 @@ public:
     // The last accepted match at or before From (From + n within the text);
     // -1 when none, or -2 when a zero byte ends the text before From + n.
     Offset Up(Offset from) {
-        Offset q = from;
+        Offset q = from, result;
 #ifdef ZEF_SEARCH_SSE2
-        Vectors v(pat_);
-        for (; q >= 31; q -= 32) {
-            const Offset base = q - 31;
-            unsigned m = v.Hits(text_ + base);
-            while (m) {
-                const int bit = HighestBit(m);
-                Offset at = base + bit;
-                if (text_[at + pat_.first.at] == 0) return -2;
-                if (Accept(at)) return at;
-                m &= ~(1u << bit);
-            }
-        }
+        if (HaveSse2() && VectorUp(q, result)) return result;
 #endif
         for (; q >= 0; --q) {
             if (text_[q + pat_.first.at] == 0) return -2;
@@ -268,19 +257,63 @@ private:
     }
 
 #ifdef ZEF_SEARCH_SSE2
+    static bool HaveSse2() {
+#ifdef ZEF_SSE2_AT_RUN_TIME
+        static const bool have = __builtin_cpu_supports("sse2");
+        return have;
+#else
+        return true;
+#endif
+    }
+
+    // Down and Up 32 positions at a time, as far as whole blocks reach:
+    // true with Result when they decide, false with Q at the first position
+    // left for the byte loop.
+    ZEF_SSE2_FN bool VectorDown(Offset& q, Offset last, Offset& result) {
+        Vectors v(pat_);
+        for (; q + 31 <= last; q += 32) {
+            unsigned m = v.Hits(text_ + q);
+            while (m) {
+                const Offset at = q + LowestBit(m);
+                if (text_[at + pat_.first.at] == 0) return result = -1, true;
+                if (Accept(at)) return result = at, true;
+                m &= m - 1;
+            }
+        }
+        return false;
+    }
+
+    ZEF_SSE2_FN bool VectorUp(Offset& q, Offset& result) {
+        Vectors v(pat_);
+        for (; q >= 31; q -= 32) {
+            const Offset base = q - 31;
+            unsigned m = v.Hits(text_ + base);
+            while (m) {
+                const int bit = HighestBit(m);
+                const Offset at = base + bit;
+                if (text_[at + pat_.first.at] == 0) return result = -2, true;
+                if (Accept(at)) return result = at, true;
+                m &= ~(1u << bit);
+            }
+        }
+        return false;
+    }
+
     // 32 candidate positions at a time: a bit is set where both filter
     // bytes pass or where the first filter byte is zero.
     struct Vectors {
-        explicit Vectors(const PreparedPattern& p)
+        ZEF_SSE2_FN explicit Vectors(const PreparedPattern& p)
             : firstAt(p.first.at), secondAt(p.second.at),
               firstOne(_mm_set1_epi8(static_cast<char>(p.first.one))),
               firstTwo(_mm_set1_epi8(static_cast<char>(p.first.two))),
               secondOne(_mm_set1_epi8(static_cast<char>(p.second.one))),
               secondTwo(_mm_set1_epi8(static_cast<char>(p.second.two))) {}
 
-        unsigned Hits(const unsigned char* at) const { return Half(at) | (Half(at + 16) << 16); }
+        ZEF_SSE2_FN unsigned Hits(const unsigned char* at) const {
+            return Half(at) | (Half(at + 16) << 16);
+        }
 
-        unsigned Half(const unsigned char* at) const {
+        ZEF_SSE2_FN unsigned Half(const unsigned char* at) const {
             const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + firstAt));
             const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + secondAt));
             const __m128i pass = _mm_and_si128(
