@@ -131,7 +131,12 @@ PreparedPattern Prepare(std::string_view text, bool matchCase) {
 
     // Filter on the two positions whose bytes are expected least.
     std::size_t best = 0, next = n;
+    // Second bytes spread over most of the byte range: rank them all alike.
+    std::string second(n, 0);
+    for (std::size_t i = 0; i < n; ++i)
+        if (IsLeadByte(static_cast<unsigned char>(p.bytes[i]))) second[++i] = 1;
     auto rank = [&](std::size_t k) {
+        if (second[k]) return p.bytes[k] == p.other[k] ? 1 : 2;
         const int one = Commonness(static_cast<unsigned char>(p.bytes[k]));
         return p.bytes[k] == p.other[k] ? one
                                         : one + Commonness(static_cast<unsigned char>(p.other[k]));
