@@ -26,6 +26,8 @@
 
 // The vector scan uses SSE2: always there on x86-64; on 32-bit x86 built
 // for older processors it is compiled for SSE2 and chosen at run time.
+// With GCC and clang a wider AVX2 scan is chosen at run time where the
+// processor has it.
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #define ZEF_SEARCH_SSE2 1
 #define ZEF_SSE2_FN
@@ -33,6 +35,12 @@
 #define ZEF_SEARCH_SSE2 1
 #define ZEF_SSE2_FN __attribute__((target("sse2")))
 #define ZEF_SSE2_AT_RUN_TIME 1
+#endif
+#if defined(ZEF_SEARCH_SSE2) && (defined(__GNUC__) || defined(__clang__)) &&                       \
+    (defined(__x86_64__) || defined(__i386__))
+#define ZEF_SEARCH_AVX2 1
+#define ZEF_AVX2_FN __attribute__((target("avx2")))
+#include <immintrin.h>
 #endif
 #ifdef ZEF_SEARCH_SSE2
 #include <emmintrin.h>
@@ -208,8 +216,11 @@ public:
     Offset Down(Offset from) {
         const Offset last = size_ - n_;
         Offset q = from, result;
+#ifdef ZEF_SEARCH_AVX2
+        if (HaveAvx2() && AvxDown(q, last, result)) return result;
+#endif
 #ifdef ZEF_SEARCH_SSE2
-        if (HaveSse2() && VectorDown(q, last, result)) return result;
+        if (HaveSse2() && SseDown(q, last, result)) return result;
 #endif
         for (; q <= last; ++q) {
             if (text_[q + pat_.first.at] == 0) return -1;
@@ -222,8 +233,11 @@ public:
     // -1 when none, or -2 when a zero byte ends the text before From + n.
     Offset Up(Offset from) {
         Offset q = from, result;
+#ifdef ZEF_SEARCH_AVX2
+        if (HaveAvx2() && AvxUp(q, result)) return result;
+#endif
 #ifdef ZEF_SEARCH_SSE2
-        if (HaveSse2() && VectorUp(q, result)) return result;
+        if (HaveSse2() && SseUp(q, result)) return result;
 #endif
         for (; q >= 0; --q) {
             if (text_[q + pat_.first.at] == 0) return -2;
@@ -261,6 +275,53 @@ private:
         return !trail_.IsTrail(q);
     }
 
+    // The hits of one block of positions from Base, lowest first going
+    // down, highest first going up: true with Result when a zero byte or an
+    // accepted match decides the search.
+    bool TakeDown(std::uint64_t m, Offset base, Offset& result) {
+        for (; m; m &= m - 1) {
+            const Offset at = base + LowestBit(m);
+            if (text_[at + pat_.first.at] == 0) return result = -1, true;
+            if (Accept(at)) return result = at, true;
+        }
+        return false;
+    }
+
+    bool TakeUp(std::uint64_t m, Offset base, Offset& result) {
+        for (; m; m &= ~(std::uint64_t{1} << HighestBit(m))) {
+            const Offset at = base + HighestBit(m);
+            if (text_[at + pat_.first.at] == 0) return result = -2, true;
+            if (Accept(at)) return result = at, true;
+        }
+        return false;
+    }
+
+    static int LowestBit(std::uint64_t m) {
+#if defined(_MSC_VER) && !defined(__clang__)
+        unsigned long i;
+        if (_BitScanForward(&i, static_cast<unsigned long>(m))) return static_cast<int>(i);
+        _BitScanForward(&i, static_cast<unsigned long>(m >> 32));
+        return 32 + static_cast<int>(i);
+#else
+        return __builtin_ctzll(m);
+#endif
+    }
+
+    static int HighestBit(std::uint64_t m) {
+#if defined(_MSC_VER) && !defined(__clang__)
+        unsigned long i;
+        if (_BitScanReverse(&i, static_cast<unsigned long>(m >> 32)))
+            return 32 + static_cast<int>(i);
+        _BitScanReverse(&i, static_cast<unsigned long>(m));
+        return static_cast<int>(i);
+#else
+        return 63 - __builtin_clzll(m);
+#endif
+    }
+
+    // The block scans run as far as whole blocks reach and leave Q at the
+    // first position left for the next narrower scan.  A bit of a block's
+    // mask is set where both filter bytes pass or the first one is zero.
 #ifdef ZEF_SEARCH_SSE2
     static bool HaveSse2() {
 #ifdef ZEF_SSE2_AT_RUN_TIME
@@ -271,85 +332,94 @@ private:
 #endif
     }
 
-    // Down and Up 32 positions at a time, as far as whole blocks reach:
-    // true with Result when they decide, false with Q at the first position
-    // left for the byte loop.
-    ZEF_SSE2_FN bool VectorDown(Offset& q, Offset last, Offset& result) {
-        Vectors v(pat_);
-        for (; q + 31 <= last; q += 32) {
-            unsigned m = v.Hits(text_ + q);
-            while (m) {
-                const Offset at = q + LowestBit(m);
-                if (text_[at + pat_.first.at] == 0) return result = -1, true;
-                if (Accept(at)) return result = at, true;
-                m &= m - 1;
-            }
+    struct SseFilter {
+        ZEF_SSE2_FN explicit SseFilter(const FilterByte& f)
+            : at(f.at), one(_mm_set1_epi8(static_cast<char>(f.one))),
+              two(_mm_set1_epi8(static_cast<char>(f.two))) {}
+        ZEF_SSE2_FN __m128i Pass(const unsigned char* block) const {
+            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + at));
+            return _mm_or_si128(_mm_cmpeq_epi8(b, one), _mm_cmpeq_epi8(b, two));
         }
-        return false;
-    }
-
-    ZEF_SSE2_FN bool VectorUp(Offset& q, Offset& result) {
-        Vectors v(pat_);
-        for (; q >= 31; q -= 32) {
-            const Offset base = q - 31;
-            unsigned m = v.Hits(text_ + base);
-            while (m) {
-                const int bit = HighestBit(m);
-                const Offset at = base + bit;
-                if (text_[at + pat_.first.at] == 0) return result = -2, true;
-                if (Accept(at)) return result = at, true;
-                m &= ~(1u << bit);
-            }
-        }
-        return false;
-    }
-
-    // 32 candidate positions at a time: a bit is set where both filter
-    // bytes pass or where the first filter byte is zero.
-    struct Vectors {
-        ZEF_SSE2_FN explicit Vectors(const PreparedPattern& p)
-            : firstAt(p.first.at), secondAt(p.second.at),
-              firstOne(_mm_set1_epi8(static_cast<char>(p.first.one))),
-              firstTwo(_mm_set1_epi8(static_cast<char>(p.first.two))),
-              secondOne(_mm_set1_epi8(static_cast<char>(p.second.one))),
-              secondTwo(_mm_set1_epi8(static_cast<char>(p.second.two))) {}
-
-        ZEF_SSE2_FN unsigned Hits(const unsigned char* at) const {
-            return Half(at) | (Half(at + 16) << 16);
-        }
-
-        ZEF_SSE2_FN unsigned Half(const unsigned char* at) const {
-            const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + firstAt));
-            const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + secondAt));
-            const __m128i pass = _mm_and_si128(
-                _mm_or_si128(_mm_cmpeq_epi8(a, firstOne), _mm_cmpeq_epi8(a, firstTwo)),
-                _mm_or_si128(_mm_cmpeq_epi8(b, secondOne), _mm_cmpeq_epi8(b, secondTwo)));
-            const __m128i zero = _mm_cmpeq_epi8(a, _mm_setzero_si128());
-            return static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(pass, zero)));
-        }
-
-        std::size_t firstAt, secondAt;
-        __m128i firstOne, firstTwo, secondOne, secondTwo;
+        std::size_t at;
+        __m128i one, two;
     };
 
-    static int LowestBit(unsigned m) {
-#if defined(_MSC_VER) && !defined(__clang__)
-        unsigned long i;
-        _BitScanForward(&i, m);
-        return static_cast<int>(i);
-#else
-        return __builtin_ctz(m);
-#endif
+    // 32 positions from Block.
+    ZEF_SSE2_FN std::uint64_t SseHits(const SseFilter& a, const SseFilter& b,
+                                      const unsigned char* block) const {
+        std::uint64_t m = 0;
+        for (int half = 0; half < 2; ++half) {
+            const unsigned char* at = block + 16 * half;
+            const __m128i zero = _mm_cmpeq_epi8(
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + a.at)), _mm_setzero_si128());
+            const __m128i hit = _mm_or_si128(_mm_and_si128(a.Pass(at), b.Pass(at)), zero);
+            m |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(hit)))
+                 << (16 * half);
+        }
+        return m;
     }
 
-    static int HighestBit(unsigned m) {
-#if defined(_MSC_VER) && !defined(__clang__)
-        unsigned long i;
-        _BitScanReverse(&i, m);
-        return static_cast<int>(i);
-#else
-        return 31 - __builtin_clz(m);
+    ZEF_SSE2_FN bool SseDown(Offset& q, Offset last, Offset& result) {
+        const SseFilter a(pat_.first), b(pat_.second);
+        for (; q + 31 <= last; q += 32)
+            if (TakeDown(SseHits(a, b, text_ + q), q, result)) return true;
+        return false;
+    }
+
+    ZEF_SSE2_FN bool SseUp(Offset& q, Offset& result) {
+        const SseFilter a(pat_.first), b(pat_.second);
+        for (; q >= 31; q -= 32)
+            if (TakeUp(SseHits(a, b, text_ + q - 31), q - 31, result)) return true;
+        return false;
+    }
 #endif
+
+#ifdef ZEF_SEARCH_AVX2
+    static bool HaveAvx2() {
+        static const bool have = __builtin_cpu_supports("avx2");
+        return have;
+    }
+
+    struct AvxFilter {
+        ZEF_AVX2_FN explicit AvxFilter(const FilterByte& f)
+            : at(f.at), one(_mm256_set1_epi8(static_cast<char>(f.one))),
+              two(_mm256_set1_epi8(static_cast<char>(f.two))) {}
+        ZEF_AVX2_FN __m256i Pass(const unsigned char* block) const {
+            const __m256i b = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(block + at));
+            return _mm256_or_si256(_mm256_cmpeq_epi8(b, one), _mm256_cmpeq_epi8(b, two));
+        }
+        std::size_t at;
+        __m256i one, two;
+    };
+
+    // 64 positions from Block.
+    ZEF_AVX2_FN std::uint64_t AvxHits(const AvxFilter& a, const AvxFilter& b,
+                                      const unsigned char* block) const {
+        std::uint64_t m = 0;
+        for (int half = 0; half < 2; ++half) {
+            const unsigned char* at = block + 32 * half;
+            const __m256i zero =
+                _mm256_cmpeq_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(at + a.at)),
+                                  _mm256_setzero_si256());
+            const __m256i hit = _mm256_or_si256(_mm256_and_si256(a.Pass(at), b.Pass(at)), zero);
+            m |= static_cast<std::uint64_t>(static_cast<unsigned>(_mm256_movemask_epi8(hit)))
+                 << (32 * half);
+        }
+        return m;
+    }
+
+    ZEF_AVX2_FN bool AvxDown(Offset& q, Offset last, Offset& result) {
+        const AvxFilter a(pat_.first), b(pat_.second);
+        for (; q + 63 <= last; q += 64)
+            if (TakeDown(AvxHits(a, b, text_ + q), q, result)) return true;
+        return false;
+    }
+
+    ZEF_AVX2_FN bool AvxUp(Offset& q, Offset& result) {
+        const AvxFilter a(pat_.first), b(pat_.second);
+        for (; q >= 63; q -= 64)
+            if (TakeUp(AvxHits(a, b, text_ + q - 63), q - 63, result)) return true;
+        return false;
     }
 #endif
 
