@@ -53,7 +53,151 @@ inline u8* PutGeta(u8* q) {
     return q + 2;
 }
 
+// Sixteen bytes at a time where SSE2 is there.  Each helper looks at s[0, 16) (the caller
+// guarantees the bytes exist), writes 16 bytes to o (the output buffer has that slack)
+// and tells how many pairs of them it converted.
+#ifdef ZEF_KANJI_SSE2
+
+inline unsigned LeadingOnes(unsigned Mask16) {
+    unsigned m = ~Mask16 & 0xFFFFu;
+    if (m == 0) return 16;
+    unsigned k = 0;
+    while (!(m & 1u)) {
+        m >>= 1;
+        ++k;
+    }
+    return k;
+}
+
+inline __m128i Select16(__m128i Cond, int IfTrue, int IfFalse) {
+    return _mm_or_si128(_mm_and_si128(Cond, _mm_set1_epi16(static_cast<short>(IfTrue))),
+                        _mm_andnot_si128(Cond, _mm_set1_epi16(static_cast<short>(IfFalse))));
+}
+
+inline __m128i PackPairs(__m128i First, __m128i Second) {
+    const __m128i low = _mm_set1_epi16(0x00FF);
+    return _mm_or_si128(_mm_and_si128(First, low), _mm_slli_epi16(_mm_and_si128(Second, low), 8));
+}
+
+// Bytes in [Lo, Hi] as a 16-bit mask (the range on one side of 0x80).
+inline unsigned InRange(__m128i v, int Lo, int Hi) {
+    __m128i lo = _mm_set1_epi8(static_cast<char>(Lo - 1));
+    __m128i hi = _mm_set1_epi8(static_cast<char>(Hi + 1));
+    return static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_and_si128(_mm_cmpgt_epi8(v, lo), _mm_cmplt_epi8(v, hi))));
+}
+
+// JisToSjisPair on eight lanes of (j1, j2), both 7-bit.
+inline __m128i JisToSjis8(__m128i j1, __m128i j2) {
+    __m128i s1 = _mm_add_epi16(_mm_srli_epi16(_mm_add_epi16(j1, _mm_set1_epi16(1)), 1),
+                               Select16(_mm_cmplt_epi16(j1, _mm_set1_epi16(0x5F)), 0x70, 0xB0));
+    __m128i odd = _mm_cmpeq_epi16(_mm_and_si128(j1, _mm_set1_epi16(1)), _mm_set1_epi16(1));
+    __m128i oddAdd = Select16(_mm_cmplt_epi16(j2, _mm_set1_epi16(0x60)), 0x1F, 0x20);
+    __m128i add =
+        _mm_or_si128(_mm_and_si128(odd, oddAdd), _mm_andnot_si128(odd, _mm_set1_epi16(0x7E)));
+    return PackPairs(s1, _mm_add_epi16(j2, add));
+}
+
+// SjisToJisPair on eight lanes of (s1, s2).
+inline __m128i SjisToJis8(__m128i s1, __m128i s2) {
+    __m128i j1 = _mm_slli_epi16(
+        _mm_sub_epi16(s1, Select16(_mm_cmplt_epi16(s1, _mm_set1_epi16(0xA0)), 0x70, 0xB0)), 1);
+    __m128i below9F = _mm_cmplt_epi16(s2, _mm_set1_epi16(0x9F));
+    j1 = _mm_add_epi16(j1, below9F); // one less where the trail is below 0x9F
+    __m128i sub = _mm_or_si128(
+        _mm_and_si128(below9F, Select16(_mm_cmplt_epi16(s2, _mm_set1_epi16(0x80)), 0x1F, 0x20)),
+        _mm_andnot_si128(below9F, _mm_set1_epi16(0x7E)));
+    return PackPairs(j1, _mm_sub_epi16(s2, sub));
+}
+
+inline __m128i Load16(const u8* s) {
+    return _mm_loadu_si128(reinterpret_cast<const __m128i*>(s));
+}
+inline void Store16(u8* o, __m128i v) {
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(o), v);
+}
+inline __m128i LowBytes(__m128i v) {
+    return _mm_and_si128(v, _mm_set1_epi16(0x00FF));
+}
+inline __m128i HighBytes(__m128i v) {
+    return _mm_srli_epi16(v, 8);
+}
+
+// EUC-JP pairs (both bytes 0xA1-0xFE) to Shift_JIS.
+inline unsigned EucPairsToSjis16(const u8* s, u8* o) {
+    __m128i v = Load16(s);
+    unsigned pairs = LeadingOnes(InRange(v, 0xA1, 0xFE)) / 2;
+    if (pairs) {
+        __m128i seven = _mm_and_si128(v, _mm_set1_epi8(0x7F));
+        Store16(o, JisToSjis8(LowBytes(seven), HighBytes(seven)));
+    }
+    return pairs;
+}
+
+// EUC-JP pairs to JIS: the top bits cleared.
+inline unsigned EucPairsToJis16(const u8* s, u8* o) {
+    __m128i v = Load16(s);
+    unsigned pairs = LeadingOnes(InRange(v, 0xA1, 0xFE)) / 2;
+    if (pairs) Store16(o, _mm_and_si128(v, _mm_set1_epi8(0x7F)));
+    return pairs;
+}
+
+// JIS pairs in kanji mode (both bytes 0x21-0x7E) to Shift_JIS.
+inline unsigned JisPairsToSjis16(const u8* s, u8* o) {
+    __m128i v = Load16(s);
+    unsigned pairs = LeadingOnes(InRange(v, 0x21, 0x7E)) / 2;
+    if (pairs) Store16(o, JisToSjis8(LowBytes(v), HighBytes(v)));
+    return pairs;
+}
+
+// Shift_JIS pairs whose first bytes are lead bytes (0x81-0x9F, 0xE0-0xFC) to JIS, with
+// the top bits set for EUC-JP.  A lead byte takes whatever follows as its trail, so the
+// pairs are known from their first bytes alone.
+inline unsigned SjisPairsToJis16(const u8* s, u8* o, bool Euc) {
+    __m128i v = Load16(s);
+    unsigned lead = InRange(v, 0x81, 0x9F) | InRange(v, 0xE0, 0xFC);
+    unsigned pairs = LeadingOnes(lead | 0xAAAAu) / 2;
+    if (pairs) {
+        __m128i j = SjisToJis8(LowBytes(v), HighBytes(v));
+        Store16(o, Euc ? _mm_or_si128(j, _mm_set1_epi8(static_cast<char>(0x80))) : j);
+    }
+    return pairs;
+}
+
+// Converts a run of pairs sixteen bytes at a time and goes on with the loop.
+#define ZEF_PAIRS16(call, i, n, q)                                                                 \
+    if ((i) + 16 <= (n)) {                                                                         \
+        unsigned pairs_ = (call);                                                                  \
+        if (pairs_) {                                                                              \
+            (i) += 2 * pairs_;                                                                     \
+            (q) += 2 * pairs_;                                                                     \
+            continue;                                                                              \
+        }                                                                                          \
+    }
+#else
+#define ZEF_PAIRS16(call, i, n, q)
+#endif
+
 inline std::size_t CopyAscii(const u8* s, std::size_t i, std::size_t n, u8*& q) {
+#ifdef ZEF_KANJI_SSE2
+    // Whole 16-byte stores; the pointer moves by the run's length within them.
+    while (i + 16 <= n) {
+        __m128i v = Load16(s + i);
+        Store16(q, v);
+        unsigned m = static_cast<unsigned>(_mm_movemask_epi8(v));
+        if (m) {
+            unsigned k = 0;
+            while (!(m & 1u)) {
+                m >>= 1;
+                ++k;
+            }
+            q += k;
+            return i + k;
+        }
+        q += 16;
+        i += 16;
+    }
+#endif
     std::size_t a = AsciiRun(s + i, n - i);
     std::memcpy(q, s + i, a);
     q += a;
@@ -98,6 +242,7 @@ std::size_t RunJisToSjis(TShiftState& st, const u8* s, std::size_t n, bool Final
             continue;
         }
         if (IsJisByte(b)) {
+            ZEF_PAIRS16(JisPairsToSjis16(s + i, q), i, n, q)
             if (i + 1 >= n) {
                 if (!Final) break;
                 *q++ = b;
@@ -160,6 +305,7 @@ std::size_t RunEucToSjis(const u8* s, std::size_t n, bool Final, u8* q0, std::si
             ++i;
             continue;
         }
+        ZEF_PAIRS16(EucPairsToSjis16(s + i, q), i, n, q)
         if (i + 1 >= n) {
             if (!Final) break;
             *q++ = b; // a cut-off character is kept as it stands
@@ -195,6 +341,7 @@ std::size_t RunSjisToEuc(const u8* s, std::size_t n, bool Final, u8* q0, std::si
             ++i;
             continue;
         }
+        ZEF_PAIRS16(SjisPairsToJis16(s + i, q, true), i, n, q)
         if (i + 1 >= n) {
             if (!Final) break;
             *q++ = b;
@@ -224,6 +371,7 @@ std::size_t RunSjisToJis(TShiftState& st, const u8* s, std::size_t n, bool Final
         }
         if (i + 1 >= n && !Final) break; // a kana's mark or a lead byte's trail may follow
         q = EnterKanji(st, q);
+        ZEF_PAIRS16(SjisPairsToJis16(s + i, q, false), i, n, q)
         if (IsHalfKana(b)) {
             bool mark = KanaPairToJis(b, i + 1 < n ? s[i + 1] : -1, q);
             q += 2;
@@ -270,6 +418,7 @@ std::size_t RunEucToJis(TShiftState& st, const u8* s, std::size_t n, bool Final,
             continue;
         }
         q = EnterKanji(st, q);
+        ZEF_PAIRS16(EucPairsToJis16(s + i, q), i, n, q)
         if (i + 1 >= n) {
             q = PutGeta(q);
             ++i;
@@ -360,11 +509,11 @@ std::size_t MaxOutput(TRoutine Routine, std::size_t n) {
     switch (Routine) {
     case TRoutine::SjisToJis:
     case TRoutine::EucToJis:
-        return 5 * n + 8; // a lone kana or cut-off byte: ESC $ B and a pair
+        return 5 * n + 32; // a lone kana or cut-off byte: ESC $ B and a pair
     case TRoutine::SjisToEuc:
-        return 2 * n + 8;
+        return 2 * n + 32;
     default:
-        return n + 8;
+        return n + 32; // room for the 16-byte stores
     }
 }
 

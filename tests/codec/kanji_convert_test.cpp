@@ -203,6 +203,36 @@ TEST(KanjiConversions, MatchThePlainLoopsOnRandomText) {
     }
 }
 
+TEST(KanjiConversions, LongRunsOfPairsBrokenAnywhere) {
+    // Runs long enough for block-wise conversion, broken by one odd byte at every offset.
+    namespace ref = kanji_reference;
+    std::mt19937 rng(13);
+    std::uniform_int_distribution<int> any(0, 255), high(0xA1, 0xFE), seven(0x21, 0x7E),
+        lead(0x81, 0x9F), trail(0x40, 0xFC);
+    for (int round = 0; round < 400; ++round) {
+        std::string euc, sjis, jis = kIn;
+        for (int k = 0; k < 24; ++k) {
+            euc += static_cast<char>(high(rng));
+            euc += static_cast<char>(high(rng));
+            sjis += static_cast<char>(k % 3 ? lead(rng) : lead(rng) + 0x5F);  // 0xE0-0xFE too
+            sjis += static_cast<char>(trail(rng));
+            jis += static_cast<char>(seven(rng));
+            jis += static_cast<char>(seven(rng));
+        }
+        std::size_t at = static_cast<std::size_t>(round % 48);
+        char odd = static_cast<char>(any(rng));
+        euc.insert(at, 1, odd);
+        sjis.insert(at, 1, odd);
+        jis.insert(3 + at, 1, odd);
+        ASSERT_EQ(ref::EucToSjis(euc), EucToSjis(euc)) << round;
+        ASSERT_EQ(ref::ToJis(euc, true), EucToJis(euc)) << round;
+        ASSERT_EQ(ref::SjisToEuc(sjis), SjisToEuc(sjis)) << round;
+        ASSERT_EQ(ref::ToJis(sjis, false), SjisToJis(sjis)) << round;
+        ASSERT_EQ(ref::FromJis(jis, false), JisToSjis(jis)) << round;
+        ASSERT_EQ(ref::FromJis(jis, true), JisToEuc(jis)) << round;
+    }
+}
+
 std::string Streamed(TKanjiCode Source, TKanjiCode Target, const std::string& s,
                      const std::vector<std::size_t>& Cuts) {
     TKanjiStreamConverter cvt(Source, Target);
