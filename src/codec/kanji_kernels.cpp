@@ -53,6 +53,20 @@ inline u8* PutGeta(u8* q) {
     return q + 2;
 }
 
+// Index of the lowest set bit of a non-zero mask.
+inline unsigned LowestBit(unsigned m) {
+#if defined(__GNUC__) || defined(__clang__)
+    return static_cast<unsigned>(__builtin_ctz(m));
+#else
+    unsigned k = 0;
+    while (!(m & 1u)) {
+        m >>= 1;
+        ++k;
+    }
+    return k;
+#endif
+}
+
 // Sixteen bytes at a time where SSE2 is there.  Each helper looks at s[0, 16) (the caller
 // guarantees the bytes exist), writes 16 bytes to o (the output buffer has that slack)
 // and tells how many pairs of them it converted.
@@ -164,6 +178,96 @@ inline unsigned SjisPairsToJis16(const u8* s, u8* o, bool Euc) {
     return pairs;
 }
 
+// A byte mask from a 16-bit mask: byte k is 0xFF where bit k is set.
+inline __m128i ByteMask(unsigned m) {
+    const __m128i bits = _mm_set_epi8(-128, 64, 32, 16, 8, 4, 2, 1, -128, 64, 32, 16, 8, 4, 2, 1);
+    const std::uint64_t spread = 0x0101010101010101ull;
+    __m128i v = _mm_set_epi64x(static_cast<long long>(((m >> 8) & 0xFF) * spread),
+                               static_cast<long long>((m & 0xFF) * spread));
+    return _mm_cmpeq_epi8(_mm_and_si128(v, bits), bits);
+}
+
+inline __m128i Blend(__m128i Mask, __m128i IfSet, __m128i Else) {
+    return _mm_or_si128(_mm_and_si128(Mask, IfSet), _mm_andnot_si128(Mask, Else));
+}
+
+// EUC-JP text of ASCII and pairs, mixed within sixteen bytes that start at a character,
+// to Shift_JIS (both have the same length here).  In each run of high bytes the pairs
+// start at the run's first byte.  Returns the bytes converted (15 when a pair runs past
+// the window), or 0 when the window holds SS2, 0x80, 0xFF or a lead byte without a high
+// trail byte, which the byte loop converts.
+inline unsigned EucMixedToSjis16(const u8* s, u8* o) {
+    __m128i v = Load16(s);
+    unsigned high = static_cast<unsigned>(_mm_movemask_epi8(v));
+    if (high == 0) {
+        Store16(o, v);
+        return 16;
+    }
+    __m128i special = _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(0x8E))),
+                                   _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(0xFF))));
+    special = _mm_or_si128(special, _mm_cmpeq_epi8(v, _mm_set1_epi8(static_cast<char>(0x80))));
+    if (_mm_movemask_epi8(special)) return 0;
+    // Runs that start at an even position have their first bytes at even positions; the
+    // addition clears exactly those runs.
+    unsigned starts = high & ~(high << 1);
+    unsigned evenRuns = high & ~(high + (starts & 0x5555u));
+    unsigned leads = (evenRuns & 0x5555u) | (high & ~evenRuns & 0xAAAAu);
+    unsigned trails = high & ~leads;
+    unsigned unpaired = (leads << 1) & ~trails;
+    if (unpaired & 0xFFFFu) return 0;
+    __m128i seven = _mm_and_si128(v, _mm_set1_epi8(0x7F));
+    __m128i even = JisToSjis8(LowBytes(seven), HighBytes(seven));
+    __m128i shifted = _mm_srli_si128(seven, 1);
+    __m128i odd = _mm_slli_si128(JisToSjis8(LowBytes(shifted), HighBytes(shifted)), 1);
+    unsigned evenLeads = leads & 0x5555u, oddLeads = leads & 0xAAAAu;
+    __m128i r = Blend(ByteMask(evenLeads | (evenLeads << 1)), even, v);
+    r = Blend(ByteMask((oddLeads | (oddLeads << 1)) & 0xFFFFu), odd, r);
+    Store16(o, r);
+    return unpaired ? 15 : 16;
+}
+
+// Copies bytes up to the next ESC; returns its position (or n).
+inline std::size_t CopyToEscape(const u8* s, std::size_t i, std::size_t n, u8*& q) {
+    const __m128i esc = _mm_set1_epi8(0x1B);
+    while (i + 16 <= n) {
+        __m128i v = Load16(s + i);
+        Store16(q, v);
+        unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, esc)));
+        if (m) {
+            unsigned k = LowestBit(m);
+            q += k;
+            return i + k;
+        }
+        q += 16;
+        i += 16;
+    }
+    while (i < n && s[i] != 0x1B)
+        *q++ = s[i++];
+    return i;
+}
+
+// JIS kanji mode to EUC-JP up to the next ESC: bytes 0x21-0x7E get their top bit.
+inline std::size_t SetHighToEscape(const u8* s, std::size_t i, std::size_t n, u8*& q) {
+    const __m128i esc = _mm_set1_epi8(0x1B);
+    while (i + 16 <= n) {
+        __m128i v = Load16(s + i);
+        __m128i jis = _mm_and_si128(_mm_cmpgt_epi8(v, _mm_set1_epi8(0x20)),
+                                    _mm_cmplt_epi8(v, _mm_set1_epi8(0x7F)));
+        Store16(q, _mm_or_si128(v, _mm_and_si128(jis, _mm_set1_epi8(static_cast<char>(0x80)))));
+        unsigned m = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, esc)));
+        if (m) {
+            unsigned k = LowestBit(m);
+            q += k;
+            return i + k;
+        }
+        q += 16;
+        i += 16;
+    }
+    for (; i < n && s[i] != 0x1B; ++i)
+        *q++ = IsJisByte(s[i]) ? static_cast<u8>(s[i] | 0x80) : s[i];
+    return i;
+}
+
 // Converts a run of pairs sixteen bytes at a time and goes on with the loop.
 #define ZEF_PAIRS16(call, i, n, q)                                                                 \
     if ((i) + 16 <= (n)) {                                                                         \
@@ -176,6 +280,20 @@ inline unsigned SjisPairsToJis16(const u8* s, u8* o, bool Euc) {
     }
 #else
 #define ZEF_PAIRS16(call, i, n, q)
+
+inline std::size_t CopyToEscape(const u8* s, std::size_t i, std::size_t n, u8*& q) {
+    const void* e = std::memchr(s + i, 0x1B, n - i);
+    std::size_t end = e ? static_cast<std::size_t>(static_cast<const u8*>(e) - s) : n;
+    std::memcpy(q, s + i, end - i);
+    q += end - i;
+    return end;
+}
+
+inline std::size_t SetHighToEscape(const u8* s, std::size_t i, std::size_t n, u8*& q) {
+    for (; i < n && s[i] != 0x1B; ++i)
+        *q++ = IsJisByte(s[i]) ? static_cast<u8>(s[i] | 0x80) : s[i];
+    return i;
+}
 #endif
 
 inline std::size_t CopyAscii(const u8* s, std::size_t i, std::size_t n, u8*& q) {
@@ -186,11 +304,7 @@ inline std::size_t CopyAscii(const u8* s, std::size_t i, std::size_t n, u8*& q) 
         Store16(q, v);
         unsigned m = static_cast<unsigned>(_mm_movemask_epi8(v));
         if (m) {
-            unsigned k = 0;
-            while (!(m & 1u)) {
-                m >>= 1;
-                ++k;
-            }
+            unsigned k = LowestBit(m);
             q += k;
             return i + k;
         }
@@ -234,11 +348,7 @@ std::size_t RunJisToSjis(TShiftState& st, const u8* s, std::size_t n, bool Final
             continue;
         }
         if (!st.Kanji) {
-            const void* e = std::memchr(s + i, kEsc, n - i);
-            std::size_t end = e ? static_cast<std::size_t>(static_cast<const u8*>(e) - s) : n;
-            std::memcpy(q, s + i, end - i);
-            q += end - i;
-            i = end;
+            i = CopyToEscape(s, i, n, q);
             continue;
         }
         if (IsJisByte(b)) {
@@ -274,18 +384,7 @@ std::size_t RunJisToEuc(TShiftState& st, const u8* s, std::size_t n, bool Final,
             if (!ReadEscape(st, s, i, n, Final, q)) break;
             continue;
         }
-        const void* e = std::memchr(s + i, kEsc, n - i);
-        std::size_t end = e ? static_cast<std::size_t>(static_cast<const u8*>(e) - s) : n;
-        if (!st.Kanji) {
-            std::memcpy(q, s + i, end - i);
-            q += end - i;
-        } else {
-            for (std::size_t k = i; k < end; ++k) {
-                u8 c = s[k];
-                *q++ = IsJisByte(c) ? static_cast<u8>(c | 0x80) : c;
-            }
-        }
-        i = end;
+        i = st.Kanji ? SetHighToEscape(s, i, n, q) : CopyToEscape(s, i, n, q);
     }
     w = static_cast<std::size_t>(q - q0);
     return i;
@@ -294,7 +393,19 @@ std::size_t RunJisToEuc(TShiftState& st, const u8* s, std::size_t n, bool Final,
 std::size_t RunEucToSjis(const u8* s, std::size_t n, bool Final, u8* q0, std::size_t& w) {
     u8* q = q0;
     std::size_t i = 0;
+    std::size_t byteLoopUntil = 0; // after a window the block-wise path declined
     while (i < n) {
+#ifdef ZEF_KANJI_SSE2
+        if (i >= byteLoopUntil && i + 16 <= n) {
+            unsigned done = EucMixedToSjis16(s + i, q);
+            if (done) {
+                i += done;
+                q += done;
+                continue;
+            }
+            byteLoopUntil = i + 16;
+        }
+#endif
         u8 b = s[i];
         if (b < 0x80) {
             i = CopyAscii(s, i, n, q);

@@ -230,6 +230,22 @@ TEST(KanjiConversions, LongRunsOfPairsBrokenAnywhere) {
         ASSERT_EQ(ref::ToJis(sjis, false), SjisToJis(sjis)) << round;
         ASSERT_EQ(ref::FromJis(jis, false), JisToSjis(jis)) << round;
         ASSERT_EQ(ref::FromJis(jis, true), JisToEuc(jis)) << round;
+
+        // ASCII and pairs mixed within every sixteen bytes, a lone high byte now and then.
+        std::string mixed;
+        for (int k = 0; k < 40; ++k) {
+            int r = any(rng) % 8;
+            if (r < 3) {
+                mixed += static_cast<char>(seven(rng));
+            } else if (r == 3 && round % 2) {
+                mixed += static_cast<char>(high(rng));
+            } else {
+                mixed += static_cast<char>(high(rng));
+                mixed += static_cast<char>(high(rng));
+            }
+        }
+        ASSERT_EQ(ref::EucToSjis(mixed), EucToSjis(mixed)) << round;
+        ASSERT_EQ(ref::SjisToEuc(mixed), SjisToEuc(mixed)) << round;
     }
 }
 

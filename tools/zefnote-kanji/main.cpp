@@ -4,7 +4,9 @@
 //   zefnote-kanji --guess FILE...        FILE: CODE, decided on the first 8192 bytes
 //   zefnote-kanji --guess-whole FILE...  the same, decided on the whole file
 //   zefnote-kanji -s|-e|-j [-o OUT] [FILE]
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -14,6 +16,12 @@
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
+#elif defined(__unix__) || defined(__APPLE__)
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#define ZEF_KANJI_MMAP 1
 #endif
 
 #include "codec/kanji_code.h"
@@ -52,28 +60,106 @@ void Complain(const std::string& Name, const char* What) {
     std::fprintf(stderr, "zefnote-kanji: %s: %s\n", Describe(Name).c_str(), What);
 }
 
-struct TFileCloser {
-    void operator()(std::FILE* f) const {
-        if (f && f != stdin && f != stdout) std::fclose(f);
-    }
-};
-using TFile = std::unique_ptr<std::FILE, TFileCloser>;
+// The bytes of a file block by block.  A regular file is mapped a window at a time
+// where the system can (no copy through a read buffer); anything else is read.
+class TReader {
+public:
+    ~TReader() { Close(); }
 
-TFile OpenInput(const std::string& Name) {
-    if (Name == "-") {
+    bool Open(const std::string& Name) {
+        FName = Name;
+        if (Name == "-") {
 #ifdef _WIN32
-        _setmode(_fileno(stdin), _O_BINARY);
+            _setmode(_fileno(stdin), _O_BINARY);
 #endif
-        return TFile(stdin);
+            FFile = stdin;
+            return true;
+        }
+#ifdef ZEF_KANJI_MMAP
+        FFd = ::open(Name.c_str(), O_RDONLY);
+        if (FFd < 0) return false;
+        struct stat st;
+        if (::fstat(FFd, &st) == 0 && S_ISREG(st.st_mode)) {
+            FSize = static_cast<std::uint64_t>(st.st_size);
+            FMapped = true;
+            return true;
+        }
+        FFile = ::fdopen(FFd, "rb");
+        if (FFile) FFd = -1;
+        return FFile != nullptr;
+#else
+        FFile = std::fopen(Name.c_str(), "rb");
+        return FFile != nullptr;
+#endif
     }
-    return TFile(std::fopen(Name.c_str(), "rb"));
-}
 
-// Fills Buffer with up to its size; false on a read error.
-bool ReadBlock(std::FILE* f, std::vector<char>& Buffer, std::size_t& Got) {
-    Got = std::fread(Buffer.data(), 1, Buffer.size(), f);
-    return !std::ferror(f);
-}
+    // The next block in Data, Length; false at the end of the file or on a read error
+    // (Failed tells which).  A block stays valid until the next call.
+    bool Next(const char*& Data, std::size_t& Length) {
+#ifdef ZEF_KANJI_MMAP
+        if (FMapped) {
+            Unmap();
+            if (FOffset >= FSize) return false;
+            std::size_t len =
+                static_cast<std::size_t>(FSize - FOffset < kWindow ? FSize - FOffset : kWindow);
+            int flags = MAP_PRIVATE;
+#ifdef MAP_POPULATE
+            flags |= MAP_POPULATE;
+#endif
+            void* p = ::mmap(nullptr, len, PROT_READ, flags, FFd, static_cast<off_t>(FOffset));
+            if (p == MAP_FAILED) {
+                FFailed = true;
+                return false;
+            }
+            FMap = p;
+            FMapLength = len;
+            FOffset += len;
+            Data = static_cast<const char*>(p);
+            Length = len;
+            return true;
+        }
+#endif
+        if (FBuffer.empty()) FBuffer.resize(kBlock);
+        Length = std::fread(FBuffer.data(), 1, FBuffer.size(), FFile);
+        if (std::ferror(FFile)) FFailed = true;
+        Data = FBuffer.data();
+        return Length > 0 && !FFailed;
+    }
+
+    bool Failed() const {
+        return FFailed;
+    }
+
+private:
+    void Unmap() {
+#ifdef ZEF_KANJI_MMAP
+        if (FMap) ::munmap(FMap, FMapLength);
+        FMap = nullptr;
+#endif
+    }
+    void Close() {
+        Unmap();
+#ifdef ZEF_KANJI_MMAP
+        if (FFd >= 0) ::close(FFd);
+        FFd = -1;
+#endif
+        if (FFile && FFile != stdin) std::fclose(FFile);
+        FFile = nullptr;
+    }
+
+    static constexpr std::size_t kWindow = 8u << 20; // a multiple of every page size
+    std::string FName;
+    std::FILE* FFile = nullptr;
+    std::vector<char> FBuffer;
+    bool FFailed = false;
+#ifdef ZEF_KANJI_MMAP
+    int FFd = -1;
+    bool FMapped = false;
+    std::uint64_t FSize = 0, FOffset = 0;
+    void* FMap = nullptr;
+    std::size_t FMapLength = 0;
+#endif
+};
 
 // The loader's sample: the first 8192 bytes up to the first zero byte.
 std::size_t GuessSampleLength(const char* Data, std::size_t Length) {
@@ -84,37 +170,28 @@ std::size_t GuessSampleLength(const char* Data, std::size_t Length) {
 
 int Guess(const std::vector<std::string>& Files, bool Whole) {
     int status = 0;
-    std::vector<char> buffer(Whole ? kBlock : kGuessBytes);
     for (const std::string& name : Files) {
-        TFile f = OpenInput(name);
-        if (!f) {
+        TReader in;
+        if (!in.Open(name)) {
             Complain(name, std::strerror(errno));
             status = 1;
             continue;
         }
-        TKanjiCode code = kcAscii;
-        std::size_t got = 0;
-        bool ok = true;
+        TKanjiCode code;
+        const char* data;
+        std::size_t got;
         if (!Whole) {
-            // fread may return less than asked from a pipe; fill the sample.
-            std::size_t have = 0;
-            while (ok && have < kGuessBytes) {
-                got = std::fread(buffer.data() + have, 1, kGuessBytes - have, f.get());
-                ok = !std::ferror(f.get());
-                if (got == 0) break;
-                have += got;
-            }
-            code = DetectKanjiCode(buffer.data(), GuessSampleLength(buffer.data(), have));
+            std::string sample;
+            while (sample.size() < kGuessBytes && in.Next(data, got))
+                sample.append(data, std::min(got, kGuessBytes - sample.size()));
+            code = DetectKanjiCode(sample.data(), GuessSampleLength(sample.data(), sample.size()));
         } else {
             TKanjiDetector detector;
-            while (ok && !detector.Decided()) {
-                ok = ReadBlock(f.get(), buffer, got);
-                if (got == 0) break;
-                detector.Feed(buffer.data(), got);
-            }
+            while (!detector.Decided() && in.Next(data, got))
+                detector.Feed(data, got);
             code = detector.Finish();
         }
-        if (!ok) {
+        if (in.Failed()) {
             Complain(name, "read error");
             status = 1;
             continue;
@@ -174,8 +251,8 @@ private:
 };
 
 int Convert(TKanjiCode Target, const std::string& Input, const std::string& OutputPath) {
-    TFile in = OpenInput(Input);
-    if (!in) {
+    TReader in;
+    if (!in.Open(Input)) {
         Complain(Input, std::strerror(errno));
         return 1;
     }
@@ -184,33 +261,24 @@ int Convert(TKanjiCode Target, const std::string& Input, const std::string& Outp
         Complain(OutputPath, std::strerror(errno));
         return 1;
     }
-    std::vector<char> buffer(kBlock);
-    std::size_t got = 0;
-    if (!ReadBlock(in.get(), buffer, got)) {
-        Complain(Input, "read error");
-        return 1;
-    }
+    const std::string outName = OutputPath.empty() ? "-" : OutputPath;
 
     // The source code: from the loader's sample for Shift_JIS output, else from the whole
-    // text.  Until the whole-text guess is decided the blocks read are kept.
-    TKanjiCode source;
+    // text.  The blocks read until the guess is made are kept.
     std::string held;
-    bool atEnd = got < buffer.size();
+    const char* data;
+    std::size_t got;
+    bool more = true;
+    TKanjiCode source;
     if (Target == kcSjis) {
-        source = DetectKanjiCode(buffer.data(), GuessSampleLength(buffer.data(), got));
-        held.assign(buffer.data(), got);
+        while (held.size() < kGuessBytes && (more = in.Next(data, got)))
+            held.append(data, got);
+        source = DetectKanjiCode(held.data(), GuessSampleLength(held.data(), held.size()));
     } else {
         TKanjiDetector detector;
-        detector.Feed(buffer.data(), got);
-        held.assign(buffer.data(), got);
-        while (!detector.Decided() && !atEnd) {
-            if (!ReadBlock(in.get(), buffer, got)) {
-                Complain(Input, "read error");
-                return 1;
-            }
-            atEnd = got < buffer.size();
-            detector.Feed(buffer.data(), got);
-            held.append(buffer.data(), got);
+        while (!detector.Decided() && (more = in.Next(data, got))) {
+            detector.Feed(data, got);
+            held.append(data, got);
         }
         source = detector.Finish();
     }
@@ -219,27 +287,20 @@ int Convert(TKanjiCode Target, const std::string& Input, const std::string& Outp
     std::string converted;
     converter.Feed(held.data(), held.size(), converted);
     std::string().swap(held);
-    if (!out.Write(converted)) {
-        Complain(OutputPath.empty() ? "-" : OutputPath, "write error");
-        return 1;
-    }
-    while (!atEnd) {
-        if (!ReadBlock(in.get(), buffer, got)) {
-            Complain(Input, "read error");
-            return 1;
-        }
-        atEnd = got < buffer.size();
+    bool ok = out.Write(converted);
+    while (ok && more && (more = in.Next(data, got))) {
         converted.clear();
-        converter.Feed(buffer.data(), got, converted);
-        if (!out.Write(converted)) {
-            Complain(OutputPath.empty() ? "-" : OutputPath, "write error");
-            return 1;
-        }
+        converter.Feed(data, got, converted);
+        ok = out.Write(converted);
+    }
+    if (in.Failed()) {
+        Complain(Input, "read error");
+        return 1;
     }
     converted.clear();
     converter.Finish(converted);
-    if (!out.Write(converted) || !out.Commit()) {
-        Complain(OutputPath.empty() ? "-" : OutputPath, "write error");
+    if (!ok || !out.Write(converted) || !out.Commit()) {
+        Complain(outName, "write error");
         return 1;
     }
     return 0;
