@@ -393,7 +393,9 @@ std::size_t RunJisToEuc(TShiftState& st, const u8* s, std::size_t n, bool Final,
 std::size_t RunEucToSjis(const u8* s, std::size_t n, bool Final, u8* q0, std::size_t& w) {
     u8* q = q0;
     std::size_t i = 0;
-    std::size_t byteLoopUntil = 0; // after a window the block-wise path declined
+#ifdef ZEF_KANJI_SSE2
+    std::size_t byteLoopUntil = 0;  // after a window the block-wise path declined
+#endif
     while (i < n) {
 #ifdef ZEF_KANJI_SSE2
         if (i >= byteLoopUntil && i + 16 <= n) {
