@@ -53,20 +53,6 @@ inline u8* PutGeta(u8* q) {
     return q + 2;
 }
 
-// Index of the lowest set bit of a non-zero mask.
-inline unsigned LowestBit(unsigned m) {
-#if defined(__GNUC__) || defined(__clang__)
-    return static_cast<unsigned>(__builtin_ctz(m));
-#else
-    unsigned k = 0;
-    while (!(m & 1u)) {
-        m >>= 1;
-        ++k;
-    }
-    return k;
-#endif
-}
-
 // Sixteen bytes at a time where SSE2 is there.  Each helper looks at s[0, 16) (the caller
 // guarantees the bytes exist), writes 16 bytes to o (the output buffer has that slack)
 // and tells how many pairs of them it converted.
@@ -394,7 +380,7 @@ std::size_t RunEucToSjis(const u8* s, std::size_t n, bool Final, u8* q0, std::si
     u8* q = q0;
     std::size_t i = 0;
 #ifdef ZEF_KANJI_SSE2
-    std::size_t byteLoopUntil = 0;  // after a window the block-wise path declined
+    std::size_t byteLoopUntil = 0; // after a window the block-wise path declined
 #endif
     while (i < n) {
 #ifdef ZEF_KANJI_SSE2
@@ -471,8 +457,11 @@ std::size_t RunSjisToEuc(const u8* s, std::size_t n, bool Final, u8* q0, std::si
     return i;
 }
 
-std::size_t RunSjisToJis(TShiftState& st, const u8* s, std::size_t n, bool Final, u8* q0,
-                         std::size_t& w) {
+// SjisToJis and EucToJis share one shape: ESC $ B before a double-byte character that
+// follows single bytes, ESC ( J before a single byte that follows double-byte ones.
+template <bool FromEuc>
+std::size_t RunToJis(TShiftState& st, const u8* s, std::size_t n, bool Final, u8* q0,
+                     std::size_t& w) {
     u8* q = q0;
     std::size_t i = 0;
     while (i < n) {
@@ -483,64 +472,40 @@ std::size_t RunSjisToJis(TShiftState& st, const u8* s, std::size_t n, bool Final
             continue;
         }
         if (i + 1 >= n && !Final) break; // a kana's mark or a lead byte's trail may follow
-        q = EnterKanji(st, q);
-        ZEF_PAIRS16(SjisPairsToJis16(s + i, q, false), i, n, q)
-        if (IsHalfKana(b)) {
-            bool mark = KanaPairToJis(b, i + 1 < n ? s[i + 1] : -1, q);
-            q += 2;
-            i += mark ? 2 : 1;
-        } else if (i + 1 >= n) {
-            q = PutGeta(q);
-            ++i;
-        } else {
-            SjisToJisPair(b, s[i + 1], q);
-            q += 2;
-            i += 2;
-        }
-    }
-    w = static_cast<std::size_t>(q - q0);
-    return i;
-}
-
-std::size_t RunEucToJis(TShiftState& st, const u8* s, std::size_t n, bool Final, u8* q0,
-                        std::size_t& w) {
-    u8* q = q0;
-    std::size_t i = 0;
-    while (i < n) {
-        u8 b = s[i];
-        if (b < 0x80) {
-            q = LeaveKanji(st, q);
-            i = CopyAscii(s, i, n, q);
-            continue;
-        }
-        if (i + 1 >= n && !Final) break;
-        if (b == kSs2) {
-            u8 k = i + 1 < n ? s[i + 1] : 0;
-            if (!IsHalfKana(k)) {
+        if (FromEuc ? b == kSs2 : IsHalfKana(b)) {
+            const std::size_t kanaAt = FromEuc ? i + 1 : i;
+            u8 k = kanaAt < n ? s[kanaAt] : 0;
+            if (!IsHalfKana(k)) { // SS2 before a byte that is no kana
                 q = PutGeta(EnterKanji(st, q));
                 ++i;
                 continue;
             }
-            // SS2 + mark may follow the kana.
-            if (i + 3 >= n && !Final) break;
-            int next = (i + 3 < n && s[i + 2] == kSs2) ? s[i + 3] : -1;
+            // The mark that may combine: the next byte, or in EUC-JP SS2 and the mark.
+            const std::size_t markAt = kanaAt + (FromEuc ? 2 : 1);
+            if (markAt >= n && !Final) break;
+            int next = markAt < n && (!FromEuc || s[kanaAt + 1] == kSs2) ? s[markAt] : -1;
             q = EnterKanji(st, q);
             bool mark = KanaPairToJis(k, next, q);
             q += 2;
-            i += mark ? 4 : 2;
+            i = mark ? markAt + 1 : kanaAt + 1;
             continue;
         }
         q = EnterKanji(st, q);
-        ZEF_PAIRS16(EucPairsToJis16(s + i, q), i, n, q)
+        ZEF_PAIRS16(FromEuc ? EucPairsToJis16(s + i, q) : SjisPairsToJis16(s + i, q, false), i, n,
+                    q)
         if (i + 1 >= n) {
             q = PutGeta(q);
             ++i;
-        } else {
+            continue;
+        }
+        if (FromEuc) {
             q[0] = b & 0x7F;
             q[1] = s[i + 1] & 0x7F;
-            q += 2;
-            i += 2;
+        } else {
+            SjisToJisPair(b, s[i + 1], q);
         }
+        q += 2;
+        i += 2;
     }
     w = static_cast<std::size_t>(q - q0);
     return i;
@@ -552,15 +517,9 @@ std::size_t AsciiRun(const std::uint8_t* s, std::size_t n) {
     std::size_t i = 0;
 #ifdef ZEF_KANJI_SSE2
     while (i + 16 <= n) {
-        int mask = _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i)));
-        if (mask != 0) {
-            unsigned m = static_cast<unsigned>(mask);
-            while (!(m & 1u)) {
-                m >>= 1;
-                ++i;
-            }
-            return i;
-        }
+        unsigned m = static_cast<unsigned>(
+            _mm_movemask_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i))));
+        if (m != 0) return i + LowestBit(m);
         i += 16;
     }
 #else
@@ -640,9 +599,9 @@ std::size_t RunRoutine(TRoutine Routine, TShiftState& State, const std::uint8_t*
     case TRoutine::EucToSjis:
         return RunEucToSjis(s, n, Final, o, Written);
     case TRoutine::EucToJis:
-        return RunEucToJis(State, s, n, Final, o, Written);
+        return RunToJis<true>(State, s, n, Final, o, Written);
     case TRoutine::SjisToJis:
-        return RunSjisToJis(State, s, n, Final, o, Written);
+        return RunToJis<false>(State, s, n, Final, o, Written);
     case TRoutine::SjisToEuc:
         return RunSjisToEuc(s, n, Final, o, Written);
     case TRoutine::Copy:

@@ -7,15 +7,9 @@
 #include "codec/kanji_reference.h"
 #include "codec/kanji_stream.h"
 #include "codec/random_text.h"
+#include "codec/test_bytes.h"
 
 namespace {
-
-std::string B(std::initializer_list<int> bytes) {
-    std::string s;
-    for (int b : bytes)
-        s += static_cast<char>(b);
-    return s;
-}
 
 const std::string kIn = "\x1B$B";  // kanji mode on
 const std::string kOut = "\x1B(J"; // kanji mode off
@@ -214,7 +208,7 @@ TEST(KanjiConversions, LongRunsOfPairsBrokenAnywhere) {
         for (int k = 0; k < 24; ++k) {
             euc += static_cast<char>(high(rng));
             euc += static_cast<char>(high(rng));
-            sjis += static_cast<char>(k % 3 ? lead(rng) : lead(rng) + 0x5F);  // 0xE0-0xFE too
+            sjis += static_cast<char>(k % 3 ? lead(rng) : lead(rng) + 0x5F); // 0xE0-0xFE too
             sjis += static_cast<char>(trail(rng));
             jis += static_cast<char>(seven(rng));
             jis += static_cast<char>(seven(rng));
