@@ -285,14 +285,19 @@ int Convert(TKanjiCode Target, const std::string& Input, const std::string& Outp
 
     TKanjiStreamConverter converter(source, Target);
     std::string converted;
-    converter.Feed(held.data(), held.size(), converted);
+    // Converted and written in pieces small enough for the output to stay in the cache.
+    auto convert = [&](const char* p, std::size_t n) {
+        for (std::size_t at = 0; at < n; at += kBlock) {
+            converted.clear();
+            converter.Feed(p + at, std::min(kBlock, n - at), converted);
+            if (!out.Write(converted)) return false;
+        }
+        return true;
+    };
+    bool ok = convert(held.data(), held.size());
     std::string().swap(held);
-    bool ok = out.Write(converted);
-    while (ok && more && (more = in.Next(data, got))) {
-        converted.clear();
-        converter.Feed(data, got, converted);
-        ok = out.Write(converted);
-    }
+    while (ok && more && (more = in.Next(data, got)))
+        ok = convert(data, got);
     if (in.Failed()) {
         Complain(Input, "read error");
         return 1;
