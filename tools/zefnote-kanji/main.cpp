@@ -264,22 +264,32 @@ int Convert(TKanjiCode Target, const std::string& Input, const std::string& Outp
     const std::string outName = OutputPath.empty() ? "-" : OutputPath;
 
     // The source code: from the loader's sample for Shift_JIS output, else from the whole
-    // text.  The blocks read until the guess is made are kept.
+    // text.  The last block read is used in place; earlier ones read before the guess was
+    // made are kept in Held (a block is valid only until the next read).
     std::string held;
-    const char* data;
-    std::size_t got;
-    bool more = true;
+    const char* data = nullptr;
+    std::size_t got = 0;
+    bool more = true, pending = false;
+    auto readMore = [&] {
+        if (pending) held.append(data, got);
+        pending = more = in.Next(data, got);
+        return more;
+    };
     TKanjiCode source;
     if (Target == kcSjis) {
-        while (held.size() < kGuessBytes && (more = in.Next(data, got)))
+        while (held.size() + (pending ? got : 0) < kGuessBytes && readMore()) {
+        }
+        if (!held.empty() && pending) {
             held.append(data, got);
-        source = DetectKanjiCode(held.data(), GuessSampleLength(held.data(), held.size()));
+            pending = false;
+        }
+        const char* sample = held.empty() ? data : held.data();
+        std::size_t length = held.empty() ? (pending ? got : 0) : held.size();
+        source = DetectKanjiCode(sample, GuessSampleLength(sample, length));
     } else {
         TKanjiDetector detector;
-        while (!detector.Decided() && (more = in.Next(data, got))) {
+        while (!detector.Decided() && readMore())
             detector.Feed(data, got);
-            held.append(data, got);
-        }
         source = detector.Finish();
     }
 
@@ -294,7 +304,7 @@ int Convert(TKanjiCode Target, const std::string& Input, const std::string& Outp
         }
         return true;
     };
-    bool ok = convert(held.data(), held.size());
+    bool ok = convert(held.data(), held.size()) && (!pending || convert(data, got));
     std::string().swap(held);
     while (ok && more && (more = in.Next(data, got)))
         ok = convert(data, got);
