@@ -112,7 +112,7 @@ std::size_t MainScan(const u8* s, std::size_t n, bool Final, TKanjiCode& r, bool
                     r = kcJis;
                 else if (z == '@')
                     r = kcJisOld;
-                i += 3;
+                i = i + 3 < n ? i + 3 : n; // a sample that ends after "$" has no third byte
             } else {
                 i += 2;
             }
