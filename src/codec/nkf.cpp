@@ -9,20 +9,17 @@ void TNkf::LoadNkf(const std::string& Name) {
     FreeNkf();
     TLibraryHandle H = FLoader.Load(Name);
     // Handles below 32 are the error codes of the old loader.
-    if (H < 32)
-        return;
+    if (H < 32) return;
     FHandle = H;
     FLoaded = true;
-    FGetNkfVersion =
-        reinterpret_cast<TGetNkfVersionProc>(FLoader.ProcAddress(H, "GetNkfVersion"));
+    FGetNkfVersion = reinterpret_cast<TGetNkfVersionProc>(FLoader.ProcAddress(H, "GetNkfVersion"));
     FSetNkfOption = reinterpret_cast<TSetNkfOptionProc>(FLoader.ProcAddress(H, "SetNkfOption"));
     FNkfConvert = reinterpret_cast<TNkfConvertProc>(FLoader.ProcAddress(H, "NkfConvert"));
     FPanicVersion = FPanicOption = FPanicConvert = false;
 }
 
 void TNkf::FreeNkf() {
-    if (FLoaded)
-        FLoader.Free(FHandle);
+    if (FLoaded) FLoader.Free(FHandle);
     FHandle = 0;
     FLoaded = false;
     FGetNkfVersion = nullptr;
@@ -33,8 +30,7 @@ void TNkf::FreeNkf() {
 // A missing entry point says so once; a file of thousands of blocks would otherwise
 // raise a message box for every block.
 void TNkf::Panic(const char* EntryPoint, bool& Shown) {
-    if (Shown)
-        return;
+    if (Shown) return;
     Shown = true;
     FMessages.Show(std::string("NKF32.DLL に ") + EntryPoint + " がありません。", "PANIC!!", mbOk,
                    miError);
@@ -62,8 +58,7 @@ void TNkf::NkfConvert(char* Output, const char* Input) {
 }
 
 void TNkf::ConvertPiece(const char* Text, std::size_t Length, std::string& Out) {
-    if (Length == 0)
-        return;
+    if (Length == 0) return;
     std::string Input(Text, Length);
     // The library writes at most six bytes for every byte it reads; the buffer starts
     // zeroed so that a stub leaves it an empty string.
@@ -73,12 +68,10 @@ void TNkf::ConvertPiece(const char* Text, std::size_t Length, std::string& Out) 
     Out.append(Output.data(), std::strlen(Output.data()));
 }
 
-bool TNkf::NkfConvertString(const std::string& Text, const std::string& Option,
-                            std::string& Out) {
+bool TNkf::NkfConvertString(const std::string& Text, const std::string& Option, std::string& Out) {
     Out.clear();
     SetNkfOption(Option);
-    if (Text.empty())
-        return true;
+    if (Text.empty()) return true;
     if (!FNkfConvert) {
         NkfConvert(nullptr, nullptr);
         return false;
@@ -86,10 +79,9 @@ bool TNkf::NkfConvertString(const std::string& Text, const std::string& Option,
     std::size_t Start = 0;
     for (;;) {
         std::size_t Zero = Text.find('\0', Start);
-        ConvertPiece(Text.data() + Start,
-                     (Zero == std::string::npos ? Text.size() : Zero) - Start, Out);
-        if (Zero == std::string::npos)
-            break;
+        ConvertPiece(Text.data() + Start, (Zero == std::string::npos ? Text.size() : Zero) - Start,
+                     Out);
+        if (Zero == std::string::npos) break;
         Out += '\0';
         Start = Zero + 1;
     }
@@ -113,16 +105,14 @@ std::size_t TNkfStream::CompleteLength(const std::string& Text, bool& Kanji) con
         while (I < N) {
             unsigned char B = S[I];
             if (B == 0x1B) {
-                if (I + 2 >= N)
-                    break;
+                if (I + 2 >= N) break;
                 if (S[I + 1] == '$')
                     Kanji = true;
                 else if (S[I + 1] == '(')
                     Kanji = false;
                 I += 3;
             } else if (Kanji && B >= 0x21 && B <= 0x7E) {
-                if (I + 1 >= N)
-                    break;
+                if (I + 1 >= N) break;
                 I += (S[I + 1] >= 0x21 && S[I + 1] <= 0x7E) ? 2 : 1;
             } else {
                 ++I;
@@ -135,8 +125,7 @@ std::size_t TNkfStream::CompleteLength(const std::string& Text, bool& Kanji) con
             if (B < 0x81 || B == 0xFF) {
                 ++I;
             } else {
-                if (I + 1 >= N)
-                    break;
+                if (I + 1 >= N) break;
                 I += 2;
             }
         }
@@ -145,8 +134,7 @@ std::size_t TNkfStream::CompleteLength(const std::string& Text, bool& Kanji) con
         while (I < N) {
             unsigned char B = S[I];
             if ((B >= 0x81 && B <= 0x9F) || (B >= 0xE0 && B <= 0xFC)) {
-                if (I + 1 >= N)
-                    break;
+                if (I + 1 >= N) break;
                 I += 2;
             } else {
                 ++I;
@@ -160,8 +148,7 @@ std::size_t TNkfStream::CompleteLength(const std::string& Text, bool& Kanji) con
 
 bool TNkfStream::Convert(const std::string& Piece, std::string& Out) {
     std::string Converted;
-    if (!FNkf.NkfConvertString(Piece, FOption, Converted))
-        return false;
+    if (!FNkf.NkfConvertString(Piece, FOption, Converted)) return false;
     Out += Converted;
     return true;
 }
@@ -170,8 +157,7 @@ bool TNkfStream::Feed(const char* Data, std::size_t Length, std::string& Out) {
     FHeld.append(Data, Length);
     bool KanjiAtStart = FKanji, Kanji = FKanji;
     std::size_t Complete = CompleteLength(FHeld, Kanji);
-    if (Complete == 0)
-        return true;
+    if (Complete == 0) return true;
     // JIS input that is in kanji mode here gets the shift back in front of its piece.
     std::string Piece = KanjiAtStart ? std::string("\x1B$B") : std::string();
     Piece.append(FHeld, 0, Complete);
@@ -181,8 +167,7 @@ bool TNkfStream::Feed(const char* Data, std::size_t Length, std::string& Out) {
 }
 
 bool TNkfStream::Finish(std::string& Out) {
-    if (FHeld.empty())
-        return true;
+    if (FHeld.empty()) return true;
     std::string Piece = FKanji ? std::string("\x1B$B") : std::string();
     Piece += FHeld;
     FHeld.clear();

@@ -35,8 +35,7 @@ const unsigned char* FindBreak(const unsigned char* P, const unsigned char* End)
         std::memcpy(&V, P, 8);
         if (((V - Ones * 0x1B) & ~V & Highs) != 0)
             for (int I = 0; I < 8; ++I)
-                if (Breaks.Is[P[I]])
-                    return P + I;
+                if (Breaks.Is[P[I]]) return P + I;
         P += 8;
     }
     while (P < End && !Breaks.Is[*P])
@@ -56,14 +55,11 @@ public:
     bool Feed(const char* Data, std::size_t Length, TSink& Sink, std::size_t* Used = nullptr) {
         const unsigned char* Start = reinterpret_cast<const unsigned char*>(Data);
         const unsigned char *P = Start, *End = Start + Length;
-        if (Used)
-            *Used = Length;
-        if (FEnded)
-            return false;
+        if (Used) *Used = Length;
+        if (FEnded) return false;
         if (FSkipLf && P < End) {
             FSkipLf = false;
-            if (*P == '\n')
-                ++P;
+            if (*P == '\n') ++P;
         }
         while (P < End) {
             const unsigned char* Q = FindBreak(P, End);
@@ -74,8 +70,7 @@ public:
             if (*Q == 0x1A) {
                 FCarry.append(reinterpret_cast<const char*>(P), Q - P);
                 FEnded = true;
-                if (Used)
-                    *Used = static_cast<std::size_t>(Q - Start);
+                if (Used) *Used = static_cast<std::size_t>(Q - Start);
                 return false;
             }
             if (FCarry.empty()) {
@@ -97,8 +92,7 @@ public:
     }
 
     template <class TSink> void Finish(TSink& Sink) {
-        if (!FCarry.empty())
-            Sink.Last(FCarry.data(), FCarry.size());
+        if (!FCarry.empty()) Sink.Last(FCarry.data(), FCarry.size());
         FCarry.clear();
     }
 
@@ -126,8 +120,7 @@ public:
     void Last(const char* P, std::size_t N) { Store(P, N, raEof); }
     // Removes the rows that no line reached.
     void Trim() {
-        if (FIndex < FRows.Count())
-            FRows.DeleteRows(FIndex, FRows.Count() - FIndex);
+        if (FIndex < FRows.Count()) FRows.DeleteRows(FIndex, FRows.Count() - FIndex);
     }
     int Stored() const { return FIndex; }
 
@@ -135,8 +128,7 @@ private:
     void Store(const char* P, std::size_t N, TEditorRowAttribute Attribute) {
         if (FIndex < FRows.Count()) {
             FRows.Put(FIndex, std::string(P, N));
-            if (Attribute != raCrlf)
-                FRows.SetRowAttribute(FIndex, Attribute);
+            if (Attribute != raCrlf) FRows.SetRowAttribute(FIndex, Attribute);
         } else {
             FRows.AddRow(std::string(P, N), Attribute);
         }
@@ -150,8 +142,7 @@ private:
 
 std::unique_ptr<TFileReader> OpenForLoad(TFileSystem& Files, const std::string& FileName) {
     std::unique_ptr<TFileReader> File = Files.OpenRead(FileName);
-    if (!File)
-        throw EFOpenError(FileName);
+    if (!File) throw EFOpenError(FileName);
     return File;
 }
 
@@ -160,18 +151,15 @@ std::size_t ReadBlock(TFileReader& File, char* Buffer, const std::string& FileNa
     std::size_t Got = 0;
     while (Got < TextFileBlockSize) {
         long long N = File.Read(Buffer + Got, TextFileBlockSize - Got);
-        if (N < 0)
-            throw EReadError(FileName);
-        if (N == 0)
-            break;
+        if (N < 0) throw EReadError(FileName);
+        if (N == 0) break;
         Got += static_cast<std::size_t>(N);
     }
     return Got;
 }
 
 void Rewind(TFileReader& File, const std::string& FileName) {
-    if (!File.Rewind())
-        throw EReadError(FileName);
+    if (!File.Rewind()) throw EReadError(FileName);
 }
 
 long long CountZeros(const char* P, std::size_t N) {
@@ -201,8 +189,7 @@ int CountLines(TFileReader& File, char* Buffer, std::size_t First, const std::st
         std::size_t Used;
         bool More = Cutter.Feed(Buffer, Got, Counter, &Used);
         Result.ZeroBytes += CountZeros(Buffer, Used);
-        if (!More)
-            break;
+        if (!More) break;
         Got = ReadBlock(File, Buffer, FileName);
     }
     Cutter.Finish(Counter);
@@ -213,10 +200,8 @@ int CountLines(TFileReader& File, char* Buffer, std::size_t First, const std::st
 // True when NKF32.DLL is to convert; a loaded library without NkfConvert has its stub
 // speak, and the built-in converters take over.
 bool ChooseNkf(TNkf* Nkf) {
-    if (!Nkf || !Nkf->NkfLoaded())
-        return false;
-    if (Nkf->CanConvert())
-        return true;
+    if (!Nkf || !Nkf->NkfLoaded()) return false;
+    if (Nkf->CanConvert()) return true;
     Nkf->NkfConvert(nullptr, nullptr);
     return false;
 }
@@ -225,10 +210,8 @@ bool ChooseNkf(TNkf* Nkf) {
 class TBlockConverter {
 public:
     TBlockConverter(TKanjiCode Code, TNkf* Nkf)
-        : FConverts(Code == kcJis || Code == kcJisOld || Code == kcEuc),
-          FBuiltIn(Code, kcSjis) {
-        if (FConverts && ChooseNkf(Nkf))
-            FNkf = std::make_unique<TNkfStream>(*Nkf, Code, "s");
+        : FConverts(Code == kcJis || Code == kcJisOld || Code == kcEuc), FBuiltIn(Code, kcSjis) {
+        if (FConverts && ChooseNkf(Nkf)) FNkf = std::make_unique<TNkfStream>(*Nkf, Code, "s");
     }
     bool Converts() const { return FConverts; }
 
@@ -259,18 +242,15 @@ void FillRows(TFileReader& File, char* Buffer, TKanjiCode Code, TNkf* Nkf,
     std::string Converted;
     for (;;) {
         std::size_t Got = ReadBlock(File, Buffer, FileName);
-        if (Got == 0)
-            break;
+        if (Got == 0) break;
         ZerosToSpaces(Buffer, Got);
         if (!Converter.Converts()) {
-            if (!Cutter.Feed(Buffer, Got, Filler))
-                break;
+            if (!Cutter.Feed(Buffer, Got, Filler)) break;
             continue;
         }
         Converted.clear();
         Converter.Feed(Buffer, Got, Converted);
-        if (!Cutter.Feed(Converted.data(), Converted.size(), Filler))
-            break;
+        if (!Cutter.Feed(Converted.data(), Converted.size(), Filler)) break;
     }
     if (Converter.Converts() && !Cutter.Ended()) {
         Converted.clear();
@@ -287,16 +267,15 @@ struct TLinesUpdate {
     TEditorStrings& FLines;
 };
 
-TKanjiCode Load(TTextFileEditor& Editor, TFileSystem& Files, TNkf* Nkf,
-                const std::string& FileName, bool Detect, TTextLoadResult* ResultOut) {
+TKanjiCode Load(TTextFileEditor& Editor, TFileSystem& Files, TNkf* Nkf, const std::string& FileName,
+                bool Detect, TTextLoadResult* ResultOut) {
     TTextLoadResult Result;
     std::unique_ptr<TFileReader> File = OpenForLoad(Files, FileName);
     // One block and the zero byte that ends its data.
     std::unique_ptr<char[]> Buffer(new char[TextFileBlockSize + 1]);
     std::size_t First = ReadBlock(*File, Buffer.get(), FileName);
     Buffer[First] = '\0';
-    if (Detect)
-        Result.Code = DetectKanjiCode(Buffer.get(), std::strlen(Buffer.get()));
+    if (Detect) Result.Code = DetectKanjiCode(Buffer.get(), std::strlen(Buffer.get()));
     int Count = CountLines(*File, Buffer.get(), First, FileName, Result);
     Rewind(*File, FileName);
 
@@ -307,8 +286,7 @@ TKanjiCode Load(TTextFileEditor& Editor, TFileSystem& Files, TNkf* Nkf,
         TLinesUpdate Update(Editor.Lines());
         Editor.Lines().Clear();
         // Count empty raCrlf rows, made in one step.
-        if (Count > 0)
-            Rows.SetText(std::string(static_cast<std::size_t>(Count), '\n'));
+        if (Count > 0) Rows.SetText(std::string(static_cast<std::size_t>(Count), '\n'));
         TRowFiller Filler(Rows);
         try {
             FillRows(*File, Buffer.get(), Detect ? Result.Code : kcAscii, Nkf, FileName, Filler);
@@ -320,15 +298,12 @@ TKanjiCode Load(TTextFileEditor& Editor, TFileSystem& Files, TNkf* Nkf,
         Result.Lines = Filler.Stored();
         File.reset();
         Buffer.reset();
-        if (Rows.WordWrap())
-            Rows.WrapAll();
-        if (!Detect || !Rows.WordWrap())
-            Rows.RecomputeRowStates();
+        if (Rows.WordWrap()) Rows.WrapAll();
+        if (!Detect || !Rows.WordWrap()) Rows.RecomputeRowStates();
         Host.SetTopRow(0);
         Host.SetTopCol(0);
     }
-    if (ResultOut)
-        *ResultOut = Result;
+    if (ResultOut) *ResultOut = Result;
     return Result.Code;
 }
 
@@ -350,10 +325,8 @@ public:
             std::size_t Take = std::min(S.size() - FOffset, PieceSize - Piece.size());
             Piece.append(S, FOffset, Take);
             FOffset += Take;
-            if (FOffset < S.size())
-                break;
-            if (FRows.GetRowAttribute(FRow) == raCrlf)
-                Piece += "\r\n";
+            if (FOffset < S.size()) break;
+            if (FRows.GetRowAttribute(FRow) == raCrlf) Piece += "\r\n";
             ++FRow;
             FOffset = 0;
         }
@@ -385,8 +358,7 @@ public:
     TSafeFileWriter(TFileSystem& Files, const std::string& FileName)
         : FFiles(Files), FName(FileName) {
         FWriter = FFiles.CreateTemp(FileName, FTemp);
-        if (!FWriter)
-            throw EFCreateError(FileName);
+        if (!FWriter) throw EFCreateError(FileName);
     }
     ~TSafeFileWriter() {
         if (FWriter || !FTemp.empty()) {
@@ -395,15 +367,13 @@ public:
         }
     }
     void Write(const char* Data, std::size_t Length) {
-        if (Length && !FWriter->Write(Data, Length))
-            throw EFCreateError(FName);
+        if (Length && !FWriter->Write(Data, Length)) throw EFCreateError(FName);
     }
     void Write(const std::string& S) { Write(S.data(), S.size()); }
     void Commit() {
         bool Closed = FWriter->Close();
         FWriter.reset();
-        if (!Closed || !FFiles.Replace(FTemp, FName))
-            throw EFCreateError(FName);
+        if (!Closed || !FFiles.Replace(FTemp, FName)) throw EFCreateError(FName);
         FTemp.clear();
     }
 
@@ -466,17 +436,19 @@ void LoadFromFile(TTextFileEditor& Editor, TFileSystem& Files, const std::string
 std::string KanjiCodePanelText(TKanjiCode Code) {
     switch (Code) {
     case kcJis:
-    case kcJisOld: return "JIS";
-    case kcEuc: return "EUC";
-    default: return std::string();
+    case kcJisOld:
+        return "JIS";
+    case kcEuc:
+        return "EUC";
+    default:
+        return std::string();
     }
 }
 
 // TTextFiles ---------------------------------------------------------------------------
 
 void TTextFiles::ShowKanjiCode() {
-    if (OnShowKanjiCode)
-        OnShowKanjiCode(KanjiCodePanelText(FCurrentKanjiCode));
+    if (OnShowKanjiCode) OnShowKanjiCode(KanjiCodePanelText(FCurrentKanjiCode));
 }
 
 TTextLoadResult TTextFiles::LoadFile(TTextFileEditor& Editor, const std::string& FileName) {
@@ -484,8 +456,7 @@ TTextLoadResult TTextFiles::LoadFile(TTextFileEditor& Editor, const std::string&
     TKanjiCode Code;
     if (FLoadAutoCvt) {
         Code = LoadFromFileDetect(Editor, FFiles, FNkf, FileName, &Result);
-        if (Editor.LinesHost().RowList().Count() == 0)
-            Code = kcSjis;
+        if (Editor.LinesHost().RowList().Count() == 0) Code = kcSjis;
     } else {
         LoadFromFile(Editor, FFiles, FileName, &Result);
         Code = kcAscii;
@@ -501,8 +472,7 @@ TTextLoadResult TTextFiles::LoadFile(TTextFileEditor& Editor, const std::string&
 }
 
 bool TTextFiles::CheckEucSaveSize(std::size_t Length) {
-    if (Length <= EucSaveLimit)
-        return true;
+    if (Length <= EucSaveLimit) return true;
     FMessages.Show("EUC の保存は上限 100KB です。", AppTitle, mbOk, miInformation);
     return false;
 }
@@ -526,14 +496,19 @@ bool TTextFiles::SaveFile(TTextFileEditor& Editor, const std::string& FileName) 
         else if (FCurrentKanjiCode == kcEuc)
             Target = kcEuc;
         break;
-    case 2: Target = After = kcJis; break;
-    case 3: Target = After = kcEuc; break;
-    default: After = kcSjis; break;
+    case 2:
+        Target = After = kcJis;
+        break;
+    case 3:
+        Target = After = kcEuc;
+        break;
+    default:
+        After = kcSjis;
+        break;
     }
 
     bool Nkf = Target != kcSjis && ChooseNkf(FNkf);
-    if (Target == kcEuc && !Nkf && !CheckEucSaveSize(Text.Length()))
-        return false;
+    if (Target == kcEuc && !Nkf && !CheckEucSaveSize(Text.Length())) return false;
 
     TSafeFileWriter Out(FFiles, FileName);
     if (Target == kcSjis) {
@@ -549,8 +524,7 @@ bool TTextFiles::SaveFile(TTextFileEditor& Editor, const std::string& FileName) 
     FCurrentKanjiCode = After;
 
     while (!FFiles.Exists(FileName) && std::chrono::steady_clock::now() < Deadline) {
-        if (ProcessMessages)
-            ProcessMessages();
+        if (ProcessMessages) ProcessMessages();
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     ShowKanjiCode();

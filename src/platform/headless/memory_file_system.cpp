@@ -12,13 +12,10 @@ public:
 
     long long Read(char* Buffer, std::size_t Count) override {
         ++FOwner.ReadCalls;
-        if (FOwner.FailReadAfter >= 0 && FCalls++ >= FOwner.FailReadAfter)
-            return -1;
+        if (FOwner.FailReadAfter >= 0 && FCalls++ >= FOwner.FailReadAfter) return -1;
         std::size_t N = std::min(Count, FBytes.size() - FPos);
-        if (FOwner.ReadChunk)
-            N = std::min(N, FOwner.ReadChunk);
-        if (N)
-            std::memcpy(Buffer, FBytes.data() + FPos, N);
+        if (FOwner.ReadChunk) N = std::min(N, FOwner.ReadChunk);
+        if (N) std::memcpy(Buffer, FBytes.data() + FPos, N);
         FPos += N;
         return static_cast<long long>(N);
     }
@@ -40,8 +37,7 @@ public:
 
     bool Write(const char* Data, std::size_t Count) override {
         TMemoryFileSystem::TFile* F = FOwner.Mutable(FName);
-        if (!F)
-            return false;
+        if (!F) return false;
         long long Limit = FOwner.WriteLimit;
         long long Size = static_cast<long long>(F->Bytes.size());
         if (Limit >= 0 && Size + static_cast<long long>(Count) > Limit) {
@@ -67,14 +63,12 @@ std::string FolderOf(const std::string& Name) {
 
 std::unique_ptr<TFileReader> TMemoryFileSystem::OpenRead(const std::string& Name) {
     auto It = FFiles.find(Name);
-    if (It == FFiles.end() || UnreadableFiles.count(Name))
-        return nullptr;
+    if (It == FFiles.end() || UnreadableFiles.count(Name)) return nullptr;
     return std::make_unique<TMemoryReader>(*this, It->second.Bytes);
 }
 
 std::unique_ptr<TFileWriter> TMemoryFileSystem::Create(const std::string& Name) {
-    if (FailCreate || ReadOnlyFiles.count(Name))
-        return nullptr;
+    if (FailCreate || ReadOnlyFiles.count(Name)) return nullptr;
     TFile& F = FFiles[Name];
     F.Bytes.clear();
     return std::make_unique<TMemoryWriter>(*this, Name);
@@ -82,8 +76,7 @@ std::unique_ptr<TFileWriter> TMemoryFileSystem::Create(const std::string& Name) 
 
 std::unique_ptr<TFileWriter> TMemoryFileSystem::CreateTemp(const std::string& Name,
                                                            std::string& TempName) {
-    if (FailCreate)
-        return nullptr;
+    if (FailCreate) return nullptr;
     do
         TempName = FolderOf(Name) + "~zef" + std::to_string(++FTempSerial) + ".tmp";
     while (FFiles.count(TempName));
@@ -91,12 +84,13 @@ std::unique_ptr<TFileWriter> TMemoryFileSystem::CreateTemp(const std::string& Na
     return std::make_unique<TMemoryWriter>(*this, TempName);
 }
 
-bool TMemoryFileSystem::Exists(const std::string& Name) { return FFiles.count(Name) != 0; }
+bool TMemoryFileSystem::Exists(const std::string& Name) {
+    return FFiles.count(Name) != 0;
+}
 
 bool TMemoryFileSystem::Replace(const std::string& Source, const std::string& Target) {
     auto S = FFiles.find(Source);
-    if (FailReplace || S == FFiles.end() || ReadOnlyFiles.count(Target))
-        return false;
+    if (FailReplace || S == FFiles.end() || ReadOnlyFiles.count(Target)) return false;
     auto T = FFiles.find(Target);
     std::uint32_t Attributes = T != FFiles.end() ? T->second.Attributes : S->second.Attributes;
     TFile Moved{std::move(S->second.Bytes), Attributes};
@@ -106,8 +100,7 @@ bool TMemoryFileSystem::Replace(const std::string& Source, const std::string& Ta
 }
 
 bool TMemoryFileSystem::Delete(const std::string& Name) {
-    if (ReadOnlyFiles.count(Name))
-        return false;
+    if (ReadOnlyFiles.count(Name)) return false;
     return FFiles.erase(Name) != 0;
 }
 

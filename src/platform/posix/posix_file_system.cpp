@@ -19,8 +19,7 @@ public:
     long long Read(char* Buffer, std::size_t Count) override {
         for (;;) {
             ssize_t N = ::read(FFd, Buffer, Count);
-            if (N < 0 && errno == EINTR)
-                continue;
+            if (N < 0 && errno == EINTR) continue;
             return N;
         }
     }
@@ -34,16 +33,13 @@ class TPosixWriter : public TFileWriter {
 public:
     explicit TPosixWriter(int Fd) : FFd(Fd) {}
     ~TPosixWriter() override {
-        if (FFd >= 0)
-            ::close(FFd);
+        if (FFd >= 0) ::close(FFd);
     }
     bool Write(const char* Data, std::size_t Count) override {
         while (Count > 0) {
             ssize_t N = ::write(FFd, Data, Count);
-            if (N < 0 && errno == EINTR)
-                continue;
-            if (N <= 0)
-                return false;
+            if (N < 0 && errno == EINTR) continue;
+            if (N <= 0) return false;
             Data += N;
             Count -= static_cast<std::size_t>(N);
         }
@@ -69,8 +65,7 @@ class TPosixFileSystem : public TFileSystem {
 public:
     std::unique_ptr<TFileReader> OpenRead(const std::string& Name) override {
         int Fd = ::open(Name.c_str(), O_RDONLY | O_CLOEXEC);
-        if (Fd < 0)
-            return nullptr;
+        if (Fd < 0) return nullptr;
         struct stat St;
         if (::fstat(Fd, &St) != 0 || S_ISDIR(St.st_mode)) {
             ::close(Fd);
@@ -86,8 +81,7 @@ public:
                                             std::string& TempName) override {
         std::string Pattern = FolderOf(Name) + ".zef-XXXXXX";
         int Fd = ::mkstemp(&Pattern[0]);
-        if (Fd < 0)
-            return nullptr;
+        if (Fd < 0) return nullptr;
         TempName = Pattern;
         return std::make_unique<TPosixWriter>(Fd);
     }
@@ -100,8 +94,7 @@ public:
         if (::stat(Target.c_str(), &St) == 0) {
             // The new file takes the old one's permission bits (and owner, where allowed);
             // a file the user may not write stays unwritable.
-            if (::access(Target.c_str(), W_OK) != 0)
-                return false;
+            if (::access(Target.c_str(), W_OK) != 0) return false;
             ::chmod(Source.c_str(), St.st_mode & 07777);
             if (::chown(Source.c_str(), St.st_uid, St.st_gid) != 0) {
                 // Not permitted for an ordinary user on another's file; the bits stay.
@@ -125,8 +118,7 @@ public:
         return Library ? ::dlsym(reinterpret_cast<void*>(Library), Name.c_str()) : nullptr;
     }
     void Free(TLibraryHandle Library) override {
-        if (Library)
-            ::dlclose(reinterpret_cast<void*>(Library));
+        if (Library) ::dlclose(reinterpret_cast<void*>(Library));
     }
 };
 

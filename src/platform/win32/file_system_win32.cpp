@@ -12,8 +12,7 @@ public:
     ~TWin32Reader() override { CloseHandle(FHandle); }
     long long Read(char* Buffer, std::size_t Count) override {
         DWORD Got = 0;
-        if (!ReadFile(FHandle, Buffer, static_cast<DWORD>(Count), &Got, nullptr))
-            return -1;
+        if (!ReadFile(FHandle, Buffer, static_cast<DWORD>(Count), &Got, nullptr)) return -1;
         return Got;
     }
     bool Rewind() override {
@@ -28,15 +27,13 @@ class TWin32Writer : public TFileWriter {
 public:
     explicit TWin32Writer(HANDLE H) : FHandle(H) {}
     ~TWin32Writer() override {
-        if (FHandle != INVALID_HANDLE_VALUE)
-            CloseHandle(FHandle);
+        if (FHandle != INVALID_HANDLE_VALUE) CloseHandle(FHandle);
     }
     bool Write(const char* Data, std::size_t Count) override {
         while (Count > 0) {
             DWORD Part = Count > 0x40000000 ? 0x40000000 : static_cast<DWORD>(Count);
             DWORD Done = 0;
-            if (!WriteFile(FHandle, Data, Part, &Done, nullptr) || Done == 0)
-                return false;
+            if (!WriteFile(FHandle, Data, Part, &Done, nullptr) || Done == 0) return false;
             Data += Done;
             Count -= Done;
         }
@@ -62,8 +59,7 @@ std::string FolderOf(const std::string& Name) {
             ++I;
             continue;
         }
-        if (C == '\\' || C == '/' || C == ':')
-            Cut = I + 1;
+        if (C == '\\' || C == '/' || C == ':') Cut = I + 1;
     }
     return Name.substr(0, Cut);
 }
@@ -104,11 +100,10 @@ public:
         if (Attributes == INVALID_FILE_ATTRIBUTES)
             return MoveFileExA(Source.c_str(), Target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
         // A read-only file is not overwritten, as a plain create would not overwrite it.
-        if (Attributes & FILE_ATTRIBUTE_READONLY)
-            return false;
+        if (Attributes & FILE_ATTRIBUTE_READONLY) return false;
         // ReplaceFile keeps the replaced file's attributes, security and creation time.
-        if (ReplaceFileA(Target.c_str(), Source.c_str(), nullptr,
-                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr))
+        if (ReplaceFileA(Target.c_str(), Source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                         nullptr, nullptr))
             return true;
         // File systems without ReplaceFile: move over the target, then put its
         // attributes back.
@@ -127,14 +122,12 @@ public:
         return reinterpret_cast<TLibraryHandle>(LoadLibraryA(Name.c_str()));
     }
     void* ProcAddress(TLibraryHandle Library, const std::string& Name) override {
-        if (!Library)
-            return nullptr;
+        if (!Library) return nullptr;
         return reinterpret_cast<void*>(
             GetProcAddress(reinterpret_cast<HMODULE>(Library), Name.c_str()));
     }
     void Free(TLibraryHandle Library) override {
-        if (Library)
-            FreeLibrary(reinterpret_cast<HMODULE>(Library));
+        if (Library) FreeLibrary(reinterpret_cast<HMODULE>(Library));
     }
 };
 
