@@ -309,26 +309,34 @@ TKanjiCode Load(TTextFileEditor& Editor, TFileSystem& Files, TNkf* Nkf, const st
 
 // Saving -------------------------------------------------------------------------------
 
-// The editor's text in pieces: every row, CR LF after a row that ends its line.
+// The editor's text in pieces: every row, CR LF after a row that ends its line.  A
+// piece ends at a line end once it holds PieceSize bytes (a converter that starts each
+// piece afresh, NKF32.DLL, then writes what it would write for the whole text), and in
+// any case at PieceLimit bytes.
 class TRowTextReader {
 public:
-    static constexpr std::size_t PieceSize = 65536;
+    static constexpr std::size_t PieceSize = 65536, PieceLimit = 16 * PieceSize;
 
     explicit TRowTextReader(const TEditorScreenStrings& Rows) : FRows(Rows) {}
 
-    // The next piece (of about PieceSize bytes); false at the end of the text.
+    // The next piece; false at the end of the text.
     bool Next(std::string& Piece) {
         Piece.clear();
         int N = FRows.Count();
-        while (FRow < N && Piece.size() < PieceSize) {
+        while (FRow < N && Piece.size() < PieceLimit) {
             const std::string& S = FRows.Get(FRow);
-            std::size_t Take = std::min(S.size() - FOffset, PieceSize - Piece.size());
+            std::size_t Take = std::min(S.size() - FOffset, PieceLimit - Piece.size());
             Piece.append(S, FOffset, Take);
             FOffset += Take;
-            if (FOffset < S.size()) break;
-            if (FRows.GetRowAttribute(FRow) == raCrlf) Piece += "\r\n";
+            if (FOffset < S.size())
+                break;
+            bool LineEnd = FRows.GetRowAttribute(FRow) == raCrlf;
+            if (LineEnd)
+                Piece += "\r\n";
             ++FRow;
             FOffset = 0;
+            if (LineEnd && Piece.size() >= PieceSize)
+                break;
         }
         return !Piece.empty();
     }
