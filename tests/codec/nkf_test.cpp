@@ -21,7 +21,9 @@ namespace {
 std::string Option;
 std::vector<std::string> Options, Inputs;
 
-void ZEF_STDCALL FakeGetNkfVersion(char* Version) { std::strcpy(Version, "fake"); }
+void ZEF_STDCALL FakeGetNkfVersion(char* Version) {
+    std::strcpy(Version, "fake");
+}
 int ZEF_STDCALL FakeSetNkfOption(const char* Options_) {
     Option = Options_;
     Options.push_back(Option);
@@ -43,10 +45,8 @@ protected:
     void AddLibrary(bool WithConvert, bool WithOption = true) {
         std::map<std::string, void*> Exports{
             {"GetNkfVersion", reinterpret_cast<void*>(&FakeGetNkfVersion)}};
-        if (WithOption)
-            Exports["SetNkfOption"] = reinterpret_cast<void*>(&FakeSetNkfOption);
-        if (WithConvert)
-            Exports["NkfConvert"] = reinterpret_cast<void*>(&FakeNkfConvert);
+        if (WithOption) Exports["SetNkfOption"] = reinterpret_cast<void*>(&FakeSetNkfOption);
+        if (WithConvert) Exports["NkfConvert"] = reinterpret_cast<void*>(&FakeNkfConvert);
         Loader.AddLibrary("NKF32.DLL", Exports);
     }
     std::vector<std::string> Load(const std::string& Bytes, TNkf* Library) {
@@ -132,8 +132,8 @@ TEST_F(NkfTest, LoaderFeedsTheLibraryWholeCharacters) {
     std::string Kanji = "\x1B$B";
     for (int I = 0; I < 9000; ++I)
         Kanji += "\x30\x21";
-    for (const std::string& Text : {SjisToJis(Sjis), "p" + SjisToJis(Sjis),
-                                    "\xB0\xF0pp" + SjisToEuc(Sjis), Kanji}) {
+    for (const std::string& Text :
+         {SjisToJis(Sjis), "p" + SjisToJis(Sjis), "\xB0\xF0pp" + SjisToEuc(Sjis), Kanji}) {
         std::vector<std::string> BuiltIn = Load(Text, nullptr);
         Inputs.clear();
         EXPECT_EQ(BuiltIn, Load(Text, &Nkf));
@@ -141,8 +141,7 @@ TEST_F(NkfTest, LoaderFeedsTheLibraryWholeCharacters) {
         for (const std::string& In : Inputs) {
             // Each piece starts in ASCII or with the shift of its own; none ends inside
             // an escape sequence.
-            if (In.size() >= 2)
-                EXPECT_NE('\x1B', In[In.size() - 2]);
+            if (In.size() >= 2) EXPECT_NE('\x1B', In[In.size() - 2]);
             EXPECT_NE('\x1B', In.back());
         }
     }

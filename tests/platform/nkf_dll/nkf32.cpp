@@ -31,4 +31,6 @@ void __stdcall NkfConvert(char* Output, const char* Input) {
 #endif
 }
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) { return TRUE; }
+BOOL WINAPI DllMain(HINSTANCE, DWORD, LPVOID) {
+    return TRUE;
+}
