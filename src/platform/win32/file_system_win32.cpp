@@ -101,16 +101,18 @@ public:
             return MoveFileExA(Source.c_str(), Target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
         // A read-only file is not overwritten, as a plain create would not overwrite it.
         if (Attributes & FILE_ATTRIBUTE_READONLY) return false;
-        // ReplaceFile keeps the replaced file's attributes, security and creation time.
-        if (ReplaceFileA(Target.c_str(), Source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                         nullptr, nullptr))
-            return true;
-        // File systems without ReplaceFile: move over the target, then put its
-        // attributes back.
-        if (!MoveFileExA(Source.c_str(), Target.c_str(),
+        // ReplaceFile keeps the replaced file's security and creation time; some
+        // implementations leave its attributes behind, so they are put back as well.
+        // File systems without ReplaceFile get a move over the target instead.
+        if (!ReplaceFileA(Target.c_str(), Source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                          nullptr, nullptr) &&
+            !MoveFileExA(Source.c_str(), Target.c_str(),
                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return false;
-        SetFileAttributesA(Target.c_str(), Attributes);
+        const DWORD Settable = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                               FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+        if ((GetFileAttributesA(Target.c_str()) & Settable) != (Attributes & Settable))
+            SetFileAttributesA(Target.c_str(), (Attributes & Settable) | FILE_ATTRIBUTE_ARCHIVE);
         return true;
     }
     bool Delete(const std::string& Name) override { return DeleteFileA(Name.c_str()) != 0; }
