@@ -7,6 +7,7 @@
 #include "codec/text_file_headless.h"
 #include "platform/headless/memory_file_system.h"
 #include "platform/message_box.h"
+#include "support/line_cut_reference.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -24,32 +25,7 @@ public:
     }
 };
 
-struct TCut {
-    std::vector<std::string> Rows;
-    bool LastEof = false;
-};
-
-TCut WholeCut(const std::string& S) {
-    TCut Cut;
-    std::string Line;
-    for (std::size_t I = 0; I < S.size() && S[I] != '\x1A'; ++I) {
-        char C = S[I];
-        if (C == '\r' || C == '\n') {
-            Cut.Rows.push_back(Line);
-            Line.clear();
-            if (C == '\r' && I + 1 < S.size() && S[I + 1] == '\n') ++I;
-        } else {
-            Line += C;
-        }
-    }
-    if (!Line.empty()) {
-        Cut.Rows.push_back(Line);
-        Cut.LastEof = true;
-    }
-    return Cut;
-}
-
-void Check(THeadlessTextEditor& Editor, const TCut& Expected) {
+void Check(THeadlessTextEditor& Editor, const TReferenceCut& Expected) {
     TEditorScreenStrings& Rows = Editor.Rows();
     if (static_cast<std::size_t>(Rows.Count()) != Expected.Rows.size()) std::abort();
     for (int R = 0; R < Rows.Count(); ++R) {
@@ -81,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 
     THeadlessTextEditor Plain;
     LoadFromFile(Plain, Files, "f");
-    Check(Plain, WholeCut(Spaced));
+    Check(Plain, ReferenceCut(Spaced));
 
     THeadlessTextEditor Editor;
     TKanjiCode Code = LoadFromFileDetect(Editor, Files, nullptr, "f");
@@ -95,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     } else {
         Converted = Spaced;
     }
-    Check(Editor, WholeCut(Converted));
+    Check(Editor, ReferenceCut(Converted));
 
     // Saved as Shift_JIS and loaded again: the same rows.
     TTextFiles Doc(Files, Messages);
@@ -103,6 +79,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     if (!Doc.SaveFile(Plain, "g")) std::abort();
     THeadlessTextEditor Again;
     LoadFromFile(Again, Files, "g");
-    Check(Again, WholeCut(Spaced));
+    Check(Again, ReferenceCut(Spaced));
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "platform/headless/memory_file_system.h"
 #include "platform/headless/recording_message_box.h"
 #include "support/fake_text_editor.h"
+#include "support/line_cut_reference.h"
 
 #include <gtest/gtest.h>
 
@@ -23,31 +24,7 @@ namespace {
 
 const std::size_t B = TextFileBlockSize;
 
-struct TCut {
-    std::vector<std::string> Rows;
-    bool LastEof = false;
-};
-
-// The line cutting rules applied to a whole file at once.
-TCut ReferenceCut(const std::string& S) {
-    TCut Cut;
-    std::string Line;
-    for (std::size_t I = 0; I < S.size() && S[I] != '\x1A'; ++I) {
-        char C = S[I];
-        if (C == '\r' || C == '\n') {
-            Cut.Rows.push_back(Line);
-            Line.clear();
-            if (C == '\r' && I + 1 < S.size() && S[I + 1] == '\n') ++I;
-        } else {
-            Line += C == '\0' ? ' ' : C;
-        }
-    }
-    if (!Line.empty()) {
-        Cut.Rows.push_back(Line);
-        Cut.LastEof = true;
-    }
-    return Cut;
-}
+using TCut = TReferenceCut;
 
 class TextFileTest : public ::testing::Test {
 protected:
