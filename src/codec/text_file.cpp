@@ -333,7 +333,7 @@ TKanjiCode Load(TTextFileEditor& Editor, TFileSystem& Files, TNkf* Nkf, const st
 // any case at PieceLimit bytes.
 class TRowTextReader {
 public:
-    static constexpr std::size_t PieceSize = 65536, PieceLimit = 16 * PieceSize;
+    static constexpr std::size_t PieceSize = 1 << 20, PieceLimit = 4 * PieceSize;
 
     explicit TRowTextReader(const TEditorScreenStrings& Rows) : FRows(Rows) {}
 
