@@ -174,7 +174,7 @@ TEST_F(NkfTest, SaverConvertsThroughTheLibraryWithoutTheEucLimit) {
     TNkf Nkf(Loader, Messages);
     Nkf.LoadNkf();
     std::string Sjis;
-    while (Sjis.size() < 3 * EucSaveLimit)
+    while (Sjis.size() < 25 * EucSaveLimit) // more than a save piece
         Sjis += "長い文章の一行、ｶﾀｶﾅも。\r\n";
     Files.SetFile("big.txt", Sjis);
     LoadFromFile(Editor, Files, "big.txt");
