@@ -494,6 +494,16 @@ TTextLoadResult TTextFiles::LoadFile(TTextFileEditor& Editor, const std::string&
     return Result;
 }
 
+void TTextFiles::SaveInCode(int Entry, const std::function<void()>& SaveAs) {
+    struct TRestore {
+        TTextFiles& Files;
+        int SaveCvt;
+        ~TRestore() { Files.FSaveCvt = SaveCvt; }
+    } Restore{*this, FSaveCvt};
+    SetSaveCvt(Entry + 1);
+    SaveAs();
+}
+
 bool TTextFiles::CheckEucSaveSize(std::size_t Length) {
     if (Length <= EucSaveLimit) return true;
     FMessages.Show("EUC の保存は上限 100KB です。", AppTitle, mbOk, miInformation);

@@ -96,6 +96,11 @@ public:
     bool CheckEucSaveSize(const std::string& Text) { return CheckEucSaveSize(Text.size()); }
     bool CheckEucSaveSize(std::size_t Length);
 
+    // The save-in-code submenu: entry 0 "SHIFT-JIS(&S)", 1 "JIS(&J)", 2 "EUC(&E)".  Runs
+    // SaveAs with SaveCvt set to the entry's code and puts the previous SaveCvt back
+    // afterwards, whether the user saved, cancelled or the save failed.
+    void SaveInCode(int Entry, const std::function<void()>& SaveAs);
+
     // Puts KanjiCodePanelText(CurrentKanjiCode) into the status panel.
     void ShowKanjiCode();
 

@@ -254,6 +254,22 @@ TEST_F(TextFileTest, SaveCodeTable) {
     EXPECT_TRUE(Messages.Messages.empty());
 }
 
+TEST_F(TextFileTest, SaveInCodePutsTheSettingBack) {
+    LoadPlain("漢字\r\n");
+    Doc.SetSaveCvt(0);
+    Doc.SetCurrentKanjiCode(kcSjis);
+    // Cancelled: nothing saved, the setting as it was.
+    Doc.SaveInCode(2, [] {});
+    EXPECT_EQ(0, Doc.SaveCvt());
+    Doc.SaveInCode(1, [&] { Doc.SaveFile(Editor, "j.txt"); });
+    EXPECT_EQ(SjisToJis("漢字\r\n"), Files.Bytes("j.txt"));
+    EXPECT_EQ(kcJis, Doc.CurrentKanjiCode());
+    EXPECT_EQ(0, Doc.SaveCvt());
+    Files.FailCreate = true;
+    EXPECT_THROW(Doc.SaveInCode(2, [&] { Doc.SaveFile(Editor, "e.txt"); }), EFCreateError);
+    EXPECT_EQ(0, Doc.SaveCvt());
+}
+
 TEST_F(TextFileTest, EucSaveLimitWithoutNkf) {
     std::string Big(EucSaveLimit - 2, 'a');
     Files.SetFile("big.txt", Big + "\r\n");
