@@ -309,7 +309,10 @@ TKanjiCode Load(TTextFileEditor& Editor, TFileSystem& Files, TNkf* Nkf, const st
         try {
             FillRows(*File, Buffer.get(), Detect ? Result.Code : kcAscii, Nkf, FileName, Filler);
         } catch (...) {
+            // The old text is gone and the new one is incomplete: keep what was read,
+            // marked modified, so that it is not taken for the file.
             Filler.Trim();
+            Editor.SetModified(true);
             throw;
         }
         Filler.Trim();

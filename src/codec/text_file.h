@@ -47,8 +47,10 @@ struct TTextLoadResult {
 
 // The editor's loader with detection and conversion: returns the file's code.  The
 // editor is changed only once the file has been opened and read through; a file that
-// cannot be opened raises EFOpenError and leaves the editor's text as it was.  A read
-// that fails later raises EReadError.
+// cannot be opened raises EFOpenError and leaves the editor's text as it was, and so does
+// a read that fails while the file is counted.  A read that fails later, once the text
+// has been replaced, raises EReadError with the part read in the editor and the modified
+// flag set; the caller then no longer takes the document for any file.
 TKanjiCode LoadFromFileDetect(TTextFileEditor& Editor, TFileSystem& Files, TNkf* Nkf,
                               const std::string& FileName, TTextLoadResult* Result = nullptr);
 

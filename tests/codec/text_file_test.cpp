@@ -315,6 +315,20 @@ TEST_F(TextFileTest, AFileThatCannotBeOpenedLeavesTheTextAlone) {
     EXPECT_EQ((std::vector<std::string>{"keep me"}), Editor.RowTexts());
     EXPECT_TRUE(Editor.Modified());
     EXPECT_EQ(kcEuc, Doc.CurrentKanjiCode());
+
+    // Failing after the count (the fourth read ends the count, the sixth is the second
+    // block of the fill): the part read, marked modified.
+    std::string Lines;
+    while (Lines.size() < 3 * B)
+        Lines += "line\r\n";
+    Files.SetFile("late.txt", Lines.substr(0, 3 * B));
+    Files.FailReadAfter = 5;
+    Editor.SetModified(false);
+    EXPECT_THROW(Doc.LoadFile(Editor, "late.txt"), EReadError);
+    EXPECT_EQ(B / 6, Editor.RowTexts().size());
+    EXPECT_EQ("line", Editor.RowTexts().back());
+    EXPECT_TRUE(Editor.Modified());
+    EXPECT_EQ(kcEuc, Doc.CurrentKanjiCode());
 }
 
 TEST_F(TextFileTest, AFailedWriteLeavesTheOldFile) {
