@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "codec/kanji_code.h"
+#include "codec/kanji_kernels.h"
 
 #if defined(__SSE2__) || defined(_M_X64)
 #include <emmintrin.h>
@@ -32,15 +33,8 @@ std::size_t PlainRun(const u8* s, std::size_t n) {
         // Signed compare: bytes 0x80-0xFF are negative, so "v > 7" fails for them too.
         __m128i bad = _mm_or_si128(_mm_cmpeq_epi8(v, esc),
                                    _mm_cmpeq_epi8(_mm_cmpgt_epi8(v, below8), _mm_setzero_si128()));
-        int mask = _mm_movemask_epi8(bad);
-        if (mask != 0) {
-            unsigned m = static_cast<unsigned>(mask);
-            while (!(m & 1u)) {
-                m >>= 1;
-                ++i;
-            }
-            return i;
-        }
+        unsigned m = static_cast<unsigned>(_mm_movemask_epi8(bad));
+        if (m != 0) return i + kanji_detail::LowestBit(m);
         i += 16;
     }
 #else

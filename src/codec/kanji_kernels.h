@@ -25,6 +25,20 @@ std::size_t MaxOutput(TRoutine Routine, std::size_t n);
 std::size_t RunRoutine(TRoutine Routine, TShiftState& State, const std::uint8_t* s, std::size_t n,
                        bool Final, std::uint8_t* o, std::size_t& Written);
 
+// Index of the lowest set bit of a non-zero mask.
+inline unsigned LowestBit(unsigned m) {
+#if defined(__GNUC__) || defined(__clang__)
+    return static_cast<unsigned>(__builtin_ctz(m));
+#else
+    unsigned k = 0;
+    while (!(m & 1u)) {
+        m >>= 1;
+        ++k;
+    }
+    return k;
+#endif
+}
+
 // Length of the leading run of bytes below 0x80.
 std::size_t AsciiRun(const std::uint8_t* s, std::size_t n);
 

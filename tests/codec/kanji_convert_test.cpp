@@ -7,15 +7,9 @@
 #include "codec/kanji_reference.h"
 #include "codec/kanji_stream.h"
 #include "codec/random_text.h"
+#include "codec/test_bytes.h"
 
 namespace {
-
-std::string B(std::initializer_list<int> bytes) {
-    std::string s;
-    for (int b : bytes)
-        s += static_cast<char>(b);
-    return s;
-}
 
 const std::string kIn = "\x1B$B";  // kanji mode on
 const std::string kOut = "\x1B(J"; // kanji mode off
@@ -200,6 +194,52 @@ TEST(KanjiConversions, MatchThePlainLoopsOnRandomText) {
         ASSERT_EQ(ref::SjisToEuc(s), SjisToEuc(s)) << round;
         ASSERT_EQ(ref::ToJis(s, false), SjisToJis(s)) << round;
         ASSERT_EQ(ref::ToJis(s, true), EucToJis(s)) << round;
+    }
+}
+
+TEST(KanjiConversions, LongRunsOfPairsBrokenAnywhere) {
+    // Runs long enough for block-wise conversion, broken by one odd byte at every offset.
+    namespace ref = kanji_reference;
+    std::mt19937 rng(13);
+    std::uniform_int_distribution<int> any(0, 255), high(0xA1, 0xFE), seven(0x21, 0x7E),
+        lead(0x81, 0x9F), trail(0x40, 0xFC);
+    for (int round = 0; round < 400; ++round) {
+        std::string euc, sjis, jis = kIn;
+        for (int k = 0; k < 24; ++k) {
+            euc += static_cast<char>(high(rng));
+            euc += static_cast<char>(high(rng));
+            sjis += static_cast<char>(k % 3 ? lead(rng) : lead(rng) + 0x5F); // 0xE0-0xFE too
+            sjis += static_cast<char>(trail(rng));
+            jis += static_cast<char>(seven(rng));
+            jis += static_cast<char>(seven(rng));
+        }
+        std::size_t at = static_cast<std::size_t>(round % 48);
+        char odd = static_cast<char>(any(rng));
+        euc.insert(at, 1, odd);
+        sjis.insert(at, 1, odd);
+        jis.insert(3 + at, 1, odd);
+        ASSERT_EQ(ref::EucToSjis(euc), EucToSjis(euc)) << round;
+        ASSERT_EQ(ref::ToJis(euc, true), EucToJis(euc)) << round;
+        ASSERT_EQ(ref::SjisToEuc(sjis), SjisToEuc(sjis)) << round;
+        ASSERT_EQ(ref::ToJis(sjis, false), SjisToJis(sjis)) << round;
+        ASSERT_EQ(ref::FromJis(jis, false), JisToSjis(jis)) << round;
+        ASSERT_EQ(ref::FromJis(jis, true), JisToEuc(jis)) << round;
+
+        // ASCII and pairs mixed within every sixteen bytes, a lone high byte now and then.
+        std::string mixed;
+        for (int k = 0; k < 40; ++k) {
+            int r = any(rng) % 8;
+            if (r < 3) {
+                mixed += static_cast<char>(seven(rng));
+            } else if (r == 3 && round % 2) {
+                mixed += static_cast<char>(high(rng));
+            } else {
+                mixed += static_cast<char>(high(rng));
+                mixed += static_cast<char>(high(rng));
+            }
+        }
+        ASSERT_EQ(ref::EucToSjis(mixed), EucToSjis(mixed)) << round;
+        ASSERT_EQ(ref::SjisToEuc(mixed), SjisToEuc(mixed)) << round;
     }
 }
 

@@ -6,15 +6,9 @@
 #include "codec/kanji_code.h"
 #include "codec/kanji_reference.h"
 #include "codec/random_text.h"
+#include "codec/test_bytes.h"
 
 namespace {
-
-std::string B(std::initializer_list<int> bytes) {
-    std::string s;
-    for (int b : bytes)
-        s += static_cast<char>(b);
-    return s;
-}
 
 TEST(DetectKanjiCode, ShortSamplesAndTheLastByte) {
     EXPECT_EQ(kcAscii, DetectKanjiCode(""));
