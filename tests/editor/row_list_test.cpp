@@ -16,7 +16,6 @@ struct Doc {
     TEditorScreenStrings* List = new TEditorScreenStrings;
     TFakeRowListView View{List};
     TEditorStrings Lines{View};
-    ~Doc() { List->RemoveEditor(&View); }
     std::string Rows() {
         std::string S;
         for (int R = 0; R < List->Count(); ++R)
