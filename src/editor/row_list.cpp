@@ -273,7 +273,7 @@ void TEditorScreenStrings::ReplaceRows(int Row, int Count_, const std::string& T
     if (End < Last) {
         Tail = GetRowAttribute(Last);
     } else if (Last >= N - 1) {
-        Tail = (!Text.empty() && Text.back() == '\n') ? raCrlf : raEof;
+        Tail = EndsWithLineBreak(Text) ? raCrlf : raEof;
     } else {
         Last = LastRowOfLine(Last + 1);
         Tail = GetRowAttribute(Last);
@@ -306,7 +306,7 @@ void TEditorScreenStrings::ReplaceRows(int Row, int Count_, const std::string& T
     // An empty end-of-text row that ends the range adds nothing after the new text: when
     // that text ends with a line break, the last new row ends with it, not with raEof
     // (else the final line break would be lost).
-    if (Tail == raEof && !NewText.empty() && NewText.back() == '\n')
+    if (Tail == raEof && EndsWithLineBreak(NewText))
         Tail = raCrlf;
 
     TEditorStringList Fresh;

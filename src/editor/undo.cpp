@@ -57,7 +57,7 @@ void TEditorUndoObj::Exchange(TUndoData& S, std::string& CurText,
             Rows.Delete(Rows.Count() - 1);
         // Old rows that ended with an empty end-of-text row after a line break: the
         // text ends with that break, and the empty row must come back too.
-        if (S.Attribute == raEof && !S.Text.empty() && S.Text.back() == '\n')
+        if (S.Attribute == raEof && EndsWithLineBreak(S.Text))
             Rows.AddRow(std::string(), raEof);
         Rows.SetRowAttribute(Rows.Count() - 1, S.Attribute);
         Inserted = Rows.Count();
