@@ -77,6 +77,12 @@ private:
 
     // Moves the gap so that it starts at Pos; vacated slots are left reset.
     void MoveGap(std::size_t Pos) {
+        // An empty gap moves without moving elements (the loops below would move each
+        // element onto itself and then reset it).
+        if (FGapStart == FGapEnd) {
+            FGapStart = FGapEnd = Pos;
+            return;
+        }
         if (Pos < FGapStart) {
             std::size_t N = FGapStart - Pos;
             for (std::size_t I = 0; I < N; ++I) {
