@@ -136,4 +136,6 @@ void TEditor::ShiftBox(bool Tab, bool Indent) {
     FKeepSelection = true;
     FList->ReplaceRows(Top, Bottom - Top + 1, New);
     FKeepSelection = false;
+    // The block stays; the caret only steps off a character or tab the shift moved under it.
+    SetColDir(FCol, -1);
 }

@@ -45,8 +45,14 @@ void THeadlessTextViewHost::UpdateNow() {
     Note("UpdateNow");
 }
 
-void THeadlessTextViewHost::ScrollPixels(int DX, int DY, const TRect&) {
+// Like the platform's window scroll, a caret inside the scrolled area moves with it.
+void THeadlessTextViewHost::ScrollPixels(int DX, int DY, const TRect& Area) {
     ++Scrolls;
+    if (CaretExists && CaretX >= Area.Left && CaretX < Area.Right && CaretY >= Area.Top &&
+        CaretY < Area.Bottom) {
+        CaretX += DX;
+        CaretY += DY;
+    }
     LastScrollDX = DX;
     LastScrollDY = DY;
     Note("Scroll " + Num(DX) + "," + Num(DY));
