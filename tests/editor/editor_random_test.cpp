@@ -40,8 +40,7 @@ public:
             std::string Action = Act(D);
             FTrail += Action + " ";
             Check(D, Step, Action);
-            if (::testing::Test::HasFatalFailure())
-                return;
+            if (::testing::Test::HasFatalFailure()) return;
         }
         const std::string Final = D.Text();
         int Undone = 0;
@@ -62,20 +61,25 @@ private:
 
     std::string Char() {
         switch (Pick(9)) {
-        case 0: return " ";
-        case 1: return "\t";
-        case 2: return std::string(1, static_cast<char>(0xA1 + Pick(63))); // half-width kana
-        case 3: return "\x81\x40";                                           // full-width space
+        case 0:
+            return " ";
+        case 1:
+            return "\t";
+        case 2:
+            return std::string(1, static_cast<char>(0xA1 + Pick(63))); // half-width kana
+        case 3:
+            return "\x81\x40"; // full-width space
         case 4:
         case 5: {
             int Lead = Pick(2) ? 0x81 + Pick(31) : 0xE0 + Pick(29);
             int Trail = 0x40 + Pick(189);
-            if (Trail == 0x7F)
-                ++Trail;
+            if (Trail == 0x7F) ++Trail;
             return std::string{static_cast<char>(Lead), static_cast<char>(Trail)};
         }
-        case 6: return std::string(1, "(){};,.-+=*/\"'"[Pick(14)]);
-        default: return std::string(1, static_cast<char>('a' + Pick(26)));
+        case 6:
+            return std::string(1, "(){};,.-+=*/\"'"[Pick(14)]);
+        default:
+            return std::string(1, static_cast<char>('a' + Pick(26)));
         }
     }
 
@@ -92,8 +96,7 @@ private:
         int Lines = Pick(12);
         for (int I = 0; I < Lines; ++I) {
             S += Line();
-            if (I + 1 < Lines || Pick(2))
-                S += "\r\n";
+            if (I + 1 < Lines || Pick(2)) S += "\r\n";
         }
         return S;
     }
@@ -103,10 +106,8 @@ private:
         TEditor& E = D.E();
         auto Shift = [this] {
             TShiftState S = 0;
-            if (Pick(3) == 0)
-                S |= ssShift;
-            if (Pick(5) == 0)
-                S |= ssCtrl;
+            if (Pick(3) == 0) S |= ssShift;
+            if (Pick(5) == 0) S |= ssCtrl;
             return S;
         };
         auto RandomRow = [&] { return Pick(E.RowCount() + 3) - 1; };
@@ -115,7 +116,8 @@ private:
         case 0:
         case 1:
         case 2: {
-            static const int Keys[] = {vkLeft, vkRight, vkUp, vkDown, vkHome, vkEnd, vkPrior, vkNext};
+            static const int Keys[] = {vkLeft, vkRight, vkUp,    vkDown,
+                                       vkHome, vkEnd,   vkPrior, vkNext};
             int K = Keys[Pick(8)];
             TShiftState S = Shift();
             D.Key(K, S, Pick(6) == 0);
@@ -130,10 +132,18 @@ private:
             E.KeyPress(C[0]);
             return "type";
         }
-        case 6: E.KeyPress('\r'); return "return";
-        case 7: E.KeyPress('\t'); return "tab";
-        case 8: E.KeyPress('\b'); return "backspace";
-        case 9: D.Key(vkDelete); return "delete";
+        case 6:
+            E.KeyPress('\r');
+            return "return";
+        case 7:
+            E.KeyPress('\t');
+            return "tab";
+        case 8:
+            E.KeyPress('\b');
+            return "backspace";
+        case 9:
+            D.Key(vkDelete);
+            return "delete";
         case 10: {
             std::string R;
             int N = 1 + Pick(3);
@@ -149,11 +159,9 @@ private:
         case 11:
         case 12: {
             TShiftState S = Pick(3) == 0 ? ssShift : 0;
-            if (Pick(4) == 0)
-                S |= ssAlt;
+            if (Pick(4) == 0) S |= ssAlt;
             int R1 = RandomRow(), C1 = RandomCol(), R2 = RandomRow(), C2 = RandomCol();
-            if (Pick(5) == 0)
-                C1 = -2; // the left margin
+            if (Pick(5) == 0) C1 = -2; // the left margin
             D.Drag(R1, C1, R2, C2, S);
             return "drag" + std::to_string(R1) + "," + std::to_string(C1) + "-" +
                    std::to_string(R2) + "," + std::to_string(C2);
@@ -173,9 +181,15 @@ private:
             E.MouseUp(mbLeft, S, D.X(C2), D.Y(R2));
             return "dragmove";
         }
-        case 14: E.CopyClipboard(); return "copy";
-        case 15: E.CutClipboard(); return "cut";
-        case 16: E.PasteClipboard(); return "paste";
+        case 14:
+            E.CopyClipboard();
+            return "copy";
+        case 15:
+            E.CutClipboard();
+            return "cut";
+        case 16:
+            E.PasteClipboard();
+            return "paste";
         case 17: {
             if (Pick(2))
                 E.ToggleBoxMode();
@@ -185,18 +199,34 @@ private:
         }
         case 18: {
             switch (Pick(4)) {
-            case 0: E.IndentSelection(); return "indent";
-            case 1: E.UnindentSelection(); return "unindent";
-            case 2: E.TabIndentSelection(); return "tabindent";
-            default: E.UnTabIndentSelection(); return "untabindent";
+            case 0:
+                E.IndentSelection();
+                return "indent";
+            case 1:
+                E.UnindentSelection();
+                return "unindent";
+            case 2:
+                E.TabIndentSelection();
+                return "tabindent";
+            default:
+                E.UnTabIndentSelection();
+                return "untabindent";
             }
         }
         case 19: {
             switch (Pick(4)) {
-            case 0: E.SelectAll(); return "selectall";
-            case 1: E.SetSelStart(Pick(E.GetTextLen() + 3) - 1); return "selstart";
-            case 2: E.SetSelLength(Pick(20) - 2); return "sellength";
-            default: E.SelectTokenAt(D.X(RandomCol()), D.Y(RandomRow())); return "token";
+            case 0:
+                E.SelectAll();
+                return "selectall";
+            case 1:
+                E.SetSelStart(Pick(E.GetTextLen() + 3) - 1);
+                return "selstart";
+            case 2:
+                E.SetSelLength(Pick(20) - 2);
+                return "sellength";
+            default:
+                E.SelectTokenAt(D.X(RandomCol()), D.Y(RandomRow()));
+                return "token";
             }
         }
         case 20: {
@@ -208,14 +238,20 @@ private:
         }
         case 21: {
             switch (Pick(3)) {
-            case 0: E.DeleteRow(RandomRow()); return "deleterow";
+            case 0:
+                E.DeleteRow(RandomRow());
+                return "deleterow";
             case 1:
                 E.ConvertWrapToReturns();
                 return "wraptoreturns";
-            default: E.SetSelText(Line() + (Pick(2) ? "\r\n" + Line() : "")); return "seltext";
+            default:
+                E.SetSelText(Line() + (Pick(2) ? "\r\n" + Line() : ""));
+                return "seltext";
             }
         }
-        case 22: E.SetOverwrite(!E.Overwrite()); return "overwrite";
+        case 22:
+            E.SetOverwrite(!E.Overwrite());
+            return "overwrite";
         default: {
             E.SetRowCol(RandomRow(), RandomCol());
             return "setrowcol";
@@ -232,21 +268,17 @@ private:
         int N = L.Count();
         for (int R = 0; R < N; ++R) {
             ASSERT_EQ(L.Get(R).find_first_of("\r\n"), std::string::npos) << Where.str();
-            if (R < N - 1)
-                ASSERT_NE(L.GetRowAttribute(R), raEof) << Where.str();
-            if (!FWrap)
-                ASSERT_NE(L.GetRowAttribute(R), raWrapped) << Where.str();
+            if (R < N - 1) ASSERT_NE(L.GetRowAttribute(R), raEof) << Where.str();
+            if (!FWrap) ASSERT_NE(L.GetRowAttribute(R), raWrapped) << Where.str();
         }
         ASSERT_GE(E.Row(), 0) << Where.str();
         ASSERT_LE(E.Row(), N) << Where.str();
-        if (N > 0 && L.GetRowAttribute(N - 1) == raEof)
-            ASSERT_LT(E.Row(), N) << Where.str();
+        if (N > 0 && L.GetRowAttribute(N - 1) == raEof) ASSERT_LT(E.Row(), N) << Where.str();
         const std::string& M = E.RowMap(E.Row());
         if (E.Col() < static_cast<int>(M.size())) {
             char C = M[static_cast<std::size_t>(E.Col())];
             ASSERT_NE(C, '5') << Where.str();
-            if (!E.Caret().InTab())
-                ASSERT_NE(C, '3') << Where.str();
+            if (!E.Caret().InTab()) ASSERT_NE(C, '3') << Where.str();
         }
         if (E.Selected() && !E.BoxMode()) {
             std::string Text = D.Text();
@@ -269,8 +301,7 @@ TEST(EditorRandom, WordWrapOff) {
     for (unsigned Seed = 1; Seed <= 60; ++Seed) {
         SCOPED_TRACE("seed " + std::to_string(Seed));
         TRandomSession(Seed, false).Run(400);
-        if (HasFailure())
-            return;
+        if (HasFailure()) return;
     }
 }
 
@@ -278,7 +309,6 @@ TEST(EditorRandom, WordWrapOn) {
     for (unsigned Seed = 1; Seed <= 60; ++Seed) {
         SCOPED_TRACE("seed " + std::to_string(Seed));
         TRandomSession(1000 + Seed, true).Run(400);
-        if (HasFailure())
-            return;
+        if (HasFailure()) return;
     }
 }

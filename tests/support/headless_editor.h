@@ -19,8 +19,7 @@ struct THeadlessEditor {
     explicit THeadlessEditor(bool Focus = true) {
         Editor = std::make_unique<TEditor>(&Host, &Clipboard, &Metrics);
         Host.OnSetFocus = [this] { Editor->FocusGained(); };
-        if (Focus)
-            Host.SetFocus();
+        if (Focus) Host.SetFocus();
     }
 
     TEditor* operator->() { return Editor.get(); }
@@ -31,8 +30,7 @@ struct THeadlessEditor {
     void Load(const std::string& Text) {
         TEditorScreenStrings& L = Editor->RowList();
         L.Clear();
-        if (!Text.empty())
-            L.ReplaceRows(0, 0, Text);
+        if (!Text.empty()) L.ReplaceRows(0, 0, Text);
         L.UndoObj().Clear();
         Editor->SetModified(false);
         Editor->SetRowCol(0, 0);
@@ -49,7 +47,7 @@ struct THeadlessEditor {
         }
         Host.Shift = Host.Ctrl = false;
     }
-    void Key(int VirtualKey, int Times, TShiftState Shift) {
+    void Keys(int VirtualKey, int Times, TShiftState Shift = 0) {
         for (int I = 0; I < Times; ++I)
             Key(VirtualKey, Shift);
     }
@@ -71,7 +69,9 @@ struct THeadlessEditor {
     }
 
     // Pixel of the left edge of column Col, a little inside the cell; of row Row, inside.
-    int X(int Col) { return Editor->Margin().Left() + (Col - Editor->TopCol()) * Editor->CharWidth(); }
+    int X(int Col) {
+        return Editor->Margin().Left() + (Col - Editor->TopCol()) * Editor->CharWidth();
+    }
     int Y(int Row) {
         return Editor->Margin().Top() + (Row - Editor->TopRow()) * Editor->RowHeight() + 1;
     }
@@ -91,5 +91,7 @@ struct THeadlessEditor {
         Host.Alt = false;
     }
 
-    std::string Pos() { return std::to_string(Editor->Row()) + "," + std::to_string(Editor->Col()); }
+    std::string Pos() {
+        return std::to_string(Editor->Row()) + "," + std::to_string(Editor->Col());
+    }
 };
