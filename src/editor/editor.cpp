@@ -215,7 +215,11 @@ void TEditor::DoTopColChange() {
     if (OnTopColChange) OnTopColChange(this);
 }
 
-void TEditor::VScroll(TScrollCode Code, int Pos) {
+namespace {
+
+// The step a scroll-bar request asks for from position Pos in 0 ... Max, clamped to that
+// range; Track is the thumb position the request carries.
+int ScrollStep(TScrollCode Code, int Page, int Track, int Pos, int Max) {
     int Step = 0;
     switch (Code) {
     case scLineUp:
@@ -225,25 +229,33 @@ void TEditor::VScroll(TScrollCode Code, int Pos) {
         Step = 1;
         break;
     case scPageUp:
-        Step = std::min(-1, -FVisibleRows);
+        Step = -std::max(1, Page);
         break;
     case scPageDown:
-        Step = std::max(1, FVisibleRows);
+        Step = std::max(1, Page);
         break;
     case scThumbPosition:
     case scThumbTrack:
-        Step = (FHost ? FHost->ScrollTrackPos(sbVertical) : Pos) - FTopRow;
+        Step = Track - Pos;
         break;
     case scTop:
-        Step = -FTopRow;
+        Step = -Pos;
         break;
     case scBottom:
-        Step = MaxTopRow() - FTopRow;
+        Step = Max - Pos;
         break;
     case scEndScroll:
-        return;
+        break;
     }
-    Step = std::max(-FTopRow, std::min(Step, MaxTopRow() - FTopRow));
+    return std::max(-Pos, std::min(Step, Max - Pos));
+}
+
+} // namespace
+
+void TEditor::VScroll(TScrollCode Code, int Pos) {
+    if (Code == scEndScroll) return;
+    int Track = FHost ? FHost->ScrollTrackPos(sbVertical) : Pos;
+    int Step = ScrollStep(Code, FVisibleRows, Track, FTopRow, MaxTopRow());
     if (Step != 0) {
         SetTopRow(FTopRow + Step);
         if (FCaret.LockScroll()) {
@@ -257,34 +269,8 @@ void TEditor::VScroll(TScrollCode Code, int Pos) {
 }
 
 void TEditor::HScroll(TScrollCode Code, int Pos) {
-    int Step = 0;
-    switch (Code) {
-    case scLineUp:
-        Step = -1;
-        break;
-    case scLineDown:
-        Step = 1;
-        break;
-    case scPageUp:
-        Step = -std::max(1, FVisibleCols);
-        break;
-    case scPageDown:
-        Step = std::max(1, FVisibleCols);
-        break;
-    case scThumbPosition:
-    case scThumbTrack:
-        Step = Pos - FTopCol;
-        break;
-    case scTop:
-        Step = -FTopCol;
-        break;
-    case scBottom:
-        Step = MaxTopCol() - FTopCol;
-        break;
-    case scEndScroll:
-        return;
-    }
-    Step = std::max(-FTopCol, std::min(Step, MaxTopCol() - FTopCol));
+    if (Code == scEndScroll) return;
+    int Step = ScrollStep(Code, FVisibleCols, Pos, FTopCol, MaxTopCol());
     if (Step != 0) SetTopCol(FTopCol + Step);
     RecreateCaret();
 }
