@@ -6,7 +6,8 @@
 void TEditorScreenStrings::RecomputeRowStates() {
     int N = Count();
     for (int R = 0; R < N; ++R)
-        if (GetRowState(R) != RowStateNotComputed) SetRowState(R, RowStateNotComputed);
+        if (GetRowState(R) != RowStateNotComputed)
+            SetRowState(R, RowStateNotComputed);
 }
 
 void TEditorScreenStrings::UpdateRowStates(int FromRow, bool Invalidate) {

@@ -69,16 +69,19 @@ void TEditorScreenStrings::WrapText(const std::string& Text, TEditorStringList& 
 }
 
 int TEditorScreenStrings::CountWrapRows(const std::string& Line) {
-    if (!FWordWrap || !NeedsCut(Line)) return 1;
+    if (!FWordWrap || !NeedsCut(Line))
+        return 1;
     return FCutter->CountLineRows(Line.data(), static_cast<int>(Line.size()), ViewTabSpaceCount(),
                                   WrapOption());
 }
 
 void TEditorScreenStrings::WrapAll() {
     int N = Count();
-    if (N == 0 || FirstEditorLoading()) return;
+    if (N == 0 || FirstEditorLoading())
+        return;
     for (TRowListView* View : FViews)
-        if (View->Selected()) View->CleanSelection();
+        if (View->Selected())
+            View->CleanSelection();
     TChangeEvent Saved = std::move(OnChange);
     OnChange = nullptr;
     BeginUpdate();
@@ -124,7 +127,8 @@ void TEditorScreenStrings::WrapAll() {
                 int K = Rows.Count();
                 for (int I = 0; I < K; ++I) {
                     TEditorRowAttribute A = Rows.GetRowAttribute(I);
-                    if (Final && I == K - 1) A = Tail;
+                    if (Final && I == K - 1)
+                        A = Tail;
                     Out.AddRow(std::move(Rows.Item(I).S), A);
                 }
             }
@@ -139,11 +143,14 @@ void TEditorScreenStrings::WrapAll() {
 
 void TEditorScreenStrings::UnwrapAll() {
     int N = Count();
-    if (N == 0) return;
+    if (N == 0)
+        return;
     for (TRowListView* View : FViews)
-        if (View->Selected()) View->CleanSelection();
+        if (View->Selected())
+            View->CleanSelection();
     TEditorRowAttribute Tail = GetRowAttribute(N - 1);
-    if (Tail == raWrapped) Tail = raEof;
+    if (Tail == raWrapped)
+        Tail = raEof;
     TChangeEvent Saved = std::move(OnChange);
     OnChange = nullptr;
     BeginUpdate();
@@ -177,9 +184,11 @@ void TEditorScreenStrings::RefreshViewsAfterRecut() {
 }
 
 void TEditorScreenStrings::SetWordWrap(bool Value) {
-    if (Value == FWordWrap) return;
+    if (Value == FWordWrap)
+        return;
     FWordWrap = Value;
-    if (FirstEditorLoading()) return;
+    if (FirstEditorLoading())
+        return;
     UndoObj().Clear();
     if (Value)
         WrapAll();
@@ -189,7 +198,8 @@ void TEditorScreenStrings::SetWordWrap(bool Value) {
 }
 
 void TEditorScreenStrings::WrapOptionChanged(TNotifyPersistent*) {
-    if (FirstEditorLoading() || !FWordWrap) return;
+    if (FirstEditorLoading() || !FWordWrap)
+        return;
     UndoObj().Clear();
     FForcedRewrap = true;
     WrapAll();
