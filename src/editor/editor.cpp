@@ -20,6 +20,7 @@ TEditor::TEditor(TTextViewHost* Host, TClipboard* Clipboard, const TCanvasMetric
     FMargin.OnChange = Handler;
     FMarks.OnChange = Handler;
     FView.OnChange = Handler;
+    FFont.OnChange = Handler;
     if (HostReady()) {
         FWidth = FHost->ClientWidth();
         FHeight = FHost->ClientHeight();
@@ -51,7 +52,7 @@ void TEditor::PropertyChanged(TNotifyPersistent* Sender) {
     if (Sender == &FView) FList->RecomputeRowStates();
     FMapValid = false;
     UpdateMetrics();
-    if (Sender == &FCaret)
+    if (Sender == &FCaret || Sender == &FFont)
         UpdateCaret();
     else
         ScrollCaret();
@@ -59,14 +60,6 @@ void TEditor::PropertyChanged(TNotifyPersistent* Sender) {
 
 void TEditor::SetView(const TEditorViewInfo& Value) {
     FView.Assign(Value);
-}
-
-void TEditor::SetFont(const TFontSpec& Value) {
-    if (Value == FFont) return;
-    FFont = Value;
-    if (FTopCol > 0) SetCol(0);
-    UpdateMetrics();
-    RecreateCaret();
 }
 
 void TEditor::SetReadOnly(bool Value) {

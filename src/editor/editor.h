@@ -10,6 +10,7 @@
 // editor_selection.cpp, editor_edit.cpp (typing and deleting), editor_clipboard.cpp
 // (clipboard, box paste, drag-move), editor_indent.cpp and editor_mouse.cpp.
 #include "editor/column_map.h"
+#include "editor/editor_prop.h"
 #include "editor/editor_strings.h"
 #include "editor/row_list.h"
 #include "editor/row_list_view.h"
@@ -58,8 +59,6 @@ enum : int {
     vkDown = 40,
     vkDelete = 46,
 };
-
-enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 // Scroll-bar requests, as the platform's scroll messages carry them.
 enum TScrollCode {
@@ -123,8 +122,8 @@ public:
     void SetView(const TEditorViewInfo& Value);
     TEditorWrapOption& WrapOption() { return FList->WrapOption(); }
     TEditorStrings& Lines() { return *FLines; }
-    const TFontSpec& Font() const { return FFont; }
-    void SetFont(const TFontSpec& Value);
+    TFont& Font() { return FFont; }
+    void SetFont(const TFont& Value) { FFont.Assign(Value); }
 
     bool WordWrap() const { return FList->WordWrap(); }
     void SetWordWrap(bool Value) { FList->SetWordWrap(Value); }
@@ -286,6 +285,8 @@ public:
     void UpdateScrollBars() override;
     void Invalidate() override;
     int TabSpaceCount() const override { return FCaret.TabSpaceCount(); }
+    const TEditorViewInfo* ParserView() const override { return &FView; }
+    int PageRows() const override { return FVisibleRows; }
     TEditorScreenStrings& RowList() override { return *FList; }
     void SetBulkUpdate(bool Value) override { FBulkUpdate = Value; }
     void SetRedraw(bool Value) override;
@@ -399,7 +400,7 @@ private:
     TEditorMargin FMargin;
     TEditorMarks FMarks;
     TEditorViewInfo FView;
-    TFontSpec FFont;
+    TFont FFont;
     bool FDelimiters[256] = {};
 
     bool FReadOnly = false;
