@@ -2,9 +2,10 @@
 //
 // The editor control on a large document, without a window: the lines of FILE repeated
 // until the text has N rows (default 1,000,000), then, with word wrap off and on (at
-// --wrap columns, default 80): typing characters in one place, Return, Backspace joining
-// rows, reading SelStart near the end, SelectAll and SelText, and a box selection over
-// 10,000 rows and its deletion.  --mode runs one of the two passes only.
+// --wrap columns, default 80): typing --chars characters in one place (into one line, and
+// as lines of 60 characters), Return, Backspace joining rows, reading SelStart near the
+// end, SelectAll and SelText, and a box selection over 10,000 rows and its deletion.
+// --mode runs one of the two passes only.
 #include "bench_scenario.h"
 
 #include "editor/editor.h"
@@ -73,6 +74,15 @@ bool RunPass(const std::string& Text, bool Wrap, int WrapByte, int Chars, BenchR
     Type(E, Chars);
     double TypeMs = T.Ms();
     Report.Add(Prefix + "type_us_per_char", TypeMs * 1000.0 / Chars);
+
+    // The same amount typed as prose: a Return after every 60 characters.
+    E.SetRowCol(Rows / 2 + 1000, 0);
+    T.Restart();
+    for (int I = 0; I < Chars; I += 60) {
+        Type(E, std::min(60, Chars - I));
+        E.KeyPress('\r');
+    }
+    Report.Add(Prefix + "type_lines_us_per_char", T.Ms() * 1000.0 / Chars);
 
     // Return, then Backspace joining the rows again, at the start of a row.
     const int Returns = 2000;
