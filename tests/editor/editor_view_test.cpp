@@ -127,3 +127,20 @@ TEST(EditorView, ControlsSharingARowList) {
     B.Editor.reset(); // the list stays while a control shows it
     EXPECT_EQ(A.Text(), "shared\r\ntext!");
 }
+
+TEST(EditorView, AControlWithoutWindowStillEdits) {
+    TEditor E; // no host, clipboard or metrics
+    E.Lines().SetText("abc");
+    E.SetRowCol(0, 1);
+    E.KeyPress('x');
+    EXPECT_EQ(E.Lines().Text(), "axbc\r\n");
+    int K = vkEnd;
+    E.KeyDown(K, ssShift);
+    EXPECT_EQ(E.SelText(), "bc");
+    E.CutClipboard(); // nothing to cut into
+    EXPECT_EQ(E.Lines().Text(), "axbc\r\n");
+    E.CleanSelection();
+    EXPECT_FALSE(E.Selected()) << "a selection is dropped without a window too";
+    E.Undo();
+    EXPECT_EQ(E.Lines().Text(), "abc\r\n");
+}
