@@ -6,26 +6,27 @@
 
 #include <cstring>
 
-TEditorScreenStrings& TEditorStrings::List() { return FOwner.RowList(); }
+TEditorScreenStrings& TEditorStrings::List() {
+    return FOwner.RowList();
+}
 
 void TEditorStrings::CheckIndex(int Index) {
-    if (Index < 0 || Index >= Count())
-        throw EListError(Index);
+    if (Index < 0 || Index >= Count()) throw EListError(Index);
 }
 
 int TEditorStrings::Count() {
     TEditorScreenStrings& L = List();
-    if (!L.WordWrap())
-        return L.Count();
+    if (!L.WordWrap()) return L.Count();
     return L.LineCount();
 }
 
-int TEditorStrings::LineToRow(int Index) { return List().LineToRow(Index); }
+int TEditorStrings::LineToRow(int Index) {
+    return List().LineToRow(Index);
+}
 
 std::string TEditorStrings::Get(int Index) {
     TEditorScreenStrings& L = List();
-    if (!L.WordWrap())
-        return L.Get(Index);
+    if (!L.WordWrap()) return L.Get(Index);
     CheckIndex(Index);
     std::string Text = L.GetRowsText(L.LineToRow(Index), -1);
     while (!Text.empty() && Text.back() == '\n')
@@ -63,8 +64,7 @@ int TEditorStrings::Add(const std::string& S) {
 }
 
 void TEditorStrings::Insert(int Index, const std::string& S) {
-    if (Index < 0 || Index > Count())
-        throw EListError(Index);
+    if (Index < 0 || Index > Count()) throw EListError(Index);
     TEditorScreenStrings& L = List();
     int R = L.LineToRow(Index);
     if (R == L.Count()) {
@@ -86,7 +86,9 @@ void TEditorStrings::Delete(int Index) {
     FOwner.SetCaretByOffset(R, 0);
 }
 
-void TEditorStrings::Clear() { List().Clear(); }
+void TEditorStrings::Clear() {
+    List().Clear();
+}
 
 std::string TEditorStrings::Text() {
     TEditorScreenStrings& L = List();
@@ -99,8 +101,7 @@ std::string TEditorStrings::Text() {
     char* P = Length ? &Result[0] : nullptr;
     for (int R = 0; R < N; ++R) {
         const std::string& S = L.Get(R);
-        if (!S.empty())
-            std::memcpy(P, S.data(), S.size());
+        if (!S.empty()) std::memcpy(P, S.data(), S.size());
         P += S.size();
         if (L.GetRowAttribute(R) == raCrlf) {
             *P++ = '\r';
@@ -115,8 +116,7 @@ void TEditorStrings::SetText(const std::string& Value) {
     BeginUpdate();
     L.Clear();
     L.SetText(Value);
-    if (L.WordWrap())
-        L.WrapAll();
+    if (L.WordWrap()) L.WrapAll();
     L.RecomputeRowStates();
     FOwner.SetTopRow(0);
     FOwner.SetTopCol(0);
@@ -131,8 +131,7 @@ void TEditorStrings::PlaceCaretAfterAssign() {
 }
 
 void TEditorStrings::Assign(TEditorStrings& Source) {
-    if (&Source == this)
-        return;
+    if (&Source == this) return;
     SetText(Source.Text());
     PlaceCaretAfterAssign();
 }
@@ -143,17 +142,14 @@ void TEditorStrings::Assign(const TPointerStringList& Source) {
 }
 
 void TEditorStrings::BeginUpdate() {
-    if (FUpdateCount == 0)
-        SetUpdateState(true);
+    if (FUpdateCount == 0) SetUpdateState(true);
     ++FUpdateCount;
 }
 
 void TEditorStrings::EndUpdate() {
-    if (FUpdateCount == 0)
-        return;
+    if (FUpdateCount == 0) return;
     --FUpdateCount;
-    if (FUpdateCount == 0)
-        SetUpdateState(false);
+    if (FUpdateCount == 0) SetUpdateState(false);
 }
 
 // Bulk changes through Lines run with the caret hidden and the window's redrawing off;

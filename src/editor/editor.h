@@ -1,0 +1,462 @@
+#pragma once
+// TEditor: the text-view control.  It keeps a caret and at most one selection over the
+// screen rows of a row list it may share with other controls, turns keys, characters,
+// input-method results and mouse gestures into moves and edits, and reaches its window
+// only through TTextViewHost (and the clipboard through TClipboard).  Every change of the
+// text goes through the row list's ReplaceRows, so each edit is one undo step.
+//
+// The behaviour is split by concern: editor.cpp (construction, settings, metrics,
+// scrolling, the row-list view), editor_caret.cpp (positions, keys, moves),
+// editor_selection.cpp, editor_edit.cpp (typing and deleting), editor_clipboard.cpp
+// (clipboard, box paste, drag-move), editor_indent.cpp and editor_mouse.cpp.
+#include "editor/column_map.h"
+#include "editor/editor_prop.h"
+#include "editor/editor_strings.h"
+#include "editor/row_list.h"
+#include "editor/row_list_view.h"
+#include "editor/view_info.h"
+#include "editor/view_settings.h"
+#include "editor/word_wrap.h"
+#include "platform/canvas_metrics.h"
+#include "platform/text_view_host.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TClipboard;
+class TEditorParser;
+
+// Shift state of a key or mouse message.
+enum TShiftStateFlag : unsigned {
+    ssShift = 1,
+    ssAlt = 2,
+    ssCtrl = 4,
+    ssLeft = 8,
+    ssRight = 16,
+    ssMiddle = 32,
+    ssDouble = 64,
+};
+using TShiftState = unsigned;
+
+enum TMouseButton { mbLeft, mbRight, mbMiddle };
+
+// Virtual key codes the control handles.
+enum : int {
+    vkBack = 8,
+    vkTab = 9,
+    vkReturn = 13,
+    vkControl = 17,
+    vkEscape = 27,
+    vkPrior = 33,
+    vkNext = 34,
+    vkEnd = 35,
+    vkHome = 36,
+    vkLeft = 37,
+    vkUp = 38,
+    vkRight = 39,
+    vkDown = 40,
+    vkDelete = 46,
+};
+
+// Scroll-bar requests, as the platform's scroll messages carry them.
+enum TScrollCode {
+    scLineUp,
+    scLineDown,
+    scPageUp,
+    scPageDown,
+    scThumbPosition,
+    scThumbTrack,
+    scTop,
+    scBottom,
+    scEndScroll,
+};
+
+enum TEditorSelectionState { sstNone, sstAnchored, sstSelected };
+
+// What the control asks the dialog manager to pass on to it.
+enum TDialogCode : unsigned {
+    dcWantArrows = 1,
+    dcWantTab = 2,
+    dcWantAllKeys = 4,
+    dcWantChars = 0x80,
+};
+
+// The name under which a box copy marks its clipboard text.
+extern const char* const BoxClipboardFormat;
+
+class TEditor : public TLinesHost {
+public:
+    using TNotifyEvent = std::function<void(TEditor* Sender)>;
+    using TSelectionChangeEvent = std::function<void(TEditor* Sender, bool Selected)>;
+    using TKeyEvent = std::function<void(TEditor* Sender, int& Key, TShiftState Shift)>;
+    using TKeyPressEvent = std::function<void(TEditor* Sender, char& Key)>;
+    using TMouseMoveEvent = std::function<void(TEditor* Sender, TShiftState Shift, int X, int Y)>;
+
+    // Host, Clipboard and Metrics may be null (no window, no clipboard, 8 x 16 cells);
+    // all three must outlive the control.
+    explicit TEditor(TTextViewHost* Host = nullptr, TClipboard* Clipboard = nullptr,
+                     const TCanvasMetrics* Metrics = nullptr);
+    ~TEditor() override;
+    TEditor(const TEditor&) = delete;
+    TEditor& operator=(const TEditor&) = delete;
+
+    // Events.
+    TNotifyEvent OnCaretMoved;
+    TNotifyEvent OnChange;
+    TSelectionChangeEvent OnSelectionChange;
+    TNotifyEvent OnSelectionModeChange;
+    TNotifyEvent OnTopRowChange;
+    TNotifyEvent OnTopColChange;
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+    TMouseMoveEvent OnMouseMove;
+
+    // Settings objects.
+    TEditorCaret& Caret() { return FCaret; }
+    TEditorMargin& Margin() { return FMargin; }
+    TEditorMarks& Marks() { return FMarks; }
+    TEditorViewInfo& View() { return FView; }
+    void SetView(const TEditorViewInfo& Value);
+    TEditorWrapOption& WrapOption() { return FList->WrapOption(); }
+    TEditorStrings& Lines() { return *FLines; }
+    TFont& Font() { return FFont; }
+    void SetFont(const TFont& Value) { FFont.Assign(Value); }
+
+    bool WordWrap() const { return FList->WordWrap(); }
+    void SetWordWrap(bool Value) { FList->SetWordWrap(Value); }
+    bool ReadOnly() const { return FReadOnly; }
+    void SetReadOnly(bool Value);
+    bool WantTabs() const { return FWantTabs; }
+    void SetWantTabs(bool Value) { FWantTabs = Value; }
+    bool WantReturns() const { return FWantReturns; }
+    void SetWantReturns(bool Value) { FWantReturns = Value; }
+    bool Overwrite() const { return FOverwrite; }
+    void SetOverwrite(bool Value);
+    bool Modified() const { return FModified; }
+    void SetModified(bool Value) { FModified = Value; }
+    int UndoListMax() const;
+    void SetUndoListMax(int Value);
+    TScrollStyle ScrollBars() const { return FScrollBars; }
+    void SetScrollBars(TScrollStyle Value);
+
+    // The control's size in pixels (the host reports resizes here).
+    int Width() const { return FWidth; }
+    int Height() const { return FHeight; }
+    void SetBounds(int Width, int Height);
+
+    // Metrics.
+    int CharWidth() const { return FCharWidth; }
+    int CharHeight() const { return FCharHeight; }
+    int RowHeight() const { return FRowHeight; }
+    int VisibleRows() const { return FVisibleRows; }
+    int VisibleCols() const { return FVisibleCols; }
+    int MaxTopCol() const { return FCharWidth > 0 ? 8000 / FCharWidth : 0; }
+    int MaxTopRow() const;
+    int TopCol() const { return FTopCol; }
+    void SetTopCol(int Value) override;
+
+    int RowCount() const { return FList->Count(); }
+
+    // Caret.
+    int Row() const override { return FRow; }
+    void SetRow(int Value) override;
+    int Col() const override { return FCol; }
+    void SetCol(int Value) override;
+    void SetRowCol(int Row, int Col);
+    int TopRow() const override { return FTopRow; }
+    void SetTopRow(int Value) override;
+
+    bool PosToRowCol(int X, int Y, int& Row, int& ByteIndex);
+    void PixelToRowCol(int X, int Y, bool Nearest, int& Row, int& Col) const;
+    int RowToLine(int Row) const;
+    int RowColToLinePos(int Row, int Col);
+    int RowWidth(int Row);
+    int OffsetFromRow(int BaseRow, int Row, int Col);
+    void SetCaretByOffset(int BaseRow, int Offset) override;
+    void ScrollCaret();
+    void CaretPixelPos(int& X, int& Y) const;
+
+    void CaretHide() override;
+    void CaretShow() override;
+    void UnderlineSuspend() override;
+    void UnderlineResume() override;
+    void UpdateCaret() override;
+    virtual void RecreateCaret();
+
+    // Selection.
+    bool Selected() const override { return FSelectionState == sstSelected; }
+    TEditorSelectionState SelectionState() const { return FSelectionState; }
+    int SelStart();
+    void SetSelStart(int Value);
+    int SelLength();
+    void SetSelLength(int Value);
+    std::string SelText();
+    void SetSelText(const std::string& Value) { SetSelTextBuf(Value); }
+    bool BoxMode() const { return FBoxMode; }
+    void SetBoxMode(bool Value);
+    bool BoxModeLocked() const { return FBoxLocked; }
+    void SelectAll();
+    void CleanSelection() override;
+    void ToggleBoxMode();
+    void SelectTokenAt(int X, int Y);
+    bool GetTokenAt(int X, int Y, std::string& Text, int& Kind);
+    bool IsInSelection(int Row, int Col);
+    void SelectRow(int Row);
+    void ExtendRowSelection(int Row);
+    void StartSelection();
+    void ExtendSelection();
+    void UpdateSelection();
+
+    // The selection's text range and display block (see editor_selection.cpp).
+    int SelStartRow() const { return FSelStartRow; }
+    int SelEndRow() const { return FSelEndRow; }
+    int SelStartByte() const { return FSelStartByte; }
+    int SelEndByte() const { return FSelEndByte; }
+    int BlockTopRow() const { return FBlockTopRow; }
+    int BlockBottomRow() const { return FBlockBottomRow; }
+    int BlockLeftCol() const { return FBlockLeftCol; }
+    int BlockRightCol() const { return FBlockRightCol; }
+
+    // Editing.
+    virtual void InsertText(const std::string& S);
+    void SetSelTextBuf(const std::string& S);
+    void DeleteSelection();
+    void ClearSelection() { DeleteSelection(); }
+    void CopyClipboard();
+    void CutClipboard();
+    void PasteClipboard();
+    void DeleteRow(int Row);
+    void ConvertWrapToReturns();
+    virtual void MoveSelection(int Row, int Col);
+    virtual void CopySelectionTo(int Row, int Col);
+    virtual bool CanSelDrag() const;
+    void Undo();
+    void Redo();
+    bool CanUndo() const;
+    bool CanRedo() const;
+
+    void IndentSelection();
+    void UnindentSelection();
+    void TabIndentSelection();
+    void UnTabIndentSelection();
+
+    // Text access for the platform's window-text requests.
+    std::string GetTextBuf(int BufSize);
+    int GetTextLen() const;
+    void SetTextBuf(const std::string& Text) { FLines->SetText(Text); }
+
+    // Input from the window.
+    void KeyDown(int& Key, TShiftState Shift, bool AutoRepeat = false);
+    void KeyUp(int& Key, TShiftState Shift);
+    void KeyPress(char Key);
+    // A composition message carrying a result string (code-page bytes).
+    void ImeComposition(const std::string& Result);
+    void ImeCandidateOpen() { CaretHide(); }
+    void ImeCandidateClose() { CaretShow(); }
+    void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void MouseMove(TShiftState Shift, int X, int Y);
+    void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    void FocusGained();
+    void FocusLost();
+    void VScroll(TScrollCode Code, int Pos = 0);
+    void HScroll(TScrollCode Code, int Pos = 0);
+    // Arrow keys and characters always; Tab with WantTabs; every key (Return among them)
+    // with WantReturns.
+    unsigned DialogCode() const;
+    // True while a drag-move of the selection or a row-selection drag is under way.
+    bool Dragging() const { return FDragging; }
+    bool RowSelecting() const { return FRowSelecting; }
+    // Starts a drag-move by hand (SelDragMode dmManual): the host calls it when its
+    // own gesture decides so.
+    void BeginSelDrag();
+
+    // Sharing a row list with another control.
+    void ShareList(TEditor* Other);
+
+    // TRowListView / TLinesHost.
+    void Change() override;
+    bool Loading() const override { return false; }
+    bool Focused() const override;
+    void InvalidateRow(int Row) override;
+    void InvalidateRows(int A, int B);
+    void UpdateScrollBars() override;
+    void Invalidate() override;
+    int TabSpaceCount() const override { return FCaret.TabSpaceCount(); }
+    const TEditorViewInfo* ParserView() const override { return &FView; }
+    int PageRows() const override { return FVisibleRows; }
+    TEditorScreenStrings& RowList() override { return *FList; }
+    void SetBulkUpdate(bool Value) override { FBulkUpdate = Value; }
+    void SetRedraw(bool Value) override;
+
+    // Column map and width of a row (empty for rows outside the text).
+    const std::string& RowMap(int Row);
+    const std::string& RowString(int Row) const;
+    TEditorRowAttribute RowAttribute(int Row) const;
+    // The byte a column shows (tab fills give the tab), not capped at the row's length.
+    int ByteIndexOfCol(int Row, int Col);
+    // The column of a byte of a row; bytes beyond the text continue one column each.
+    int ColOfByte(int Row, int Byte);
+
+protected:
+    virtual bool IsDelimiter(unsigned char B) const { return FDelimiters[B]; }
+    virtual void InitDelimiters();
+    virtual std::unique_ptr<TEditorParser> CreateParser(const std::string& Text, int State);
+    virtual void SelectionChange(bool IsSelected);
+    virtual void SelectionModeChange();
+    virtual void DoTopRowChange();
+    virtual void DoTopColChange();
+    virtual void DrawUnderline(int Row);
+    virtual void EraseUnderline(int Row);
+    virtual void PropertyChanged(TNotifyPersistent* Sender);
+    virtual std::unique_ptr<TEditorStrings> CreateEditorStrings();
+
+private:
+    struct TRemainder {
+        std::string Text;
+        TEditorRowAttribute Attribute = raEof;
+        int InsertPos = 0; // byte where the selection was cut out
+    };
+    struct TBlock {
+        int Top = 0, Bottom = 0, Left = 0, Right = 0;
+    };
+
+    // editor.cpp
+    void UpdateMetrics();
+    int UnderlineY(int Row) const;
+    bool HostReady() const { return FHost && FHost->HasWindow(); }
+    TRect TextArea() const;
+    TRect RowRect(int Row) const;
+    void RepaintChange();
+
+    // editor_caret.cpp
+    void AdjustCol(bool RowChanged, int Direction);
+    void SetColDir(int Value, int Direction);
+    void PlaceCaret(bool Scroll);
+    void PlaceImeWindow(bool Force = false);
+    bool NavigationKey(int Key, TShiftState Shift);
+    void PageMove(int Delta);
+    void WordLeft();
+    void WordRight();
+    std::vector<int> WordStarts(int Row);
+    int RowSize(int Row) const;
+    // Walks Count bytes forward from (Row, Byte) with the flat-offset row sizes.
+    void WalkOffset(int Row, int Byte, int Count, int& OutRow, int& OutByte) const;
+    void MoveCaret(int Row, int Col);
+    void SetCaretByteBulk(int Row, int Byte);
+    int OffsetFromRowByte(int BaseRow, int Row, int Byte) const;
+    int CaretBaseRow(int Row) const;
+
+    // editor_selection.cpp
+    void CleanSelectionInternal();
+    void InvalidateBlockChange(const TBlock& Old, const TBlock& New);
+    // The byte of the first character that starts at or after column Col of a line with
+    // column map Map (a cut double-byte character or a tab's fill is passed over); Length
+    // when there is none.
+    static int LeftEdgeByte(const std::string& Map, int Col, int Length);
+    // First byte and end byte (exclusive) of row's box slice; both at least 0.
+    void BoxSlice(int Row, int& First, int& End);
+    std::vector<TRemainder> RemainderRows();
+    void MoveCaretToBlockTopLeft();
+    bool TokenAt(int X, int Y, int& LineRow, int& Start, std::string& Text, int& Kind);
+
+    // editor_edit.cpp
+    // Inserts S at byte Pos of Text, filling with spaces up to Pos.
+    static void InsertPadded(std::string& Text, int Pos, const std::string& S);
+    void ReplaceRowSpan(int First, int Last, const std::string& Text);
+    void ReplaceSelectionBy(const std::string& S);
+    void EraseInRow(int Row, int Byte, int Count);
+    void JoinRows(int First, int Last, const std::string& Text, int Offset);
+    void InsertAtCaret(const std::string& S, bool Overwriting);
+    void OverwriteText(const std::string& S);
+    void ReturnKey();
+    void TabKey(TShiftState Shift);
+    void BackspaceKey();
+    void DeleteKey();
+    std::string IndentString(int Width) const;
+    int LeadingBlanks(int Row);
+
+    // editor_clipboard.cpp
+    bool PutSelectionOnClipboard();
+    void BoxPaste(const std::string& Text);
+    void EndDrag();
+    void UpdateDragCursor(int X, int Y);
+
+    // editor_indent.cpp
+    void ShiftStreamOrBox(bool Tab, bool Indent);
+    std::string WorkingText(int Row, bool Tab);
+    void ShiftStream(bool Tab, bool Indent);
+    void ShiftBox(bool Tab, bool Indent);
+    bool FKeepSelection = false; // an indent operation keeps its selection over its edit
+
+    TTextViewHost* FHost;
+    TClipboard* FClipboard;
+    const TCanvasMetrics* FMetrics;
+    TEditorScreenStrings* FList;
+    std::unique_ptr<TEditorStrings> FLines;
+    TEditorCaret FCaret;
+    TEditorMargin FMargin;
+    TEditorMarks FMarks;
+    TEditorViewInfo FView;
+    TFont FFont;
+    bool FDelimiters[256] = {};
+
+    bool FReadOnly = false;
+    bool FWantTabs = true;
+    bool FWantReturns = true;
+    bool FModified = false;
+    TScrollStyle FScrollBars = ssBoth;
+    int FWidth = 185;
+    int FHeight = 89;
+
+    int FCharWidth = 8;
+    int FCharHeight = 16;
+    int FRowHeight = 16;
+    int FVisibleRows = 1;
+    int FVisibleCols = 1;
+    int FTopRow = 0;
+    int FTopCol = 0;
+
+    // Caret.
+    int FRow = 0;
+    int FCol = 0;
+    int FRememberedCol = 0;
+    bool FRememberedValid = false;
+    bool FOverwrite = false;
+    int FCaretHideCount = 0;
+    bool FCaretCreated = false;
+    bool FKeyRepeat = false;
+    bool FBulkUpdate = false;
+    bool FImePending = false;
+    int FUnderlineSuspend = 0;
+    int FUnderlineRow = -1; // the row whose underline is drawn, -1 none
+
+    // Selection.
+    TEditorSelectionState FSelectionState = sstNone;
+    int FAnchorRow = 0, FAnchorByte = 0, FAnchorCol = 0;
+    int FSelStartRow = 0, FSelEndRow = 0, FSelStartByte = 0, FSelEndByte = -1;
+    int FBlockTopRow = 0, FBlockBottomRow = 0, FBlockLeftCol = 0, FBlockRightCol = 0;
+    TBlock FPrevBlock;
+    bool FBoxMode = false;
+    bool FBoxLocked = false;
+    int FRowSelAnchor = 0, FRowSelLast = 0;
+    bool FRowSelAnchorIsLast = false;
+    bool FRowSelecting = false;
+
+    // Mouse.
+    bool FLeftDown = false;
+    bool FMouseCancelled = false;
+    int FDownX = 0, FDownY = 0;
+    bool FDragging = false;
+
+    int FDiscardCount = 0;
+
+    // One column map kept for the row last asked for, checked against the row's bytes.
+    std::string FMapLine;
+    std::string FMap;
+    int FMapTab = -1, FMapWrapByte = -1;
+    bool FMapWrap = false;
+    bool FMapValid = false;
+};
