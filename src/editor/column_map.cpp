@@ -18,30 +18,39 @@ int TabFill(int p, int Tab, bool WordWrap, int Wrap) {
 
 } // namespace
 
-bool IsColumnDelimiter(unsigned char b) { return DelimiterByte(b); }
+bool IsColumnDelimiter(unsigned char b) {
+    return DelimiterByte(b);
+}
 
 void BuildColumnMap(const char* Line, int Length, int TabSpaceCount, bool WordWrap, int WrapByte,
-                    std::string& Map) {
+                    std::string& Map, int StartColumn) {
     const int tab = std::max(1, TabSpaceCount), wrap = std::max(1, WrapByte);
     Map.resize(Length > 0 ? Length : 0);
-    int col = 0;
+    // col is the column from the start of the logical line (tab stops count from there);
+    // the map holds the columns from StartColumn on.
+    int col = StartColumn;
+    int at = 0;
     for (int i = 0; i < Length; ++i) {
         unsigned char b = static_cast<unsigned char>(Line[i]);
         if (IsColumnLeadByte(b) && i + 1 < Length) {
-            Map[col++] = '4';
-            Map[col++] = '5';
+            Map[at++] = '4';
+            Map[at++] = '5';
+            col += 2;
             ++i;
         } else if (b == 9) {
             int n = TabFill(col, tab, WordWrap, wrap);
-            if (static_cast<int>(Map.size()) < col + 1 + n + (Length - i - 1))
-                Map.resize(col + 1 + n + (Length - i - 1));
-            Map[col++] = '2';
-            for (int k = 0; k < n; ++k) Map[col++] = '3';
+            if (static_cast<int>(Map.size()) < at + 1 + n + (Length - i - 1))
+                Map.resize(at + 1 + n + (Length - i - 1));
+            Map[at++] = '2';
+            for (int k = 0; k < n; ++k)
+                Map[at++] = '3';
+            col += 1 + n;
         } else {
-            Map[col++] = DelimiterByte(b) ? '2' : '1';
+            Map[at++] = DelimiterByte(b) ? '2' : '1';
+            ++col;
         }
     }
-    Map.resize(col);
+    Map.resize(at);
 }
 
 std::string GetColumnMap(const std::string& Line, int TabSpaceCount, bool WordWrap, int WrapByte) {
@@ -131,16 +140,21 @@ void TEditorAttributeArray::Prev() {
 }
 
 void TEditorAttributeArray::MoveTo(int Column) {
-    while (FColumn < Column && FChar != '0') Next();
-    while (FColumn > Column && FColumn > 1) Prev();
+    while (FColumn < Column && FChar != '0')
+        Next();
+    while (FColumn > Column && FColumn > 1)
+        Prev();
 }
 
 void TEditorAttributeArray::SpanAt(char MapChar, int BytePos, const char*& Start,
                                    int& Length) const {
     int first = BytePos, count = 1;
-    if (MapChar == '0') count = 0;
-    else if (MapChar == '4') count = 2;
-    else if (MapChar == '5') first = BytePos - 1, count = 2;
+    if (MapChar == '0')
+        count = 0;
+    else if (MapChar == '4')
+        count = 2;
+    else if (MapChar == '5')
+        first = BytePos - 1, count = 2;
     // Keep the span inside the line whatever map the cursor was given.
     int last = std::min(first + count - 1, FLineLength);
     first = std::max(first, 1);

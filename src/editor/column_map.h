@@ -21,9 +21,11 @@ inline bool IsColumnLeadByte(unsigned char b) {
 }
 
 std::string GetColumnMap(const std::string& Line, int TabSpaceCount, bool WordWrap, int WrapByte);
-// The same map written into Map (its capacity is reused between calls).
+// The same map written into Map (its capacity is reused between calls).  With StartColumn,
+// Line is the part of a logical line that starts at that column: tab stops are counted
+// from the start of the logical line and Map holds the columns from StartColumn on.
 void BuildColumnMap(const char* Line, int Length, int TabSpaceCount, bool WordWrap, int WrapByte,
-                    std::string& Map);
+                    std::string& Map, int StartColumn = 0);
 
 // Line with every tab replaced by spaces up to its tab stop (same stops as the map).
 std::string ExpandTabs(const std::string& Line, int TabSpaceCount, bool WordWrap, int WrapByte);

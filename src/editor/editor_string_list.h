@@ -35,11 +35,28 @@ public:
         CheckIndex(Index);
         std::uint32_t& D = Item(Index).Data;
         D = (D & 0xFF0F) | (static_cast<std::uint32_t>(State + 2) << 4);
+        NoteState(Index, State);
     }
+
+    // Every row from this index on is known to have no computed state, so that marking
+    // the rest of a long list as not computed costs only the rows that had a state.
+    int UncomputedFrom() const { return FUncomputedFrom; }
 
     // Appends a row with the given attribute and an uncomputed state.
     void AddRow(std::string S, TEditorRowAttribute Attribute);
 
     // The document moves rows out of temporary lists record by record.
     friend class TEditorScreenStrings;
+
+protected:
+    void ItemsMoved(int Index, int Inserted, int Erased) override;
+    // Every row from Index on has just been marked not computed.
+    void MarkUncomputedFrom(int Index) { FUncomputedFrom = Index; }
+    // Keeps UncomputedFrom right after the state of Index was written.
+    void NoteState(int Index, int State) {
+        if (State != RowStateNotComputed && Index >= FUncomputedFrom) FUncomputedFrom = Index + 1;
+    }
+
+private:
+    int FUncomputedFrom = 0;
 };

@@ -5,8 +5,7 @@
 #include <cstring>
 
 void TPointerStringList::CheckIndex(int Index) const {
-    if (Index < 0 || Index >= Count())
-        throw EListError(Index);
+    if (Index < 0 || Index >= Count()) throw EListError(Index);
 }
 
 const std::string& TPointerStringList::Get(int Index) const {
@@ -27,8 +26,7 @@ int TPointerStringList::Add(std::string S) {
 }
 
 void TPointerStringList::Insert(int Index, std::string S) {
-    if (Index < 0 || Index > Count())
-        throw EListError(Index);
+    if (Index < 0 || Index > Count()) throw EListError(Index);
     InsertItems(Index, 1);
     Item(Index).S = std::move(S);
     Changed();
@@ -41,8 +39,7 @@ void TPointerStringList::Delete(int Index) {
 }
 
 void TPointerStringList::Clear() {
-    if (Count() == 0)
-        return;
+    if (Count() == 0) return;
     ClearItems();
     Changed();
 }
@@ -59,27 +56,22 @@ void TPointerStringList::SetData(int Index, std::uint32_t Value) {
 }
 
 void TPointerStringList::BeginUpdate() {
-    if (FUpdateCount == 0)
-        SetUpdateState(true);
+    if (FUpdateCount == 0) SetUpdateState(true);
     ++FUpdateCount;
 }
 
 void TPointerStringList::EndUpdate() {
-    if (FUpdateCount == 0)
-        return;
+    if (FUpdateCount == 0) return;
     --FUpdateCount;
-    if (FUpdateCount == 0)
-        SetUpdateState(false);
+    if (FUpdateCount == 0) SetUpdateState(false);
 }
 
 void TPointerStringList::SetUpdateState(bool Updating) {
-    if (!Updating)
-        Changed();
+    if (!Updating) Changed();
 }
 
 void TPointerStringList::Changed() {
-    if (FUpdateCount == 0 && OnChange)
-        OnChange();
+    if (FUpdateCount == 0 && OnChange) OnChange();
 }
 
 std::string TPointerStringList::Text() const {
@@ -129,17 +121,22 @@ void TPointerStringList::SetText(const std::string& Text) {
 void TPointerStringList::InsertItems(int Index, int N) {
     FItems.insert(static_cast<std::size_t>(Index), static_cast<std::size_t>(N));
     Touch(Index);
+    ItemsMoved(Index, N, 0);
 }
 
 void TPointerStringList::EraseItems(int Index, int N) {
     FItems.erase(static_cast<std::size_t>(Index), static_cast<std::size_t>(N));
     Touch(Index);
+    ItemsMoved(Index, 0, N);
 }
 
 void TPointerStringList::ClearItems() {
     FItems.clear();
     FFirstTouched = 0;
+    ItemsMoved(-1, 0, 0);
 }
+
+void TPointerStringList::ItemsMoved(int, int, int) {}
 
 std::size_t TPointerStringList::MemoryBytes() const {
     std::size_t Bytes = FItems.capacity_bytes();
@@ -157,4 +154,6 @@ void TPointerStringList::SwapItems(TPointerStringList& Other) {
     FItems.swap(Other.FItems);
     FFirstTouched = 0;
     Other.FFirstTouched = 0;
+    ItemsMoved(-1, 0, 0);
+    Other.ItemsMoved(-1, 0, 0);
 }

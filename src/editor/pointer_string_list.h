@@ -63,8 +63,7 @@ protected:
 
     void CheckIndex(int Index) const;
     void Touch(int Index) {
-        if (Index < FFirstTouched)
-            FFirstTouched = Index;
+        if (Index < FFirstTouched) FFirstTouched = Index;
     }
 
     // Direct access to the records for the row-moving operations of derived lists;
@@ -74,6 +73,9 @@ protected:
     void InsertItems(int Index, int N);
     void EraseItems(int Index, int N);
     void ClearItems();
+    // Called after records were inserted (Inserted new ones at Index) or erased (Erased
+    // from Index on); after ClearItems and SwapItems with Index -1.
+    virtual void ItemsMoved(int Index, int Inserted, int Erased);
     // Exchanges all records with Other (rows built aside replace these in one step).
     void SwapItems(TPointerStringList& Other);
 

@@ -69,6 +69,9 @@ public:
 
     // Cutting text into rows.
     virtual void WrapText(const std::string& Text, TEditorStringList& Dest);
+    // WrapText with word wrap on, for a Text whose first line already has its rows up to
+    // Offset bytes, which is where one of those rows ends: Dest gets the rows from there.
+    void WrapTextFrom(const std::string& Text, int Offset, TEditorStringList& Dest);
     virtual int CountWrapRows(const std::string& Line);
     void WrapAll();
     void UnwrapAll();
@@ -120,6 +123,9 @@ private:
     void ClampViews();
     void RefreshViewsAfterRecut();
     int ViewTabSpaceCount() const;
+    // How many rows of the line starting at First keep their cuts when rows from Row on
+    // are replaced.
+    int KeptRowsBeforeEdit(int First, int Row) const;
     const TEditorViewInfo* ParserView() const;
     // Rows of one logical line that is not yet in row form, appended to Dest.
     void CutLine(const char* Line, int Length, TEditorStringList& Dest);

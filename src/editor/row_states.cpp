@@ -57,7 +57,8 @@ void TEditorScreenStrings::UpdateRowStates(int FromRow, bool Invalidate) {
     if (FromRow < 0 || FromRow > N - 1) return;
     int First = 0;
     int State = TEditorParser::OutsideBrackets;
-    for (int R = FromRow - 1; R >= 0; --R) {
+    // Rows from UncomputedFrom on have no state: the search starts below them.
+    for (int R = std::min(FromRow, UncomputedFrom()) - 1; R >= 0; --R) {
         int Known = GetRowState(R);
         if (Known != RowStateNotComputed) {
             State = StateAfterRow(R, Known);
@@ -79,6 +80,7 @@ void TEditorScreenStrings::UpdateRowStates(int FromRow, bool Invalidate) {
     }
     // The rows after the limit may depend on what changed: they are computed again
     // when they are painted.
-    for (int R = Limit + 1; R < N; ++R)
+    for (int R = Limit + 1; R < UncomputedFrom(); ++R)
         if (GetRowState(R) != RowStateNotComputed) SetRowState(R, RowStateNotComputed);
+    if (UncomputedFrom() > Limit + 1) MarkUncomputedFrom(Limit + 1);
 }

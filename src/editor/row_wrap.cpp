@@ -71,6 +71,35 @@ void TEditorScreenStrings::WrapText(const std::string& Text, TEditorStringList& 
     Dest.EndUpdate();
 }
 
+void TEditorScreenStrings::WrapTextFrom(const std::string& Text, int Offset,
+                                        TEditorStringList& Dest) {
+    Dest.BeginUpdate();
+    Dest.Clear();
+    // The first line goes on from the row that starts Offset bytes into it.
+    std::size_t Break = Text.find_first_of("\r\n");
+    std::size_t FirstLength = Break == std::string::npos ? Text.size() : Break;
+    const char* Line = Text.data();
+    int Length = static_cast<int>(FirstLength);
+    int Column = ExpandedWidth(Line, Offset, ViewTabSpaceCount(), true, WrapOption().WrapByte());
+    FCutLengths.clear();
+    FCutter->CutLineIntoRowsFrom(Line, Length, Offset, Column, ViewTabSpaceCount(), WrapOption(),
+                                 FCutLengths);
+    int Start = Offset;
+    for (std::size_t I = 0; I < FCutLengths.size(); ++I) {
+        Dest.AddRow(std::string(Line + Start, static_cast<std::size_t>(FCutLengths[I])),
+                    I + 1 < FCutLengths.size() ? raWrapped : raCrlf);
+        Start += FCutLengths[I];
+    }
+    // The lines after it are cut whole.
+    if (Break != std::string::npos) {
+        std::size_t Next =
+            Break +
+            (Text[Break] == '\r' && Break + 1 < Text.size() && Text[Break + 1] == '\n' ? 2 : 1);
+        ForEachLine(Text.substr(Next), [&](const char* L, int N) { CutLine(L, N, Dest); });
+    }
+    Dest.EndUpdate();
+}
+
 int TEditorScreenStrings::CountWrapRows(const std::string& Line) {
     if (!FWordWrap || !NeedsCut(Line)) return 1;
     return FCutter->CountLineRows(Line.data(), static_cast<int>(Line.size()), ViewTabSpaceCount(),

@@ -21,17 +21,27 @@ template <class T> void Store(TEditorWrapOption& Owner, T& Field, const T& Value
 }
 } // namespace
 
-void TEditorWrapOption::SetFollowRetMark(bool Value) { Store(*this, FFollowRetMark, Value); }
+void TEditorWrapOption::SetFollowRetMark(bool Value) {
+    Store(*this, FFollowRetMark, Value);
+}
 void TEditorWrapOption::SetFollowPunctuation(bool Value) {
     Store(*this, FFollowPunctuation, Value);
 }
-void TEditorWrapOption::SetFollowStr(const std::string& Value) { Store(*this, FFollowStr, Value); }
-void TEditorWrapOption::SetLeading(bool Value) { Store(*this, FLeading, Value); }
-void TEditorWrapOption::SetLeadStr(const std::string& Value) { Store(*this, FLeadStr, Value); }
+void TEditorWrapOption::SetFollowStr(const std::string& Value) {
+    Store(*this, FFollowStr, Value);
+}
+void TEditorWrapOption::SetLeading(bool Value) {
+    Store(*this, FLeading, Value);
+}
+void TEditorWrapOption::SetLeadStr(const std::string& Value) {
+    Store(*this, FLeadStr, Value);
+}
 void TEditorWrapOption::SetPunctuationStr(const std::string& Value) {
     Store(*this, FPunctuationStr, Value);
 }
-void TEditorWrapOption::SetWordBreak(bool Value) { Store(*this, FWordBreak, Value); }
+void TEditorWrapOption::SetWordBreak(bool Value) {
+    Store(*this, FWordBreak, Value);
+}
 void TEditorWrapOption::SetWrapByte(int Value) {
     Store(*this, FWrapByte, std::min(std::max(Value, MinWrapByte), MaxWrapByte));
 }
@@ -94,24 +104,27 @@ void PrevWhole(TEditorAttributeArray& A) {
 }
 
 // Runs the row-cutting rule over A (positioned anywhere); appends row lengths to Rows
-// when given; returns the number of rows.
+// when given; returns the number of rows.  Resumed: A walks the rest of a line wider than
+// WrapByte from the start of one of its rows on, and the rule goes on as it would after
+// cutting the rows before.
 int Cut(TEditorAttributeArray& A, int LineLength, const TEditorWrapOption& O,
-        std::vector<int>* Rows) {
+        std::vector<int>* Rows, bool Resumed = false) {
     const int W = O.WrapByte();
-    if (A.ColumnCount() < W) {
+    if (!Resumed && A.ColumnCount() < W) {
         if (Rows) Rows->push_back(LineLength);
         return 1;
     }
+    const bool wide = Resumed || A.ColumnCount() > W;
     const int leadFloor = (W / 5) * 4;
     int rows = 0;
-    A.MoveTo(W);
     int S = 1, R = 1;
+    A.MoveTo(W);
     while (A.MapChar() != '0') {
         // Keep a double-byte character whole; with word break, end the row after a
         // delimiter when one lies past the first third of the row.
         if (A.MapChar() == '4') {
             A.Prev();
-        } else if (O.WordBreak() && A.ColumnCount() > W) {
+        } else if (O.WordBreak() && wide) {
             const int margin = A.Column();
             while ((A.MapChar() == '1' || A.MapChar() == '4') && A.Column() - R > W / 3)
                 PrevWhole(A);
@@ -126,7 +139,8 @@ int Cut(TEditorAttributeArray& A, int LineLength, const TEditorWrapOption& O,
             }
         }
         if (O.Leading() && A.ColumnCount() > A.Column()) {
-            while (A.Column() - R >= leadFloor && CurrentIn(A, O.LeadStr())) PrevWhole(A);
+            while (A.Column() - R >= leadFloor && CurrentIn(A, O.LeadStr()))
+                PrevWhole(A);
             if (A.ColumnCount() > A.Column() + 1 && NextIn(A, O.FollowStr())) {
                 bool nextFollows = true;
                 bool lastLeads = CurrentIn(A, O.LeadStr());
@@ -146,7 +160,8 @@ int Cut(TEditorAttributeArray& A, int LineLength, const TEditorWrapOption& O,
         ++rows;
         S = end + 1;
         R = A.Column() + 1;
-        for (int i = 0; i < W && A.MapChar() != '0'; ++i) A.Next();
+        for (int i = 0; i < W && A.MapChar() != '0'; ++i)
+            A.Next();
     }
     if (R >= A.ColumnCount() + 1) {
         if (!O.FollowRetMark()) {
@@ -182,6 +197,17 @@ void TEditorLineCutter::CutLineIntoRows(const char* Line, int Length, int TabSpa
     BuildColumnMap(Line, Length, TabSpaceCount, true, Option.WrapByte(), FMap);
     FCursor.Attach(Line, Length, FMap.data(), static_cast<int>(FMap.size()));
     Cut(FCursor, Length, Option, &RowLengths);
+}
+
+void TEditorLineCutter::CutLineIntoRowsFrom(const char* Line, int Length, int StartByte,
+                                            int StartColumn, int TabSpaceCount,
+                                            const TEditorWrapOption& Option,
+                                            std::vector<int>& RowLengths) {
+    const char* Rest = Line + StartByte;
+    int RestLength = Length - StartByte;
+    BuildColumnMap(Rest, RestLength, TabSpaceCount, true, Option.WrapByte(), FMap, StartColumn);
+    FCursor.Attach(Rest, RestLength, FMap.data(), static_cast<int>(FMap.size()));
+    Cut(FCursor, RestLength, Option, &RowLengths, true);
 }
 
 int TEditorLineCutter::CountLineRows(const char* Line, int Length, int TabSpaceCount,

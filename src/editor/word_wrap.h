@@ -84,6 +84,12 @@ public:
                          const TEditorWrapOption& Option, std::vector<int>& RowLengths);
     int CountLineRows(const char* Line, int Length, int TabSpaceCount,
                       const TEditorWrapOption& Option);
+    // The rows from one that starts at byte StartByte, column StartColumn (0-based) of
+    // Line, which must be where cutting the whole line starts a row, at the first column
+    // of a character.
+    void CutLineIntoRowsFrom(const char* Line, int Length, int StartByte, int StartColumn,
+                             int TabSpaceCount, const TEditorWrapOption& Option,
+                             std::vector<int>& RowLengths);
 
 private:
     std::string FMap;

@@ -131,6 +131,12 @@ void RandomWrapOption(std::mt19937& Rng, TEditorScreenStrings& L) {
     }
 }
 
+// Adding a line after a last row without a line break (an empty end-of-text row after a
+// line break included) puts the break before the new line, not after it.
+bool LastRowOpen(TEditorScreenStrings& L) {
+    return L.Count() > 0 && L.GetRowAttribute(L.Count() - 1) != raCrlf;
+}
+
 // One random step, applied to the row list and the model alike; returns its description.
 std::string RandomStep(std::mt19937& Rng, ModelDoc& D) {
     TEditorScreenStrings& L = *D.List;
@@ -168,9 +174,7 @@ std::string RandomStep(std::mt19937& Rng, ModelDoc& D) {
         bool AtEnd = I == LineCount;
         D.Lines.Insert(I, S);
         if (AtEnd) {
-            if (!D.Model.empty() &&
-                D.Model.compare(D.Model.size() - std::min<std::size_t>(2, D.Model.size()), 2,
-                                "\r\n") != 0)
+            if (LastRowOpen(L))
                 D.Model += "\r\n" + S;
             else
                 D.Model += S + "\r\n";
@@ -190,9 +194,7 @@ std::string RandomStep(std::mt19937& Rng, ModelDoc& D) {
             S.erase(P, 2);
         Out << "Add([" << S << "])";
         D.Lines.Add(S);
-        if (!D.Model.empty() &&
-            D.Model.compare(D.Model.size() - std::min<std::size_t>(2, D.Model.size()), 2, "\r\n") !=
-                0)
+        if (LastRowOpen(L))
             D.Model += "\r\n" + S;
         else
             D.Model += S + "\r\n";
@@ -255,5 +257,44 @@ TEST(RowListModel, RandomEditsAgreeWithByteModel) {
     for (unsigned I = 0; I < 10; ++I) {
         RunModel(First + I, 10000);
         if (HasFatalFailure()) return;
+    }
+}
+
+// Edits deep inside long wrapped lines re-cut only the rows near the edit; the rows must
+// still be exactly the cut of the whole line, whatever the rules and tabs before it.
+TEST(RowListModel, EditsInsideLongWrappedLinesCutLikeTheWholeLine) {
+    std::mt19937 Rng(SeedFromEnvironment(4242u));
+    for (int Round = 0; Round < 40; ++Round) {
+        ModelDoc D;
+        D.List->WrapOption().SetWrapByte(20 + static_cast<int>(Rng() % 40));
+        D.List->SetWordWrap(true);
+        for (int I = 0; I < 4; ++I)
+            RandomWrapOption(Rng, *D.List);
+        D.List->SetWordWrap(true);
+        std::string Text;
+        for (int L = 0; L < 3; ++L) {
+            for (int I = 0; I < 150; ++I)
+                Text += Pieces[Rng() % (sizeof Pieces / sizeof Pieces[0])];
+            for (std::size_t P; (P = Text.find("\r\n")) != std::string::npos;)
+                Text.erase(P, 2);
+            Text += "\r\n";
+        }
+        D.Lines.SetText(Text);
+        D.Model = Text;
+        for (int Step = 0; Step < 150; ++Step) {
+            int N = D.List->Count();
+            if (N == 0) break;
+            int Row = static_cast<int>(Rng() % N);
+            // Mostly insertions, so that the lines stay long.
+            int Count = Rng() % 4 == 0 ? 1 : 0;
+            std::string Piece = RandomText(Rng, 3);
+            if (Count > 0 && Rng() % 3 == 0) D.List->AppendLineBreak(Row, Piece);
+            std::size_t From = RowOffset(*D.List, Row), To = RowOffset(*D.List, Row + Count);
+            D.List->ReplaceRows(Row, Count, Piece);
+            if (Count > 0 || !Piece.empty()) D.Model.replace(From, To - From, Piece);
+            ASSERT_EQ(D.Lines.Text(), D.Model) << "round " << Round << " step " << Step;
+            ASSERT_TRUE(RowsMatchLines(D))
+                << "round " << Round << " step " << Step << " " << Options(*D.List);
+        }
     }
 }

@@ -156,6 +156,8 @@ TEST(RowStates, RandomEditsUndoAndRedoKeepStatesRight) {
                     Earlier = Earlier || S[K] == RowStateNotComputed;
                 ASSERT_TRUE(Earlier) << "step " << Step << " row " << R;
             }
+        for (std::size_t R = static_cast<std::size_t>(D.List->UncomputedFrom()); R < S.size(); ++R)
+            ASSERT_EQ(S[R], RowStateNotComputed) << "step " << Step << " row " << R;
         D.PaintAll();
         ASSERT_EQ(D.States(), D.Expected()) << "step " << Step;
     }
