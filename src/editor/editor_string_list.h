@@ -22,8 +22,12 @@ public:
         SetData(Index, (Data(Index) & 0xFF0) | Value);
     }
     int GetRowState(int Index) const { return static_cast<int>((Data(Index) & 0xF0) >> 4) - 2; }
+    // A state change does not count as a touch of the row: indexes derived from the
+    // attributes (the line starts) stay valid.
     void SetRowState(int Index, int State) {
-        SetData(Index, (Data(Index) & 0xFF0F) | (static_cast<std::uint32_t>(State + 2) << 4));
+        CheckIndex(Index);
+        std::uint32_t& D = Item(Index).Data;
+        D = (D & 0xFF0F) | (static_cast<std::uint32_t>(State + 2) << 4);
     }
 
     // Appends a row with the given attribute and an uncomputed state.

@@ -77,9 +77,9 @@ private:
 
     // Moves the gap so that it starts at Pos; vacated slots are left reset.
     void MoveGap(std::size_t Pos) {
-        // An empty gap moves without moving elements (the loops below would move each
-        // element onto itself and then reset it).
         if (FGapStart == FGapEnd) {
+            // An empty gap moves without moving elements (moving an element onto its own
+            // slot and resetting the source would wipe it).
             FGapStart = FGapEnd = Pos;
             return;
         }

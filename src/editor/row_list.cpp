@@ -331,8 +331,9 @@ void TEditorScreenStrings::SyncLineIndex(int Index) {
         FScannedRow = 0;
         return;
     }
-    // A line start stays valid while the rows before it are unchanged.
-    auto Keep = std::upper_bound(FLineStarts.begin(), FLineStarts.end(), Touched);
+    // A line start stays valid while the rows before it are unchanged and a row is
+    // still there to start the line (deleting the last line leaves none).
+    auto Keep = std::upper_bound(FLineStarts.begin(), FLineStarts.end(), std::min(Touched, N - 1));
     FLineStarts.erase(Keep, FLineStarts.end());
     if (FLineStarts.empty())
         FLineStarts.push_back(0);

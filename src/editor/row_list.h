@@ -13,6 +13,7 @@
 #include <vector>
 
 class TEditorUndoObj;
+class TEditorViewInfo;
 class TEditorWrapOption;
 class TEditorLineCutter;
 class TNotifyPersistent;
@@ -72,8 +73,20 @@ public:
     void WrapAll();
     void UnwrapAll();
 
-    // Row states (computed by the colouring parser).
+    // Row states: the bracket state of the colouring parser at the start of each row,
+    // computed with the first view's settings; -2 until computed.
+    //
+    // The row's leading blanks and first token (all of it when it begins the row): what a
+    // row that ends in a soft wrap is parsed together with.
+    std::string FirstTokenOfRow(int Row) const;
+    // The bracket state after parsing Row from State (a wrapped row together with the
+    // first token of the row after it, so that a token cut by the wrap is parsed whole).
+    int StateAfterRow(int Row, int State) const;
+    // Every row's state from the first row on (nothing while the first view loads).
     virtual void RecomputeRowStates();
+    // States from the computed row nearest above FromRow on, for at most two screens past
+    // FromRow, stopping at the first row whose state comes out unchanged; rows past that
+    // limit become not computed.  With Invalidate every view repaints each changed row.
     virtual void UpdateRowStates(int FromRow, bool Invalidate);
 
     virtual void Undo();
@@ -107,6 +120,7 @@ private:
     void ClampViews();
     void RefreshViewsAfterRecut();
     int ViewTabSpaceCount() const;
+    const TEditorViewInfo* ParserView() const;
     // Rows of one logical line that is not yet in row form, appended to Dest.
     void CutLine(const char* Line, int Length, TEditorStringList& Dest);
     int WidthOf(const std::string& Line) const;

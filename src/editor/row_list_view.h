@@ -4,6 +4,7 @@
 #include <string>
 
 class TEditorScreenStrings;
+class TEditorViewInfo;
 
 // A view of a row list: notified of changes, its caret and top row kept inside the
 // rows, its selection ended before rows are re-cut.
@@ -36,6 +37,13 @@ public:
 
     // The caret's tab width, which the column map of a line depends on.
     virtual int TabSpaceCount() const = 0;
+
+    // The colouring settings (bracket pairs, comments ...) whose parser computes the row
+    // states; those of the first view govern the row list.  Null for none.
+    virtual const TEditorViewInfo* ParserView() const = 0;
+    // The window's height in whole rows (at least 1): row states are computed ahead of an
+    // edit for two screens.
+    virtual int PageRows() const = 0;
 };
 
 // The control side of the Lines facade (TEditorStrings).

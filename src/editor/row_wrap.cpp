@@ -32,13 +32,16 @@ int TEditorScreenStrings::WidthOf(const std::string& Line) const {
 }
 
 bool TEditorScreenStrings::NeedsCut(const std::string& Line) const {
-    return WidthOf(Line) >= WrapOption().WrapByte();
+    // Every byte takes at least one column, so a line of WrapByte bytes is wide enough
+    // without measuring it.
+    int W = WrapOption().WrapByte();
+    return static_cast<int>(Line.size()) >= W || WidthOf(Line) >= W;
 }
 
 void TEditorScreenStrings::CutLine(const char* Line, int Length, TEditorStringList& Dest) {
     const TEditorWrapOption& Option = WrapOption();
-    if (ExpandedWidth(Line, Length, ViewTabSpaceCount(), true, Option.WrapByte()) <
-        Option.WrapByte()) {
+    if (Length < Option.WrapByte() && ExpandedWidth(Line, Length, ViewTabSpaceCount(), true,
+                                                    Option.WrapByte()) < Option.WrapByte()) {
         Dest.AddRow(std::string(Line, static_cast<std::size_t>(Length)), raCrlf);
         return;
     }
@@ -69,73 +72,45 @@ void TEditorScreenStrings::WrapText(const std::string& Text, TEditorStringList& 
 }
 
 int TEditorScreenStrings::CountWrapRows(const std::string& Line) {
-    if (!FWordWrap || !NeedsCut(Line))
-        return 1;
+    if (!FWordWrap || !NeedsCut(Line)) return 1;
     return FCutter->CountLineRows(Line.data(), static_cast<int>(Line.size()), ViewTabSpaceCount(),
                                   WrapOption());
 }
 
 void TEditorScreenStrings::WrapAll() {
     int N = Count();
-    if (N == 0 || FirstEditorLoading())
-        return;
+    if (N == 0 || FirstEditorLoading()) return;
     for (TRowListView* View : FViews)
-        if (View->Selected())
-            View->CleanSelection();
+        if (View->Selected()) View->CleanSelection();
     TChangeEvent Saved = std::move(OnChange);
     OnChange = nullptr;
     BeginUpdate();
 
+    // One pass builds the new rows aside and then replaces the old ones: lines that grow
+    // and lines that shrink in one pass cannot overwrite rows not yet read.  A line that
+    // needs no cut keeps its string (moved, not copied).  When the row count stays the
+    // same and no rule changed, every line was already cut this way (rows made with
+    // word wrap on are cut as they are made), so the result equals the rows there were.
     TEditorRowAttribute Tail = GetRowAttribute(N - 1);
+    TEditorStringList Out;
     std::string Line;
-    // The change of the row count; when it is nil and no rule changed, the rows stay.
-    bool Recut = FForcedRewrap;
-    if (!Recut) {
-        long long D = 0;
-        for (int R = 0; R < N;) {
-            int E = LastRowOfLine(R);
-            int NewRows;
-            if (E == R) {
-                NewRows = CountWrapRows(Item(R).S);
-            } else {
-                Line.clear();
-                for (int I = R; I <= E; ++I)
-                    Line += Item(I).S;
-                NewRows = CountWrapRows(Line);
-            }
-            D += NewRows - (E - R + 1);
-            R = E + 1;
+    for (int R = 0; R < N;) {
+        int E = LastRowOfLine(R);
+        bool Final = E == N - 1;
+        if (E == R && !NeedsCut(Item(R).S)) {
+            Out.AddRow(std::move(Item(R).S), raCrlf);
+        } else if (E == R) {
+            CutLine(Item(R).S.data(), static_cast<int>(Item(R).S.size()), Out);
+        } else {
+            Line.clear();
+            for (int I = R; I <= E; ++I)
+                Line += Item(I).S;
+            CutLine(Line.data(), static_cast<int>(Line.size()), Out);
         }
-        Recut = D != 0;
+        if (Final) Out.SetRowAttribute(Out.Count() - 1, Tail);
+        R = E + 1;
     }
-
-    if (Recut) {
-        // The new rows are built aside and then replace the old ones: lines that grow
-        // and lines that shrink in one pass cannot overwrite rows not yet read.
-        TEditorStringList Out;
-        TEditorStringList Rows;
-        for (int R = 0; R < N;) {
-            int E = LastRowOfLine(R);
-            bool Final = E == N - 1;
-            if (E == R && !NeedsCut(Item(R).S)) {
-                Out.AddRow(std::move(Item(R).S), Final ? Tail : raCrlf);
-            } else {
-                Line.clear();
-                for (int I = R; I <= E; ++I)
-                    Line += Item(I).S;
-                WrapText(Line, Rows);
-                int K = Rows.Count();
-                for (int I = 0; I < K; ++I) {
-                    TEditorRowAttribute A = Rows.GetRowAttribute(I);
-                    if (Final && I == K - 1)
-                        A = Tail;
-                    Out.AddRow(std::move(Rows.Item(I).S), A);
-                }
-            }
-            R = E + 1;
-        }
-        SwapItems(Out);
-    }
+    SwapItems(Out);
 
     EndUpdate();
     OnChange = std::move(Saved);
@@ -143,14 +118,11 @@ void TEditorScreenStrings::WrapAll() {
 
 void TEditorScreenStrings::UnwrapAll() {
     int N = Count();
-    if (N == 0)
-        return;
+    if (N == 0) return;
     for (TRowListView* View : FViews)
-        if (View->Selected())
-            View->CleanSelection();
+        if (View->Selected()) View->CleanSelection();
     TEditorRowAttribute Tail = GetRowAttribute(N - 1);
-    if (Tail == raWrapped)
-        Tail = raEof;
+    if (Tail == raWrapped) Tail = raEof;
     TChangeEvent Saved = std::move(OnChange);
     OnChange = nullptr;
     BeginUpdate();
@@ -184,11 +156,9 @@ void TEditorScreenStrings::RefreshViewsAfterRecut() {
 }
 
 void TEditorScreenStrings::SetWordWrap(bool Value) {
-    if (Value == FWordWrap)
-        return;
+    if (Value == FWordWrap) return;
     FWordWrap = Value;
-    if (FirstEditorLoading())
-        return;
+    if (FirstEditorLoading()) return;
     UndoObj().Clear();
     if (Value)
         WrapAll();
@@ -198,8 +168,7 @@ void TEditorScreenStrings::SetWordWrap(bool Value) {
 }
 
 void TEditorScreenStrings::WrapOptionChanged(TNotifyPersistent*) {
-    if (FirstEditorLoading() || !FWordWrap)
-        return;
+    if (FirstEditorLoading() || !FWordWrap) return;
     UndoObj().Clear();
     FForcedRewrap = true;
     WrapAll();

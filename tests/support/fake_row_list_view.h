@@ -22,10 +22,12 @@ public:
     bool Selected() const override { return HasSelection; }
     bool Loading() const override { return IsLoading; }
     bool Focused() const override { return HasFocus; }
-    void InvalidateRow(int) override {}
     void UpdateScrollBars() override { ++ScrollUpdates; }
     void Invalidate() override { ++Repaints; }
     int TabSpaceCount() const override { return Tabs; }
+    const TEditorViewInfo* ParserView() const override { return Colouring; }
+    int PageRows() const override { return Page; }
+    void InvalidateRow(int Row) override { RepaintedRows.push_back(Row); }
 
     TEditorScreenStrings& RowList() override { return *FList; }
     void SetTopCol(int) override {}
@@ -61,6 +63,9 @@ public:
     int Changes = 0, Cleans = 0, ScrollUpdates = 0, Repaints = 0;
     bool HasSelection = false, IsLoading = false, HasFocus = false;
     int Tabs = 8;
+    const TEditorViewInfo* Colouring = nullptr;
+    int Page = 20;
+    std::vector<int> RepaintedRows;
 
 private:
     TEditorScreenStrings* FList;

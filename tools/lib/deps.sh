@@ -26,7 +26,14 @@ zef_install_deps() {
   done
   if [ ${#missing[@]} -gt 0 ]; then
     echo "zefnote: installing ${missing[*]}"
-    zef_as_root apt-get update -qq
+    # A mirror in the middle of a sync serves index files that do not match their
+    # release file; a later try usually gets a consistent set.
+    local try
+    for try in 1 2 3 4; do
+      zef_as_root apt-get update -qq 2>&1 | grep -q '^E:' || break
+      echo "zefnote: apt-get update incomplete (try $try), retrying" >&2
+      sleep $((try * 15))
+    done
     DEBIAN_FRONTEND=noninteractive zef_as_root apt-get install -y -qq --no-install-recommends \
       "${missing[@]}" >/dev/null || { echo "zefnote: apt-get install failed" >&2; return 1; }
   fi

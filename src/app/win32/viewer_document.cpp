@@ -1,12 +1,63 @@
 #include "app/win32/viewer_document.h"
 
+#include "editor/column_map.h"
+#include "editor/editor_strings.h"
+#include "editor/row_list.h"
+#include "editor/row_list_view.h"
+#include "editor/word_wrap.h"
+
 #include <windows.h>
 
-namespace {
+// The viewer's stand-in for the editor control: owns the row list as its only view;
+// the window repaints everything itself, so the notifications need no work.
+class ViewerHost : public TLinesHost {
+public:
+    ViewerHost() : list_(new TEditorScreenStrings), lines_(*this) {
+        list_->AddEditor(this);
+        list_->WrapOption().SetWrapByte(ViewerDocument::kWrapColumns);
+        list_->SetWordWrap(true);
+    }
+    ~ViewerHost() override { list_->RemoveEditor(this); }
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+    TEditorScreenStrings& List() { return *list_; }
+    TEditorStrings& Lines() { return lines_; }
 
-} // namespace
+    void Change() override {}
+    int Row() const override { return row_; }
+    void SetRow(int Value) override { row_ = Value; }
+    int Col() const override { return col_; }
+    void SetCol(int Value) override { col_ = Value; }
+    int TopRow() const override { return top_; }
+    void SetTopRow(int Value) override { top_ = Value; }
+    void CleanSelection() override {}
+    bool Selected() const override { return false; }
+    bool Loading() const override { return false; }
+    bool Focused() const override { return true; }
+    void InvalidateRow(int) override {}
+    void UpdateScrollBars() override {}
+    void Invalidate() override {}
+    int TabSpaceCount() const override { return ViewerDocument::kTabColumns; }
+    const TEditorViewInfo* ParserView() const override { return nullptr; }
+    int PageRows() const override { return 40; }
+    TEditorScreenStrings& RowList() override { return *list_; }
+    void SetTopCol(int) override {}
+    void SetCaretByOffset(int BaseRow, int) override { row_ = BaseRow; }
+    void CaretHide() override {}
+    void CaretShow() override {}
+    void UnderlineSuspend() override {}
+    void UnderlineResume() override {}
+    void UpdateCaret() override {}
+    void SetBulkUpdate(bool) override {}
+    void SetRedraw(bool) override {}
+
+private:
+    TEditorScreenStrings* list_; // deleted by RemoveEditor of its last view
+    TEditorStrings lines_;
+    int row_ = 0, col_ = 0, top_ = 0;
+};
+
+ViewerDocument::ViewerDocument() : host_(std::make_unique<ViewerHost>()) {}
+ViewerDocument::~ViewerDocument() = default;
 
 bool ViewerDocument::LoadFile(const std::string& Path, std::string& Error) {
     HANDLE f = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -31,44 +82,23 @@ bool ViewerDocument::LoadFile(const std::string& Path, std::string& Error) {
 }
 
 void ViewerDocument::SetText(const std::string& Bytes) {
-    rows_.clear();
-    size_t start = 0;
-    const size_t n = Bytes.size();
-    for (size_t i = 0; i < n; ++i) {
-        char c = Bytes[i];
-        if (c != '\r' && c != '\n') continue;
-        AddLine(Bytes.data() + start, i - start);
-        if (c == '\r' && i + 1 < n && Bytes[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    endsWithoutLineBreak_ = start < n;
-    if (start < n) AddLine(Bytes.data() + start, n - start);
+    TEditorScreenStrings& list = host_->List();
+    host_->Lines().SetText(Bytes);
+    // A last line without a line break keeps that form.
+    bool open = !Bytes.empty() && Bytes.back() != '\n' && Bytes.back() != '\r';
+    if (open && list.Count() > 0) list.SetRowAttribute(list.Count() - 1, raEof);
 }
 
-void ViewerDocument::AddLine(const char* p, size_t n) {
-    std::string row;
-    for (size_t i = 0; i < n;) {
-        unsigned char b = static_cast<unsigned char>(p[i]);
-        size_t len = IsLeadByte(b) && i + 1 < n ? 2 : 1;
-        std::string cell = b == '\t' ? std::string(kTabColumns - row.size() % kTabColumns, ' ')
-                                     : std::string(p + i, len);
-        if (row.size() + cell.size() > static_cast<size_t>(kWrapColumns)) {
-            if (b == '\t') cell.resize(kWrapColumns - row.size());
-            else {
-                rows_.push_back(row);
-                row.clear();
-            }
-        }
-        row += cell;
-        if (row.size() >= static_cast<size_t>(kWrapColumns)) {
-            rows_.push_back(row);
-            row.clear();
-            if (b == '\t') {
-                i += 1;
-                continue;
-            }
-        }
-        i += len;
-    }
-    if (!row.empty() || rows_.empty() || n == 0) rows_.push_back(row);
+int ViewerDocument::RowCount() const {
+    return host_->List().Count();
+}
+
+std::string ViewerDocument::RowForDisplay(int Row) const {
+    return ExpandTabs(host_->List().Get(Row), kTabColumns, true, kWrapColumns);
+}
+
+bool ViewerDocument::EndsWithoutLineBreak() const {
+    TEditorScreenStrings& list = host_->List();
+    int n = list.Count();
+    return n > 0 && list.GetRowAttribute(n - 1) == raEof;
 }
