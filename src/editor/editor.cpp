@@ -142,6 +142,10 @@ void TEditor::UpdateMetrics() {
     Invalidate();
 }
 
+int TEditor::PageRows() const {
+    return FRowHeight > 0 ? std::max(1, FHeight / FRowHeight) : 1;
+}
+
 int TEditor::MaxTopRow() const {
     return std::max(0, RowCount() - 1 + FVisibleRows - 1);
 }

@@ -275,6 +275,8 @@ public:
     void UpdateScrollBars() override;
     void Invalidate() override;
     int TabSpaceCount() const override { return FCaret.TabSpaceCount(); }
+    const TEditorViewInfo* ParserView() const override { return &FView; }
+    int PageRows() const override;
     TEditorScreenStrings& RowList() override { return *FList; }
     void SetBulkUpdate(bool Value) override { FBulkUpdate = Value; }
     void SetRedraw(bool Value) override;
