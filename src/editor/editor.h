@@ -76,6 +76,14 @@ enum TScrollCode {
 
 enum TEditorSelectionState { sstNone, sstAnchored, sstSelected };
 
+// What the control asks the dialog manager to pass on to it.
+enum TDialogCode : unsigned {
+    dcWantArrows = 1,
+    dcWantTab = 2,
+    dcWantAllKeys = 4,
+    dcWantChars = 0x80,
+};
+
 // The name under which a box copy marks its clipboard text.
 extern const char* const BoxClipboardFormat;
 
@@ -256,6 +264,9 @@ public:
     void FocusLost();
     void VScroll(TScrollCode Code, int Pos = 0);
     void HScroll(TScrollCode Code, int Pos = 0);
+    // Arrow keys and characters always; Tab with WantTabs; every key (Return among them)
+    // with WantReturns.
+    unsigned DialogCode() const;
     // True while a drag-move of the selection or a row-selection drag is under way.
     bool Dragging() const { return FDragging; }
     bool RowSelecting() const { return FRowSelecting; }

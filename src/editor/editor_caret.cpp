@@ -367,6 +367,13 @@ int TEditor::CaretBaseRow(int Row) const {
 
 // Keys ----------------------------------------------------------------------------------
 
+unsigned TEditor::DialogCode() const {
+    unsigned Code = dcWantArrows | dcWantChars;
+    if (FWantTabs) Code |= dcWantTab;
+    if (FWantReturns) Code |= dcWantAllKeys;
+    return Code;
+}
+
 void TEditor::KeyDown(int& Key, TShiftState Shift, bool AutoRepeat) {
     if ((FDragging || FRowSelecting) && Key != vkEscape && Key != vkControl) return;
     FKeyRepeat = AutoRepeat;

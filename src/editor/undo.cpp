@@ -19,10 +19,8 @@ TUndoData& TEditorUndoObj::NewUndoData() {
         Step->CaretCol = View->Col();
     }
     TUndoData& Result = FUndoList.Add(std::move(Step));
-    if (FUndoList.Count() > FUndoListMax)
-        FUndoList.Delete(0);
-    if (!FRedoing)
-        FRedoList.Clear();
+    if (FUndoList.Count() > FUndoListMax) FUndoList.Delete(0);
+    if (!FRedoing) FRedoList.Clear();
     return Result;
 }
 
@@ -39,8 +37,8 @@ void TEditorUndoObj::AddRedoData(const TUndoData& Step) {
     FRedoList.Add(std::move(Copy));
 }
 
-void TEditorUndoObj::Exchange(TUndoData& S, std::string& CurText,
-                              TEditorRowAttribute& CurAttribute, int& Inserted) {
+void TEditorUndoObj::Exchange(TUndoData& S, std::string& CurText, TEditorRowAttribute& CurAttribute,
+                              int& Inserted) {
     int CurRows = 0;
     CurText.clear();
     CurAttribute = raInvalid;
@@ -75,8 +73,7 @@ void TEditorUndoObj::MoveCaretBack(const TUndoData& S) {
 }
 
 void TEditorUndoObj::Undo() {
-    if (FUndoList.Count() == 0)
-        return;
+    if (FUndoList.Count() == 0) return;
     TUndoData& S = FUndoList.Last();
     FOwner.BeginUpdate();
     std::string CurText;
@@ -93,8 +90,7 @@ void TEditorUndoObj::Undo() {
 }
 
 void TEditorUndoObj::Redo() {
-    if (FRedoList.Count() == 0)
-        return;
+    if (FRedoList.Count() == 0) return;
     TUndoData& S = FRedoList.Last();
     FOwner.BeginUpdate();
     std::string CurText;
