@@ -1,6 +1,7 @@
 // TEditor: construction, settings, cell metrics, scrolling and the row-list view side.
 #include "editor/editor.h"
 
+#include "editor/editor_popup_menu.h"
 #include "editor/parser.h"
 #include "editor/undo.h"
 
@@ -25,6 +26,7 @@ TEditor::TEditor(TTextViewHost* Host, TClipboard* Clipboard, const TCanvasMetric
         FHeight = FHost->ClientHeight();
     }
     UpdateMetrics();
+    FPopupMenu = CreatePopupMenu();
 }
 
 TEditor::~TEditor() {
@@ -126,6 +128,8 @@ void TEditor::UpdateMetrics() {
     FCharWidth = FMargin.Character() + M.AveCharWidth;
     FMargin.SetUnderlinePixel(FMarks.Underline().Visible() ? 1 : 0);
     FRowHeight = std::max(1, FCharHeight + FMargin.Line() + FMargin.UnderlinePixel());
+    FAdvances.assign(1000, FCharWidth);
+    FItalic = ItalicMode();
     int HBar = (FScrollBars == ssHorizontal || FScrollBars == ssBoth) && FHost
                    ? FHost->HScrollBarHeight()
                    : 0;
