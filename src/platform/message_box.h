@@ -1,0 +1,14 @@
+#pragma once
+// Message boxes: a text, a caption, buttons and an icon; the answer is the button.
+#include <string>
+
+enum TMessageButtons { mbOk, mbOkCancel, mbYesNoCancel };
+enum TMessageIcon { miNone, miInformation, miWarning, miError, miQuestion };
+enum TMessageResult { mrOk, mrCancel, mrYes, mrNo };
+
+class TMessageBox {
+public:
+    virtual ~TMessageBox() = default;
+    virtual TMessageResult Show(const std::string& Text, const std::string& Caption,
+                                TMessageButtons Buttons, TMessageIcon Icon) = 0;
+};

@@ -1,0 +1,444 @@
+// Loading and saving text files: line cutting across blocks, conversion across blocks,
+// the save codes, and failures that must leave the user's text and files intact.
+#include "codec/kanji_convert.h"
+#include "codec/text_file.h"
+#include "platform/file_system.h"
+#include "platform/headless/memory_file_system.h"
+#include "platform/headless/recording_message_box.h"
+#include "support/fake_text_editor.h"
+#include "support/line_cut_reference.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <stdlib.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const std::size_t B = TextFileBlockSize;
+
+using TCut = TReferenceCut;
+
+class TextFileTest : public ::testing::Test {
+protected:
+    TCut LoadPlain(const std::string& Bytes) {
+        Files.SetFile("C:\\doc\\a.txt", Bytes);
+        LoadFromFile(Editor, Files, "C:\\doc\\a.txt", &Result);
+        return Current();
+    }
+    TKanjiCode LoadDetect(const std::string& Bytes) {
+        Files.SetFile("C:\\doc\\a.txt", Bytes);
+        return LoadFromFileDetect(Editor, Files, nullptr, "C:\\doc\\a.txt", &Result);
+    }
+    TCut Current() {
+        TCut Cut{Editor.RowTexts(), Editor.LastAttribute() == raEof};
+        return Cut;
+    }
+    void ExpectRows(const TCut& Expected) {
+        TCut Got = Current();
+        ASSERT_EQ(Expected.Rows.size(), Got.Rows.size());
+        for (std::size_t I = 0; I < Got.Rows.size(); ++I)
+            ASSERT_EQ(Expected.Rows[I], Got.Rows[I]) << "row " << I;
+        EXPECT_EQ(Expected.LastEof, Got.LastEof);
+        for (int R = 0; R + 1 < Editor.Rows().Count(); ++R)
+            ASSERT_EQ(raCrlf, Editor.Rows().GetRowAttribute(R)) << "row " << R;
+    }
+    std::string Saved(int SaveCvt) {
+        Doc.SetSaveCvt(SaveCvt);
+        EXPECT_TRUE(Doc.SaveFile(Editor, "C:\\doc\\out.txt"));
+        return Files.Bytes("C:\\doc\\out.txt");
+    }
+
+    TMemoryFileSystem Files;
+    TRecordingMessageBox Messages;
+    TFakeTextEditor Editor;
+    TTextFiles Doc{Files, Messages};
+    TTextLoadResult Result;
+};
+
+TEST_F(TextFileTest, LineEndsOfEveryKindAndTheLastLine) {
+    EXPECT_EQ((std::vector<std::string>{"abc", "def"}), LoadPlain("abc\r\ndef").Rows);
+    EXPECT_EQ(raEof, Editor.LastAttribute());
+    EXPECT_EQ("abc\r\ndef", Saved(1));
+
+    EXPECT_EQ((std::vector<std::string>{"abc"}), LoadPlain("abc\r\n").Rows);
+    EXPECT_EQ(raCrlf, Editor.LastAttribute());
+    EXPECT_EQ("abc\r\n", Saved(1));
+
+    LoadPlain("a\nb\n");
+    EXPECT_EQ("a\r\nb\r\n", Saved(1));
+    LoadPlain("a\rb\r");
+    EXPECT_EQ("a\r\nb\r\n", Saved(1));
+
+    // A leading LF is an empty line; LF CR is two line ends.
+    EXPECT_EQ((std::vector<std::string>{"", "x"}), LoadPlain("\nx").Rows);
+    EXPECT_EQ((std::vector<std::string>{"a", "", "b"}), LoadPlain("a\n\rb").Rows);
+    EXPECT_EQ(3, Result.Lines);
+}
+
+TEST_F(TextFileTest, LineEndsCutByTheBlockBoundary) {
+    // CR as byte 8192 and LF as byte 8193: one line end.
+    std::string A(B - 1, 'a');
+    LoadPlain(A + "\r\nc");
+    EXPECT_EQ((std::vector<std::string>{A, "c"}), Current().Rows);
+    // LF as byte 8193 after another byte 8192 ends the line.
+    LoadPlain(A + "b\nc");
+    EXPECT_EQ((std::vector<std::string>{A + "b", "c"}), Current().Rows);
+    // CR CR across the boundary: an empty line between.
+    LoadPlain(A + "\r\rc");
+    EXPECT_EQ((std::vector<std::string>{A, "", "c"}), Current().Rows);
+    // A CR at the end of the file.
+    LoadPlain(std::string(B - 1, 'x') + "\r");
+    EXPECT_EQ(1u, Current().Rows.size());
+    EXPECT_EQ(raCrlf, Editor.LastAttribute());
+}
+
+TEST_F(TextFileTest, LongLinesAndTheEndMark) {
+    std::string Long;
+    for (std::size_t I = 0; I < 3 * B + 100; ++I)
+        Long += static_cast<char>('a' + I % 26);
+    LoadPlain("x\r\n" + Long + "\r\ny");
+    EXPECT_EQ((std::vector<std::string>{"x", Long, "y"}), Current().Rows);
+
+    // Nothing after 0x1A is loaded or saved back.
+    LoadPlain("abc\r\nde\x1A"
+              "fgh\r\nijk");
+    EXPECT_EQ((std::vector<std::string>{"abc", "de"}), Current().Rows);
+    EXPECT_TRUE(Result.EndMark);
+    EXPECT_EQ("abc\r\nde", Saved(1));
+    LoadPlain("abc\r\n\x1A"
+              "def");
+    EXPECT_EQ((std::vector<std::string>{"abc"}), Current().Rows);
+    EXPECT_EQ(raCrlf, Editor.LastAttribute());
+    // 0x1A in a later block stops the load there.
+    LoadPlain(Long + "\x1A" + Long);
+    EXPECT_EQ((std::vector<std::string>{Long}), Current().Rows);
+}
+
+// Random files of line ends, 0x1A, zero bytes and text, loaded whole and with the file
+// system returning short reads, against the rules applied to the whole file.
+TEST_F(TextFileTest, RandomFilesCutAsAWhole) {
+    std::mt19937 Rng(7);
+    const char Pieces[] = {'\r', '\n', 'a', 'b', '\x82', '\xA0', '\0', '\x1A'};
+    for (int Round = 0; Round < 60; ++Round) {
+        std::size_t Length = std::uniform_int_distribution<std::size_t>(0, 3 * B + 9)(Rng);
+        int Rare = Round % 3 == 0 ? 8 : 6; // 0x1A only in some files, so most run to the end
+        std::string S;
+        for (std::size_t I = 0; I < Length; ++I) {
+            int K = std::uniform_int_distribution<int>(0, 40)(Rng);
+            S += K < Rare ? Pieces[K] : static_cast<char>('c' + K % 20);
+        }
+        Files.ReadChunk = Round % 2 ? 1000 : 0;
+        LoadPlain(S);
+        SCOPED_TRACE(Round);
+        ExpectRows(ReferenceCut(S));
+    }
+}
+
+TEST_F(TextFileTest, DetectsAndConvertsAcrossBlockBoundaries) {
+    std::string Sjis;
+    for (int I = 0; I < 300; ++I)
+        Sjis += "日本語のテキストｶﾞと abc 漢字\r\n";
+    std::string Jis = SjisToJis(Sjis), Euc = SjisToEuc(Sjis);
+    // Every shift of the text against the block boundary: escape sequences, pairs and
+    // the kanji mode all get cut at 8192 somewhere.
+    for (std::size_t Shift = 0; Shift < 12; ++Shift) {
+        SCOPED_TRACE(Shift);
+        std::string Pad(Shift, 'p');
+        EXPECT_EQ(kcJis, LoadDetect(Pad + Jis));
+        ExpectRows(ReferenceCut(JisToSjis(Pad + Jis)));
+        EXPECT_EQ(kcEuc, LoadDetect(Pad + Euc));
+        ExpectRows(ReferenceCut(Pad + Sjis));
+    }
+    // A JIS file that stays in kanji mode across the boundary, and an EUC pair cut there.
+    std::string Kanji = "\x1B$B";
+    for (std::size_t I = 0; I < B; ++I)
+        Kanji += "\x30\x21";
+    EXPECT_EQ(kcJis, LoadDetect(Kanji));
+    ExpectRows(ReferenceCut(JisToSjis(Kanji)));
+    std::string EucRun = "\xB0\xF0" + std::string(B - 3, 'x') + "\xB0\xA1\xF0\xA1";
+    EXPECT_EQ(kcEuc, LoadDetect(EucRun));
+    ExpectRows(ReferenceCut(EucToSjis(EucRun)));
+}
+
+TEST_F(TextFileTest, BrokenCharacterThatSwallowsALineEnd) {
+    // A stray EUC lead byte takes the LF after it as its trail byte: the converted text
+    // has fewer lines than the file, and no empty row is left over.
+    std::string Euc = "\xB0\xF0\r\n\xA4\nabc\ndef\n";
+    EXPECT_EQ(kcEuc, LoadDetect(Euc));
+    ExpectRows(ReferenceCut(EucToSjis(Euc)));
+}
+
+TEST_F(TextFileTest, OpenFileSetsTheCodeAndThePanel) {
+    std::vector<std::string> Panel;
+    Doc.OnShowKanjiCode = [&](const std::string& Text) { Panel.push_back(Text); };
+    Doc.SetLoadAutoCvt(true);
+    Files.SetFile("e.txt", "");
+    Editor.SetModified(true);
+    Doc.LoadFile(Editor, "e.txt");
+    EXPECT_EQ(kcSjis, Doc.CurrentKanjiCode());
+    EXPECT_EQ(0, Editor.Rows().Count());
+    EXPECT_FALSE(Editor.Modified());
+    EXPECT_EQ("", Panel.back());
+
+    const std::string Sjis = "かな漢字\r\nabc\r\n";
+    Files.SetFile("j.txt", SjisToJis(Sjis));
+    Doc.LoadFile(Editor, "j.txt");
+    EXPECT_EQ(kcJis, Doc.CurrentKanjiCode());
+    EXPECT_EQ("JIS", Panel.back());
+    EXPECT_EQ((std::vector<std::string>{"かな漢字", "abc"}), Editor.RowTexts());
+    EXPECT_EQ(SjisToJis(Sjis), Saved(0));
+    EXPECT_EQ(kcJis, Doc.CurrentKanjiCode());
+    EXPECT_EQ(Sjis, Saved(1));
+    EXPECT_EQ(kcSjis, Doc.CurrentKanjiCode());
+    EXPECT_EQ("", Panel.back());
+
+    Files.SetFile("u.txt", SjisToEuc(Sjis));
+    Doc.LoadFile(Editor, "u.txt");
+    EXPECT_EQ("EUC", Panel.back());
+
+    // Without automatic conversion the escape sequences are text.
+    Doc.SetLoadAutoCvt(false);
+    Doc.LoadFile(Editor, "j.txt");
+    EXPECT_EQ(kcAscii, Doc.CurrentKanjiCode());
+    EXPECT_EQ(JisToSjis(Editor.RowTexts()[0]), "かな漢字");
+    EXPECT_NE(std::string::npos, Editor.RowTexts()[0].find("\x1B$B"));
+}
+
+TEST_F(TextFileTest, SaveCodeTable) {
+    const std::string Sjis = "漢字とｶﾅ\r\nabc";
+    struct TRow {
+        int SaveCvt;
+        TKanjiCode Before;
+        std::string Bytes;
+        TKanjiCode After;
+    };
+    const TRow Table[] = {
+        {0, kcJis, SjisToJis(Sjis), kcJis},
+        {0, kcJisOld, SjisToJis(Sjis), kcJisOld},
+        {0, kcEuc, SjisToEuc(Sjis), kcEuc},
+        {0, kcSjis, Sjis, kcSjis},
+        {0, kcAscii, Sjis, kcAscii},
+        {0, kcEucOrSjis, Sjis, kcEucOrSjis},
+        {0, kcBinary, Sjis, kcBinary},
+        {1, kcJis, Sjis, kcSjis},
+        {1, kcEuc, Sjis, kcSjis},
+        {2, kcSjis, SjisToJis(Sjis), kcJis},
+        {2, kcAscii, SjisToJis(Sjis), kcJis},
+        {3, kcSjis, SjisToEuc(Sjis), kcEuc},
+        {3, kcJis, SjisToEuc(Sjis), kcEuc},
+    };
+    Files.SetFile("s.txt", Sjis);
+    LoadFromFile(Editor, Files, "s.txt");
+    for (const TRow& Row : Table) {
+        SCOPED_TRACE(::testing::Message() << Row.SaveCvt << "/" << Row.Before);
+        Doc.SetCurrentKanjiCode(Row.Before);
+        Editor.SetModified(true);
+        EXPECT_EQ(Row.Bytes, Saved(Row.SaveCvt));
+        EXPECT_EQ(Row.After, Doc.CurrentKanjiCode());
+        EXPECT_FALSE(Editor.Modified());
+    }
+    // Saving converts as ConvertKanjiCode does: text that is already EUC-JP (loaded
+    // without conversion) stays as it is when saved as EUC-JP.
+    Files.SetFile("u.txt", SjisToEuc(Sjis));
+    LoadFromFile(Editor, Files, "u.txt");
+    EXPECT_EQ(SjisToEuc(Sjis), Saved(3));
+    EXPECT_EQ(ConvertKanjiCode(SjisToEuc(Sjis), kcJis), Saved(2));
+    EXPECT_TRUE(Messages.Messages.empty());
+}
+
+TEST_F(TextFileTest, SaveInCodePutsTheSettingBack) {
+    LoadPlain("漢字\r\n");
+    Doc.SetSaveCvt(0);
+    Doc.SetCurrentKanjiCode(kcSjis);
+    // Cancelled: nothing saved, the setting as it was.
+    Doc.SaveInCode(2, [] {});
+    EXPECT_EQ(0, Doc.SaveCvt());
+    Doc.SaveInCode(1, [&] { Doc.SaveFile(Editor, "j.txt"); });
+    EXPECT_EQ(SjisToJis("漢字\r\n"), Files.Bytes("j.txt"));
+    EXPECT_EQ(kcJis, Doc.CurrentKanjiCode());
+    EXPECT_EQ(0, Doc.SaveCvt());
+    Files.FailCreate = true;
+    EXPECT_THROW(Doc.SaveInCode(2, [&] { Doc.SaveFile(Editor, "e.txt"); }), EFCreateError);
+    EXPECT_EQ(0, Doc.SaveCvt());
+}
+
+TEST_F(TextFileTest, EucSaveLimitWithoutNkf) {
+    std::string Big(EucSaveLimit - 2, 'a');
+    Files.SetFile("big.txt", Big + "\r\n");
+    LoadFromFile(Editor, Files, "big.txt");
+    EXPECT_TRUE(Doc.CheckEucSaveSize(Big + "\r\n"));
+    Doc.SetSaveCvt(3);
+    EXPECT_TRUE(Doc.SaveFile(Editor, "out.txt"));
+
+    Files.SetFile("big.txt", Big + "\r\nb");
+    LoadFromFile(Editor, Files, "big.txt");
+    Files.SetFile("out.txt", "old");
+    Editor.SetModified(true);
+    Doc.SetCurrentKanjiCode(kcJis);
+    EXPECT_FALSE(Doc.SaveFile(Editor, "out.txt"));
+    EXPECT_EQ("old", Files.Bytes("out.txt"));
+    EXPECT_TRUE(Editor.Modified());
+    EXPECT_EQ(kcJis, Doc.CurrentKanjiCode());
+    ASSERT_EQ(1u, Messages.Messages.size());
+    EXPECT_EQ("EUC の保存は上限 100KB です。", Messages.Messages[0].Text);
+    EXPECT_EQ("Zefnote", Messages.Messages[0].Caption);
+    EXPECT_EQ(miInformation, Messages.Messages[0].Icon);
+    EXPECT_EQ(mbOk, Messages.Messages[0].Buttons);
+}
+
+TEST_F(TextFileTest, AFileThatCannotBeOpenedLeavesTheTextAlone) {
+    LoadPlain("keep me\r\n");
+    Editor.SetModified(true);
+    Doc.SetCurrentKanjiCode(kcEuc);
+    Doc.SetLoadAutoCvt(true);
+    try {
+        Doc.LoadFile(Editor, "C:\\none.txt");
+        FAIL() << "no error";
+    } catch (const EFOpenError& E) {
+        EXPECT_STREQ("ファイル C:\\none.txt は開けません", E.what());
+    }
+    Files.SetFile("locked.txt", "x");
+    Files.UnreadableFiles.insert("locked.txt");
+    EXPECT_THROW(Doc.LoadFile(Editor, "locked.txt"), EFOpenError);
+    // A read error while counting happens before the text is touched too.
+    Files.SetFile("bad.txt", std::string(3 * B, 'z'));
+    Files.FailReadAfter = 2;
+    EXPECT_THROW(Doc.LoadFile(Editor, "bad.txt"), EReadError);
+    EXPECT_EQ((std::vector<std::string>{"keep me"}), Editor.RowTexts());
+    EXPECT_TRUE(Editor.Modified());
+    EXPECT_EQ(kcEuc, Doc.CurrentKanjiCode());
+
+    // Failing after the count (the fourth read ends the count, the sixth is the second
+    // block of the fill): the part read, marked modified.
+    std::string Lines;
+    while (Lines.size() < 3 * B)
+        Lines += "line\r\n";
+    Files.SetFile("late.txt", Lines.substr(0, 3 * B));
+    Files.FailReadAfter = 5;
+    Editor.SetModified(false);
+    EXPECT_THROW(Doc.LoadFile(Editor, "late.txt"), EReadError);
+    EXPECT_EQ(B / 6, Editor.RowTexts().size());
+    EXPECT_EQ("line", Editor.RowTexts().back());
+    EXPECT_TRUE(Editor.Modified());
+    EXPECT_EQ(kcEuc, Doc.CurrentKanjiCode());
+}
+
+TEST_F(TextFileTest, AFailedWriteLeavesTheOldFile) {
+    LoadPlain("new text\r\nline 2\r\n");
+    const std::string Old = "the old file\r\n";
+    struct TFailure {
+        const char* Name;
+        std::function<void(TMemoryFileSystem&)> Inject;
+    };
+    const TFailure Failures[] = {
+        {"disk full", [](TMemoryFileSystem& F) { F.WriteLimit = 5; }},
+        {"close", [](TMemoryFileSystem& F) { F.FailClose = true; }},
+        {"replace", [](TMemoryFileSystem& F) { F.FailReplace = true; }},
+        {"create", [](TMemoryFileSystem& F) { F.FailCreate = true; }},
+        {"read-only", [](TMemoryFileSystem& F) { F.ReadOnlyFiles.insert("C:\\doc\\out.txt"); }},
+    };
+    for (const TFailure& Failure : Failures) {
+        for (int SaveCvt = 1; SaveCvt <= 3; ++SaveCvt) {
+            SCOPED_TRACE(::testing::Message() << Failure.Name << " " << SaveCvt);
+            TMemoryFileSystem Disk;
+            Disk.SetFile("C:\\doc\\out.txt", Old, 0x21);
+            Failure.Inject(Disk);
+            TTextFiles Saver(Disk, Messages);
+            Saver.SetSaveCvt(SaveCvt);
+            Saver.SetCurrentKanjiCode(kcAscii);
+            Editor.SetModified(true);
+            try {
+                Saver.SaveFile(Editor, "C:\\doc\\out.txt");
+                ADD_FAILURE() << "no error";
+            } catch (const EFCreateError& E) {
+                EXPECT_STREQ("ファイル C:\\doc\\out.txt を作成できません", E.what());
+            }
+            EXPECT_EQ(Old, Disk.Bytes("C:\\doc\\out.txt"));
+            EXPECT_EQ(1u, Disk.FileCount()) << "the new file was not removed";
+            EXPECT_TRUE(Editor.Modified());
+            EXPECT_EQ(kcAscii, Saver.CurrentKanjiCode());
+        }
+    }
+    // WriteTextFile fails the same way.
+    Files.SetFile("w.txt", Old);
+    Files.WriteLimit = 3;
+    EXPECT_THROW(Doc.WriteTextFile("longer text", "w.txt"), EFCreateError);
+    EXPECT_EQ(Old, Files.Bytes("w.txt"));
+}
+
+TEST_F(TextFileTest, ASaveKeepsTheFileAttributes) {
+    LoadPlain("text\r\n");
+    Files.SetFile("C:\\doc\\out.txt", "old", 0x22);
+    Saved(1);
+    ASSERT_NE(nullptr, Files.Find("C:\\doc\\out.txt"));
+    EXPECT_EQ(0x22u, Files.Find("C:\\doc\\out.txt")->Attributes);
+    EXPECT_EQ(2u, Files.FileCount());
+}
+
+TEST_F(TextFileTest, ZeroBytesBecomeSpacesAndTheUserIsTold) {
+    Doc.SetLoadAutoCvt(true);
+    Files.SetFile("z.txt",
+                  std::string("a\0b\r\n", 5) + std::string(B, 'c') + std::string("\0\0d\x1A\0", 5));
+    TTextLoadResult R = Doc.LoadFile(Editor, "z.txt");
+    EXPECT_EQ(3, R.ZeroBytes);
+    EXPECT_EQ((std::vector<std::string>{"a b", std::string(B, 'c') + "  d"}), Editor.RowTexts());
+    ASSERT_EQ(1u, Messages.Messages.size());
+    EXPECT_NE(std::string::npos, Messages.Messages[0].Text.find("3"));
+    EXPECT_NE(std::string::npos, Messages.Messages[0].Text.find("z.txt"));
+    EXPECT_EQ(miInformation, Messages.Messages[0].Icon);
+
+    // In a JIS file too, and detection still sees the bytes before the first zero.
+    Files.SetFile("zj.txt", std::string("\x1B$B\x30\x21\x1B(J\0x\r\n", 11));
+    R = Doc.LoadFile(Editor, "zj.txt");
+    EXPECT_EQ(kcJis, Doc.CurrentKanjiCode());
+    EXPECT_EQ((std::vector<std::string>{"亜 x"}), Editor.RowTexts());
+    EXPECT_EQ(1, R.ZeroBytes);
+}
+
+TEST_F(TextFileTest, LoadResetsTheViewAndWrapsWhenWrapIsOn) {
+    LoadPlain("a\r\n");
+    Editor.View().SetTopRow(5);
+    Editor.Rows().SetWordWrap(true);
+    std::string Long(300, 'w');
+    LoadDetect(Long + "\r\nz");
+    EXPECT_EQ(0, Editor.View().TopRow());
+    EXPECT_GT(Editor.Rows().Count(), 2);
+    EXPECT_EQ(raWrapped, Editor.Rows().GetRowAttribute(0));
+    EXPECT_EQ(Long + "\r\nz", Saved(1));
+}
+
+#ifndef _WIN32
+// The platform's own files: a save replaces the file and leaves no other file behind.
+TEST(PlatformFileSystem, SaveReplacesTheFileInPlace) {
+    char Dir[] = "/tmp/zef-save-XXXXXX";
+    ASSERT_NE(nullptr, mkdtemp(Dir));
+    std::string Name = std::string(Dir) + "/doc.txt";
+    TFileSystem& Files = PlatformFileSystem();
+    TRecordingMessageBox Messages;
+    TTextFiles Doc(Files, Messages);
+    Doc.WriteTextFile("old\r\n", Name);
+    TFakeTextEditor Editor;
+    LoadFromFile(Editor, Files, Name);
+    EXPECT_EQ((std::vector<std::string>{"old"}), Editor.RowTexts());
+    Editor.Lines().Add("漢字");
+    Doc.SetSaveCvt(2);
+    ASSERT_TRUE(Doc.SaveFile(Editor, Name));
+    auto Reader = Files.OpenRead(Name);
+    char Buf[64];
+    long long N = Reader->Read(Buf, sizeof Buf);
+    EXPECT_EQ(SjisToJis("old\r\n漢字\r\n"), std::string(Buf, static_cast<std::size_t>(N)));
+    Reader.reset();
+    EXPECT_TRUE(Files.Delete(Name));
+    EXPECT_EQ(0, rmdir(Dir)) << "a temporary file was left in the folder";
+}
+#endif
+
+} // namespace
