@@ -69,7 +69,7 @@ void TEditor::DrawTextOut(const TRect& Rect, int X, unsigned Options, const char
     const int Chunk = static_cast<int>(FAdvances.size());
     const int CW = FCharWidth;
     if (N <= Chunk) {
-        FPaintCanvas->TextOut(X, Y, Options, Rect, Text, N, FAdvances.data());
+        FPaintCanvas->OutputText(X, Y, Options, Rect, Text, N, FAdvances.data());
         return;
     }
     bool Opaque = (Options & toOpaque) != 0;
@@ -91,13 +91,13 @@ void TEditor::DrawTextOut(const TRect& Rect, int X, unsigned Options, const char
             TRect Part = Rect;
             if (Drawn) Part.Left = std::max(Rect.Left, Left);
             if (End < N && Right < Rect.Right) Part.Right = Right;
-            FPaintCanvas->TextOut(Left, Y, Options, Part, Text + Start, End - Start,
-                                  FAdvances.data());
+            FPaintCanvas->OutputText(Left, Y, Options, Part, Text + Start, End - Start,
+                                     FAdvances.data());
             Drawn = true;
         }
         Start = End;
     }
-    if (Opaque && !Drawn) FPaintCanvas->TextOut(X, Y, Options, Rect, Text, 0, FAdvances.data());
+    if (Opaque && !Drawn) FPaintCanvas->OutputText(X, Y, Options, Rect, Text, 0, FAdvances.data());
 }
 
 // The paint pass --------------------------------------------------------------------------

@@ -22,8 +22,8 @@ public:
     // Draws Length bytes at (X, Y); byte I advances by Advances[I].  Advances holds at
     // least Length entries.  Options: TTextOutOption flags; without toOpaque the text is
     // drawn transparently.
-    virtual void TextOut(int X, int Y, unsigned Options, const TRect& Clip, const char* Text,
-                         int Length, const int* Advances) = 0;
+    virtual void OutputText(int X, int Y, unsigned Options, const TRect& Clip, const char* Text,
+                            int Length, const int* Advances) = 0;
     virtual void FillRect(const TRect& Rect, TColor Color) = 0;
     // A solid 1-pixel line from (X1, Y1) up to, not including, (X2, Y2).
     virtual void Line(int X1, int Y1, int X2, int Y2, TColor Color) = 0;

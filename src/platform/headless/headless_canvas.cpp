@@ -1,7 +1,7 @@
 #include "platform/headless/headless_canvas.h"
 
-void THeadlessCanvas::TextOut(int X, int Y, unsigned Options, const TRect& Clip, const char* Text,
-                              int Length, const int* Advances) {
+void THeadlessCanvas::OutputText(int X, int Y, unsigned Options, const TRect& Clip,
+                                 const char* Text, int Length, const int* Advances) {
     ++TextCalls;
     BytesDrawn += Length;
     if (!Recording) return;

@@ -28,8 +28,8 @@ public:
     void SetFont(const TFontSpec& Font) override { FFont = Font; }
     void SetTextColor(TColor Color) override { FTextColor = Color; }
     void SetBkColor(TColor Color) override { FBkColor = Color; }
-    void TextOut(int X, int Y, unsigned Options, const TRect& Clip, const char* Text, int Length,
-                 const int* Advances) override;
+    void OutputText(int X, int Y, unsigned Options, const TRect& Clip, const char* Text, int Length,
+                    const int* Advances) override;
     void FillRect(const TRect& Rect, TColor Color) override;
     void Line(int X1, int Y1, int X2, int Y2, TColor Color) override;
 

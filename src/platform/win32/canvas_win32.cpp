@@ -1,0 +1,99 @@
+#include "platform/win32/canvas_win32.h"
+
+#include "platform/win32/win32_colors.h"
+
+#include <cstring>
+
+TWin32Canvas::TWin32Canvas(HDC DC) : FDC(DC), FOwnDC(DC == nullptr) {
+    if (FOwnDC) FDC = CreateCompatibleDC(nullptr);
+}
+
+TWin32Canvas::~TWin32Canvas() {
+    if (FOldFont) SelectObject(FDC, FOldFont);
+    if (FOldPen) SelectObject(FDC, FOldPen);
+    if (FPen) DeleteObject(FPen);
+    for (TCachedFont& F : FFonts)
+        DeleteObject(F.Font);
+    if (FOwnDC) DeleteDC(FDC);
+}
+
+HFONT TWin32Canvas::FontFor(const TFontSpec& Spec) const {
+    for (const TCachedFont& F : FFonts)
+        if (F.Spec.Name == Spec.Name && F.Spec.Size == Spec.Size && F.Spec.Style == Spec.Style &&
+            F.Spec.Charset == Spec.Charset)
+            return F.Font;
+    LOGFONTA LF = {};
+    HDC Screen = GetDC(nullptr);
+    LF.lfHeight = -MulDiv(Spec.Size, GetDeviceCaps(Screen, LOGPIXELSY), 72);
+    ReleaseDC(nullptr, Screen);
+    LF.lfWeight = (Spec.Style & fsBold) ? FW_BOLD : FW_NORMAL;
+    LF.lfItalic = (Spec.Style & fsItalic) ? TRUE : FALSE;
+    LF.lfUnderline = (Spec.Style & fsUnderline) ? TRUE : FALSE;
+    LF.lfStrikeOut = (Spec.Style & fsStrikeOut) ? TRUE : FALSE;
+    LF.lfCharSet = Spec.Charset;
+    LF.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpynA(LF.lfFaceName, Spec.Name.c_str(), LF_FACESIZE);
+    HFONT Font = CreateFontIndirectA(&LF);
+    FFonts.push_back({Spec, Font});
+    return Font;
+}
+
+TTextMetrics TWin32Canvas::TextMetrics(const TFontSpec& Font) const {
+    HGDIOBJ Old = SelectObject(FDC, FontFor(Font));
+    TEXTMETRICA TM = {};
+    GetTextMetricsA(FDC, &TM);
+    SelectObject(FDC, Old);
+    TTextMetrics M;
+    M.Height = TM.tmHeight;
+    M.ExternalLeading = TM.tmExternalLeading;
+    M.AveCharWidth = TM.tmAveCharWidth;
+    // TMPF_FIXED_PITCH set means a variable pitch font.
+    M.FixedPitch = (TM.tmPitchAndFamily & TMPF_FIXED_PITCH) == 0;
+    return M;
+}
+
+void TWin32Canvas::SetFont(const TFontSpec& Font) {
+    HGDIOBJ Old = SelectObject(FDC, FontFor(Font));
+    if (!FOldFont) FOldFont = Old;
+}
+
+void TWin32Canvas::SetTextColor(TColor Color) {
+    ::SetTextColor(FDC, ToColorRef(Color));
+}
+
+void TWin32Canvas::SetBkColor(TColor Color) {
+    FBk = ToColorRef(Color);
+    ::SetBkColor(FDC, FBk);
+}
+
+void TWin32Canvas::OutputText(int X, int Y, unsigned Options, const TRect& Clip, const char* Text,
+                              int Length, const int* Advances) {
+    RECT R = {Clip.Left, Clip.Top, Clip.Right, Clip.Bottom};
+    UINT Flags = 0;
+    if (Options & toOpaque) Flags |= ETO_OPAQUE;
+    if (Options & toClipped) Flags |= ETO_CLIPPED;
+    SetBkMode(FDC, (Options & toOpaque) ? OPAQUE : TRANSPARENT);
+    ExtTextOutA(FDC, X, Y, Flags, &R, Text, static_cast<UINT>(Length), const_cast<INT*>(Advances));
+}
+
+void TWin32Canvas::FillRect(const TRect& Rect, TColor Color) {
+    RECT R = {Rect.Left, Rect.Top, Rect.Right, Rect.Bottom};
+    if (Rect.Empty()) return;
+    COLORREF Old = ::SetBkColor(FDC, ToColorRef(Color));
+    ExtTextOutA(FDC, 0, 0, ETO_OPAQUE, &R, "", 0, nullptr);
+    ::SetBkColor(FDC, Old);
+}
+
+void TWin32Canvas::Line(int X1, int Y1, int X2, int Y2, TColor Color) {
+    COLORREF C = ToColorRef(Color);
+    if (!FPen || C != FPenColor) {
+        HPEN Pen = CreatePen(PS_SOLID, 1, C);
+        HGDIOBJ Old = SelectObject(FDC, Pen);
+        if (!FOldPen) FOldPen = Old;
+        if (FPen) DeleteObject(FPen);
+        FPen = Pen;
+        FPenColor = C;
+    }
+    MoveToEx(FDC, X1, Y1, nullptr);
+    LineTo(FDC, X2, Y2);
+}

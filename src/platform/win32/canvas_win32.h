@@ -1,0 +1,43 @@
+#pragma once
+// The canvas on a GDI device context.  Fonts are made once per face, size, style and
+// character set and kept until the canvas goes.
+#include "platform/canvas.h"
+
+#include <windows.h>
+
+#include <vector>
+
+class TWin32Canvas : public TCanvas {
+public:
+    // DC: the device context to draw on; null makes a canvas that only measures (on a
+    // screen-compatible context of its own).
+    explicit TWin32Canvas(HDC DC = nullptr);
+    ~TWin32Canvas() override;
+    TWin32Canvas(const TWin32Canvas&) = delete;
+    TWin32Canvas& operator=(const TWin32Canvas&) = delete;
+
+    TTextMetrics TextMetrics(const TFontSpec& Font) const override;
+    void SetFont(const TFontSpec& Font) override;
+    void SetTextColor(TColor Color) override;
+    void SetBkColor(TColor Color) override;
+    void OutputText(int X, int Y, unsigned Options, const TRect& Clip, const char* Text, int Length,
+                    const int* Advances) override;
+    void FillRect(const TRect& Rect, TColor Color) override;
+    void Line(int X1, int Y1, int X2, int Y2, TColor Color) override;
+
+private:
+    struct TCachedFont {
+        TFontSpec Spec;
+        HFONT Font;
+    };
+    HFONT FontFor(const TFontSpec& Spec) const;
+
+    HDC FDC;
+    bool FOwnDC;
+    HGDIOBJ FOldFont = nullptr;
+    HGDIOBJ FOldPen = nullptr;
+    HPEN FPen = nullptr;
+    COLORREF FPenColor = 0;
+    COLORREF FBk = 0;
+    mutable std::vector<TCachedFont> FFonts;
+};
