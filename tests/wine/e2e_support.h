@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 namespace e2e {
@@ -45,5 +46,26 @@ private:
 };
 
 std::string WindowText(HWND Window);
+// The whole text of a control of another process, through WM_GETTEXTLENGTH and
+// WM_GETTEXT.
+std::string EditorText(HWND Editor);
+
+// Real input through SendInput, as the user's keyboard and mouse would give it; it goes
+// to the foreground window.
+void KeyDown(WORD VirtualKey);
+void KeyUp(WORD VirtualKey);
+// Presses Key with the modifiers (VK_SHIFT, VK_CONTROL, VK_MENU) held.
+void Press(WORD VirtualKey, std::initializer_list<WORD> Modifiers = {});
+// Types lower-case letters, digits and spaces.
+void Type(const std::string& Text);
+// Moves the pointer to a client point of Window; presses and releases the left button.
+void MouseTo(HWND Window, int X, int Y);
+void LeftDown();
+void LeftUp();
+// Brings Window's top-level window to the front and waits until it has the focus.
+bool Activate(HWND TopLevel, HWND Focus, DWORD TimeoutMs);
+// Text of the clipboard's CF_TEXT, empty when there is none.
+std::string ClipboardText();
+bool ClipboardHasFormat(const char* Name);
 
 } // namespace e2e

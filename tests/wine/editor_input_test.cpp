@@ -1,0 +1,124 @@
+// Zefnote.exe edited as a user does: keys, the mouse and the clipboard through real
+// input, the result read back with WM_GETTEXT.
+#include "wine/e2e_support.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+namespace {
+
+// The editor's cell grid: its font's metrics and the text area's margins (left 19,
+// top 2), as the control computes them.
+struct Cells {
+    int width = 8, height = 16;
+    explicit Cells(HWND editor) {
+        HDC dc = GetDC(editor);
+        LOGFONTA lf = {};
+        lf.lfHeight = -MulDiv(10, GetDeviceCaps(dc, LOGPIXELSY), 72);
+        lf.lfCharSet = SHIFTJIS_CHARSET;
+        lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+        lstrcpynA(lf.lfFaceName, "FixedSys", LF_FACESIZE);
+        HFONT font = CreateFontIndirectA(&lf);
+        HGDIOBJ old = SelectObject(dc, font);
+        TEXTMETRICA tm = {};
+        GetTextMetricsA(dc, &tm);
+        SelectObject(dc, old);
+        DeleteObject(font);
+        ReleaseDC(editor, dc);
+        width = tm.tmAveCharWidth;
+        height = tm.tmHeight + tm.tmExternalLeading;
+    }
+    // The left edge of a column (a click there puts the caret before it) and the middle
+    // of a row.
+    int X(int col) const { return 19 + col * width; }
+    int Y(int row) const { return 2 + row * height + height / 2; }
+};
+
+std::string WriteSample(const std::string& name, const std::string& bytes) {
+    std::string path = e2e::TestPaths().artifacts + "\\" + name;
+    std::ofstream(path, std::ios::binary) << bytes;
+    return path;
+}
+
+class EditorInput : public ::testing::Test {
+protected:
+    void Open(const std::string& bytes) {
+        std::string path = WriteSample("input-sample.txt", bytes);
+        zefnote_.reset(new e2e::ZefnoteProcess("\"" + path + "\""));
+        ASSERT_TRUE(zefnote_->Started());
+        main_ = zefnote_->WaitForMainWindow("TZefnoteMainForm", 30000);
+        ASSERT_NE(nullptr, main_);
+        editor_ = FindWindowExA(main_, nullptr, "TEditor", nullptr);
+        ASSERT_NE(nullptr, editor_);
+        ASSERT_TRUE(e2e::Activate(main_, editor_, 10000)) << "the editor did not get the focus";
+    }
+    // Waits until the editor holds Expected; returns what it holds.
+    std::string WaitText(const std::string& expected) {
+        std::string text;
+        e2e::WaitFor([&] { return (text = e2e::EditorText(editor_)) == expected; }, 5000);
+        return text;
+    }
+    void Drag(const Cells& c, int row1, int col1, int row2, int col2) {
+        e2e::MouseTo(editor_, c.X(col1), c.Y(row1));
+        e2e::LeftDown();
+        e2e::MouseTo(editor_, (c.X(col1) + c.X(col2)) / 2, (c.Y(row1) + c.Y(row2)) / 2);
+        e2e::MouseTo(editor_, c.X(col2), c.Y(row2));
+        e2e::LeftUp();
+    }
+
+    std::unique_ptr<e2e::ZefnoteProcess> zefnote_;
+    HWND main_ = nullptr;
+    HWND editor_ = nullptr;
+};
+
+} // namespace
+
+TEST_F(EditorInput, TypingMovingSelectingCopyPasteAndUndo) {
+    Open("日本語\r\nabc\r\n");
+    ASSERT_EQ("日本語\r\nabc\r\n", WaitText("日本語\r\nabc\r\n"));
+
+    e2e::Type("xy");
+    EXPECT_EQ("xy日本語\r\nabc\r\n", WaitText("xy日本語\r\nabc\r\n"));
+    e2e::Press(VK_DOWN);
+    e2e::Press(VK_END);
+    e2e::Type("z");
+    EXPECT_EQ("xy日本語\r\nabcz\r\n", WaitText("xy日本語\r\nabcz\r\n"));
+
+    // Shift+Home selects the row, Ctrl+C copies it, Ctrl+End and Ctrl+V paste it.
+    e2e::Press(VK_HOME, {VK_SHIFT});
+    e2e::Press('C', {VK_CONTROL});
+    EXPECT_TRUE(e2e::WaitFor([] { return e2e::ClipboardText() == "abcz"; }, 5000))
+        << e2e::ClipboardText();
+    e2e::Press(VK_END, {VK_CONTROL});
+    e2e::Press('V', {VK_CONTROL});
+    EXPECT_EQ("xy日本語\r\nabcz\r\nabcz", WaitText("xy日本語\r\nabcz\r\nabcz"));
+    e2e::Press('Z', {VK_CONTROL});
+    EXPECT_EQ("xy日本語\r\nabcz\r\n", WaitText("xy日本語\r\nabcz\r\n"));
+
+    // A mouse drag over the two double-byte characters 日本 (columns 2 to 6), then cut.
+    Cells cells(editor_);
+    Drag(cells, 0, 2, 0, 6);
+    e2e::Press('X', {VK_CONTROL});
+    EXPECT_EQ("xy語\r\nabcz\r\n", WaitText("xy語\r\nabcz\r\n"));
+    EXPECT_TRUE(e2e::WaitFor([] { return e2e::ClipboardText() == "日本"; }, 5000));
+}
+
+TEST_F(EditorInput, ABoxCopyReachesAnotherProgramAsPlainText) {
+    Open("abcdef\r\nghijkl\r\nmnopqr\r\n");
+    ASSERT_EQ("abcdef\r\nghijkl\r\nmnopqr\r\n", WaitText("abcdef\r\nghijkl\r\nmnopqr\r\n"));
+    // Box mode from the context menu's shortcut, then a selection with Shift and arrows.
+    e2e::Press(VK_RIGHT);
+    e2e::Press('K', {VK_CONTROL});
+    e2e::Press(VK_DOWN, {VK_SHIFT});
+    e2e::Press(VK_DOWN, {VK_SHIFT});
+    e2e::Press(VK_RIGHT, {VK_SHIFT});
+    e2e::Press(VK_RIGHT, {VK_SHIFT});
+    e2e::Press('C', {VK_CONTROL});
+    std::string text;
+    EXPECT_TRUE(e2e::WaitFor([&] { return (text = e2e::ClipboardText()).find("bc") == 0; }, 5000));
+    EXPECT_EQ(0u, text.find("bc\r\nhi\r\nno")) << text;
+    EXPECT_TRUE(e2e::ClipboardHasFormat("TEditor Box Type"));
+    // The text is unchanged by the copy.
+    EXPECT_EQ("abcdef\r\nghijkl\r\nmnopqr\r\n", e2e::EditorText(editor_));
+}
