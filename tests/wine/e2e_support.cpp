@@ -235,3 +235,58 @@ bool ClipboardHasFormat(const char* name) {
 }
 
 } // namespace e2e
+
+namespace e2e {
+
+EditorCells::EditorCells(HWND editor) {
+    HDC dc = GetDC(editor);
+    LOGFONTA lf = {};
+    lf.lfHeight = -MulDiv(10, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpynA(lf.lfFaceName, "FixedSys", LF_FACESIZE);
+    HFONT font = CreateFontIndirectA(&lf);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICA tm = {};
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(editor, dc);
+    width = tm.tmAveCharWidth;
+    height = tm.tmHeight + tm.tmExternalLeading;
+}
+
+std::string WriteArtifact(const std::string& name, const std::string& bytes) {
+    std::string path = TestPaths().artifacts + "\\" + name;
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(h);
+    }
+    return path;
+}
+
+std::string ToUnixPath(const std::string& path) {
+    if (path.size() < 2 || (path[0] != 'Z' && path[0] != 'z') || path[1] != ':') return path;
+    std::string out = path.substr(2);
+    for (char& c : out)
+        if (c == '\\') c = '/';
+    return out;
+}
+
+bool RunUnix(const std::string& commandLine, DWORD timeoutMs) {
+    std::string cmd = commandLine;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    CloseHandle(pi.hThread);
+    WaitForSingleObject(pi.hProcess, timeoutMs);
+    CloseHandle(pi.hProcess);
+    return true;
+}
+
+} // namespace e2e

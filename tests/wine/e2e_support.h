@@ -68,4 +68,25 @@ bool Activate(HWND TopLevel, HWND Focus, DWORD TimeoutMs);
 std::string ClipboardText();
 bool ClipboardHasFormat(const char* Name);
 
+// The editor's cell grid: the metrics of its font ("FixedSys", 10 points, as the
+// control starts) and the text area's margins (left 19, top 2).
+struct EditorCells {
+    int width = 8, height = 16;
+    explicit EditorCells(HWND Editor);
+    // The left edge of a column (a click there puts the caret before it) and the middle
+    // of a row, in client pixels.
+    int X(int Col) const { return 19 + Col * width; }
+    int Y(int Row) const { return 2 + Row * height + height / 2; }
+    int Top(int Row) const { return 2 + Row * height; }
+};
+
+// Writes Bytes to a file of that name in the artifacts folder; returns its path.
+std::string WriteArtifact(const std::string& Name, const std::string& Bytes);
+// The Unix form of a Z: drive path.
+std::string ToUnixPath(const std::string& Path);
+// Starts a Unix program (Wine execs it for us); false when it could not be started.
+// Wine gives no usable handle or exit status for a Unix program, so callers wait for
+// what the program makes.
+bool RunUnix(const std::string& CommandLine, DWORD TimeoutMs);
+
 } // namespace e2e

@@ -4,47 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 namespace {
-
-// The editor's cell grid: its font's metrics and the text area's margins (left 19,
-// top 2), as the control computes them.
-struct Cells {
-    int width = 8, height = 16;
-    explicit Cells(HWND editor) {
-        HDC dc = GetDC(editor);
-        LOGFONTA lf = {};
-        lf.lfHeight = -MulDiv(10, GetDeviceCaps(dc, LOGPIXELSY), 72);
-        lf.lfCharSet = SHIFTJIS_CHARSET;
-        lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-        lstrcpynA(lf.lfFaceName, "FixedSys", LF_FACESIZE);
-        HFONT font = CreateFontIndirectA(&lf);
-        HGDIOBJ old = SelectObject(dc, font);
-        TEXTMETRICA tm = {};
-        GetTextMetricsA(dc, &tm);
-        SelectObject(dc, old);
-        DeleteObject(font);
-        ReleaseDC(editor, dc);
-        width = tm.tmAveCharWidth;
-        height = tm.tmHeight + tm.tmExternalLeading;
-    }
-    // The left edge of a column (a click there puts the caret before it) and the middle
-    // of a row.
-    int X(int col) const { return 19 + col * width; }
-    int Y(int row) const { return 2 + row * height + height / 2; }
-};
-
-std::string WriteSample(const std::string& name, const std::string& bytes) {
-    std::string path = e2e::TestPaths().artifacts + "\\" + name;
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
-}
 
 class EditorInput : public ::testing::Test {
 protected:
     void Open(const std::string& bytes) {
-        std::string path = WriteSample("input-sample.txt", bytes);
+        std::string path = e2e::WriteArtifact("input-sample.txt", bytes);
         zefnote_.reset(new e2e::ZefnoteProcess("\"" + path + "\""));
         ASSERT_TRUE(zefnote_->Started());
         main_ = zefnote_->WaitForMainWindow("TZefnoteMainForm", 30000);
@@ -59,7 +24,7 @@ protected:
         e2e::WaitFor([&] { return (text = e2e::EditorText(editor_)) == expected; }, 5000);
         return text;
     }
-    void Drag(const Cells& c, int row1, int col1, int row2, int col2) {
+    void Drag(const e2e::EditorCells& c, int row1, int col1, int row2, int col2) {
         e2e::MouseTo(editor_, c.X(col1), c.Y(row1));
         e2e::LeftDown();
         e2e::MouseTo(editor_, (c.X(col1) + c.X(col2)) / 2, (c.Y(row1) + c.Y(row2)) / 2);
@@ -97,7 +62,7 @@ TEST_F(EditorInput, TypingMovingSelectingCopyPasteAndUndo) {
     EXPECT_EQ("xy日本語\r\nabcz\r\n", WaitText("xy日本語\r\nabcz\r\n"));
 
     // A mouse drag over the two double-byte characters 日本 (columns 2 to 6), then cut.
-    Cells cells(editor_);
+    e2e::EditorCells cells(editor_);
     Drag(cells, 0, 2, 0, 6);
     e2e::Press('X', {VK_CONTROL});
     EXPECT_EQ("xy語\r\nabcz\r\n", WaitText("xy語\r\nabcz\r\n"));
