@@ -40,6 +40,8 @@ private:
     void UpdateScrollBars() override {}
     void Invalidate() override {}
     int TabSpaceCount() const override { return 8; }
+    const TEditorViewInfo* ParserView() const override { return nullptr; }
+    int PageRows() const override { return 1; }
     TEditorScreenStrings& RowList() override { return *FList; }
     void SetTopCol(int) override {}
     void SetCaretByOffset(int BaseRow, int) override { FRow = BaseRow; }
