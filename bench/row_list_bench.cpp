@@ -34,7 +34,6 @@ struct BenchDoc {
     TEditorScreenStrings* List = new TEditorScreenStrings;
     TFakeRowListView View{List};
     TEditorStrings Lines{View};
-    ~BenchDoc() { List->RemoveEditor(&View); }
 
     // Rows filled directly, as the loader does.
     void Fill(int Rows, int Bytes) {

@@ -103,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
             E.SetRowCol(A % 40 - 2, B % 60 - 2);
             break;
         case 7:
-            D.Drag(A % 40, B % 60 - 3, B % 40, A % 60, (A & 0x80) ? ssAlt : 0);
+            D.Drag(A % 40, B % 60 - 3, B % 40, A % 60, (A & 0x80) ? TShiftState(ssAlt) : 0);
             break;
         case 8:
             E.ToggleBoxMode();

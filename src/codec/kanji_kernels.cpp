@@ -323,8 +323,11 @@ inline bool ReadEscape(TShiftState& st, const u8* s, std::size_t& i, std::size_t
     return true;
 }
 
-std::size_t RunJisToSjis(TShiftState& st, const u8* s, std::size_t n, bool Final, u8* q0,
-                         std::size_t& w) {
+// Reading JIS: outside kanji mode bytes pass to the next escape sequence; in kanji mode
+// JisToEuc sets the top bit of every byte 0x21-0x7E, JisToSjis converts pairs of them.
+template <bool ToEuc>
+std::size_t RunFromJis(TShiftState& st, const u8* s, std::size_t n, bool Final, u8* q0,
+                       std::size_t& w) {
     u8* q = q0;
     std::size_t i = 0;
     while (i < n) {
@@ -333,8 +336,8 @@ std::size_t RunJisToSjis(TShiftState& st, const u8* s, std::size_t n, bool Final
             if (!ReadEscape(st, s, i, n, Final, q)) break;
             continue;
         }
-        if (!st.Kanji) {
-            i = CopyToEscape(s, i, n, q);
+        if (!st.Kanji || ToEuc) {
+            i = st.Kanji ? SetHighToEscape(s, i, n, q) : CopyToEscape(s, i, n, q);
             continue;
         }
         if (IsJisByte(b)) {
@@ -355,22 +358,6 @@ std::size_t RunJisToSjis(TShiftState& st, const u8* s, std::size_t n, bool Final
         }
         *q++ = b;
         ++i;
-    }
-    w = static_cast<std::size_t>(q - q0);
-    return i;
-}
-
-std::size_t RunJisToEuc(TShiftState& st, const u8* s, std::size_t n, bool Final, u8* q0,
-                        std::size_t& w) {
-    u8* q = q0;
-    std::size_t i = 0;
-    while (i < n) {
-        u8 b = s[i];
-        if (b == kEsc) {
-            if (!ReadEscape(st, s, i, n, Final, q)) break;
-            continue;
-        }
-        i = st.Kanji ? SetHighToEscape(s, i, n, q) : CopyToEscape(s, i, n, q);
     }
     w = static_cast<std::size_t>(q - q0);
     return i;
@@ -593,9 +580,9 @@ std::size_t RunRoutine(TRoutine Routine, TShiftState& State, const std::uint8_t*
                        bool Final, std::uint8_t* o, std::size_t& Written) {
     switch (Routine) {
     case TRoutine::JisToSjis:
-        return RunJisToSjis(State, s, n, Final, o, Written);
+        return RunFromJis<false>(State, s, n, Final, o, Written);
     case TRoutine::JisToEuc:
-        return RunJisToEuc(State, s, n, Final, o, Written);
+        return RunFromJis<true>(State, s, n, Final, o, Written);
     case TRoutine::EucToSjis:
         return RunEucToSjis(s, n, Final, o, Written);
     case TRoutine::EucToJis:

@@ -424,13 +424,18 @@ void WriteThroughNkf(TNkf& Nkf, TRowTextReader& Text, TKanjiCode Target, TSafeFi
 }
 
 // Writes the text as ConvertKanjiCode converts it: the code of the text is detected
-// first, and text that is undecided, binary or already in Target is written unchanged.
+// first, and text that is binary or already in Target is written unchanged.  Text that
+// could be EUC-JP or Shift_JIS is the editor's own Shift_JIS: written unchanged it
+// would be Shift_JIS bytes in a file saved as EUC-JP or JIS.
 void WriteConverted(TRowTextReader& Text, TKanjiCode Target, TSafeFileWriter& Out) {
     TKanjiDetector Detector;
     std::string Piece;
     while (!Detector.Decided() && Text.Next(Piece))
         Detector.Feed(Piece.data(), Piece.size());
-    TKanjiStreamConverter Converter(Detector.Finish(), Target);
+    TKanjiCode Source = Detector.Finish();
+    if (Source == kcEucOrSjis)
+        Source = kcSjis;
+    TKanjiStreamConverter Converter(Source, Target);
     Text.Restart();
     std::string Converted;
     while (Text.Next(Piece)) {

@@ -4,57 +4,24 @@
 #include "codec/text_file.h"
 #include "editor/editor_strings.h"
 #include "editor/row_list.h"
-#include "editor/row_list_view.h"
+#include "editor/windowless_lines_host.h"
 
-class THeadlessTextEditor : public TTextFileEditor, private TLinesHost {
+// The view side counts a text change as a modification, as the control does.
+class THeadlessTextEditor : public TTextFileEditor, private TWindowlessLinesHost {
 public:
-    THeadlessTextEditor() : FList(new TEditorScreenStrings), FLines(*this) {
-        FList->AddEditor(this);
-    }
-    ~THeadlessTextEditor() override { FList->RemoveEditor(this); }
-    THeadlessTextEditor(const THeadlessTextEditor&) = delete;
-    THeadlessTextEditor& operator=(const THeadlessTextEditor&) = delete;
+    THeadlessTextEditor() : TWindowlessLinesHost(new TEditorScreenStrings), FLines(*this) {}
 
     TEditorStrings& Lines() override { return FLines; }
     TLinesHost& LinesHost() override { return *this; }
     bool Modified() const override { return FModified; }
     void SetModified(bool Value) override { FModified = Value; }
-    TEditorScreenStrings& Rows() { return *FList; }
+    TEditorScreenStrings& Rows() { return List(); }
 
 private:
-    // TLinesHost: nothing to paint.
     void Change() override {
-        if (FList->TextChanged()) FModified = true;
+        if (List().TextChanged()) FModified = true;
     }
-    int Row() const override { return FRow; }
-    void SetRow(int Value) override { FRow = Value; }
-    int Col() const override { return FCol; }
-    void SetCol(int Value) override { FCol = Value; }
-    int TopRow() const override { return FTopRow; }
-    void SetTopRow(int Value) override { FTopRow = Value; }
-    void CleanSelection() override {}
-    bool Selected() const override { return false; }
-    bool Loading() const override { return false; }
-    bool Focused() const override { return false; }
-    void InvalidateRow(int) override {}
-    void UpdateScrollBars() override {}
-    void Invalidate() override {}
-    int TabSpaceCount() const override { return 8; }
-    const TEditorViewInfo* ParserView() const override { return nullptr; }
-    int PageRows() const override { return 1; }
-    TEditorScreenStrings& RowList() override { return *FList; }
-    void SetTopCol(int) override {}
-    void SetCaretByOffset(int BaseRow, int) override { FRow = BaseRow; }
-    void CaretHide() override {}
-    void CaretShow() override {}
-    void UnderlineSuspend() override {}
-    void UnderlineResume() override {}
-    void UpdateCaret() override {}
-    void SetBulkUpdate(bool) override {}
-    void SetRedraw(bool) override {}
 
-    TEditorScreenStrings* FList;
     TEditorStrings FLines;
     bool FModified = false;
-    int FRow = 0, FCol = 0, FTopRow = 0;
 };

@@ -18,9 +18,7 @@ int TabFill(int p, int Tab, bool WordWrap, int Wrap) {
 
 } // namespace
 
-bool IsColumnDelimiter(unsigned char b) {
-    return DelimiterByte(b);
-}
+bool IsColumnDelimiter(unsigned char b) { return DelimiterByte(b); }
 
 void BuildColumnMap(const char* Line, int Length, int TabSpaceCount, bool WordWrap, int WrapByte,
                     std::string& Map) {
@@ -38,8 +36,7 @@ void BuildColumnMap(const char* Line, int Length, int TabSpaceCount, bool WordWr
             if (static_cast<int>(Map.size()) < col + 1 + n + (Length - i - 1))
                 Map.resize(col + 1 + n + (Length - i - 1));
             Map[col++] = '2';
-            for (int k = 0; k < n; ++k)
-                Map[col++] = '3';
+            for (int k = 0; k < n; ++k) Map[col++] = '3';
         } else {
             Map[col++] = DelimiterByte(b) ? '2' : '1';
         }
@@ -134,21 +131,16 @@ void TEditorAttributeArray::Prev() {
 }
 
 void TEditorAttributeArray::MoveTo(int Column) {
-    while (FColumn < Column && FChar != '0')
-        Next();
-    while (FColumn > Column && FColumn > 1)
-        Prev();
+    while (FColumn < Column && FChar != '0') Next();
+    while (FColumn > Column && FColumn > 1) Prev();
 }
 
 void TEditorAttributeArray::SpanAt(char MapChar, int BytePos, const char*& Start,
                                    int& Length) const {
     int first = BytePos, count = 1;
-    if (MapChar == '0')
-        count = 0;
-    else if (MapChar == '4')
-        count = 2;
-    else if (MapChar == '5')
-        first = BytePos - 1, count = 2;
+    if (MapChar == '0') count = 0;
+    else if (MapChar == '4') count = 2;
+    else if (MapChar == '5') first = BytePos - 1, count = 2;
     // Keep the span inside the line whatever map the cursor was given.
     int last = std::min(first + count - 1, FLineLength);
     first = std::max(first, 1);

@@ -21,6 +21,7 @@ TEditor::TEditor(TTextViewHost* Host, TClipboard* Clipboard, const TCanvasMetric
     FMargin.OnChange = Handler;
     FMarks.OnChange = Handler;
     FView.OnChange = Handler;
+    FFont.OnChange = Handler;
     if (HostReady()) {
         FWidth = FHost->ClientWidth();
         FHeight = FHost->ClientHeight();
@@ -53,7 +54,7 @@ void TEditor::PropertyChanged(TNotifyPersistent* Sender) {
     if (Sender == &FView) FList->RecomputeRowStates();
     FMapValid = false;
     UpdateMetrics();
-    if (Sender == &FCaret)
+    if (Sender == &FCaret || Sender == &FFont)
         UpdateCaret();
     else
         ScrollCaret();
@@ -61,14 +62,6 @@ void TEditor::PropertyChanged(TNotifyPersistent* Sender) {
 
 void TEditor::SetView(const TEditorViewInfo& Value) {
     FView.Assign(Value);
-}
-
-void TEditor::SetFont(const TFontSpec& Value) {
-    if (Value == FFont) return;
-    FFont = Value;
-    if (FTopCol > 0) SetCol(0);
-    UpdateMetrics();
-    RecreateCaret();
 }
 
 void TEditor::SetReadOnly(bool Value) {
@@ -146,10 +139,6 @@ void TEditor::UpdateMetrics() {
     Invalidate();
 }
 
-int TEditor::PageRows() const {
-    return FRowHeight > 0 ? std::max(1, FHeight / FRowHeight) : 1;
-}
-
 int TEditor::MaxTopRow() const {
     return std::max(0, RowCount() - 1 + FVisibleRows - 1);
 }
@@ -223,7 +212,11 @@ void TEditor::DoTopColChange() {
     if (OnTopColChange) OnTopColChange(this);
 }
 
-void TEditor::VScroll(TScrollCode Code, int Pos) {
+namespace {
+
+// The step a scroll-bar request asks for from position Pos in 0 ... Max, clamped to that
+// range; Track is the thumb position the request carries.
+int ScrollStep(TScrollCode Code, int Page, int Track, int Pos, int Max) {
     int Step = 0;
     switch (Code) {
     case scLineUp:
@@ -233,25 +226,33 @@ void TEditor::VScroll(TScrollCode Code, int Pos) {
         Step = 1;
         break;
     case scPageUp:
-        Step = std::min(-1, -FVisibleRows);
+        Step = -std::max(1, Page);
         break;
     case scPageDown:
-        Step = std::max(1, FVisibleRows);
+        Step = std::max(1, Page);
         break;
     case scThumbPosition:
     case scThumbTrack:
-        Step = (FHost ? FHost->ScrollTrackPos(sbVertical) : Pos) - FTopRow;
+        Step = Track - Pos;
         break;
     case scTop:
-        Step = -FTopRow;
+        Step = -Pos;
         break;
     case scBottom:
-        Step = MaxTopRow() - FTopRow;
+        Step = Max - Pos;
         break;
     case scEndScroll:
-        return;
+        break;
     }
-    Step = std::max(-FTopRow, std::min(Step, MaxTopRow() - FTopRow));
+    return std::max(-Pos, std::min(Step, Max - Pos));
+}
+
+} // namespace
+
+void TEditor::VScroll(TScrollCode Code, int Pos) {
+    if (Code == scEndScroll) return;
+    int Track = FHost ? FHost->ScrollTrackPos(sbVertical) : Pos;
+    int Step = ScrollStep(Code, FVisibleRows, Track, FTopRow, MaxTopRow());
     if (Step != 0) {
         SetTopRow(FTopRow + Step);
         if (FCaret.LockScroll()) {
@@ -265,34 +266,8 @@ void TEditor::VScroll(TScrollCode Code, int Pos) {
 }
 
 void TEditor::HScroll(TScrollCode Code, int Pos) {
-    int Step = 0;
-    switch (Code) {
-    case scLineUp:
-        Step = -1;
-        break;
-    case scLineDown:
-        Step = 1;
-        break;
-    case scPageUp:
-        Step = -std::max(1, FVisibleCols);
-        break;
-    case scPageDown:
-        Step = std::max(1, FVisibleCols);
-        break;
-    case scThumbPosition:
-    case scThumbTrack:
-        Step = Pos - FTopCol;
-        break;
-    case scTop:
-        Step = -FTopCol;
-        break;
-    case scBottom:
-        Step = MaxTopCol() - FTopCol;
-        break;
-    case scEndScroll:
-        return;
-    }
-    Step = std::max(-FTopCol, std::min(Step, MaxTopCol() - FTopCol));
+    if (Code == scEndScroll) return;
+    int Step = ScrollStep(Code, FVisibleCols, Pos, FTopCol, MaxTopCol());
     if (Step != 0) SetTopCol(FTopCol + Step);
     RecreateCaret();
 }

@@ -124,8 +124,8 @@ public:
     void SetView(const TEditorViewInfo& Value);
     TEditorWrapOption& WrapOption() { return FList->WrapOption(); }
     TEditorStrings& Lines() { return *FLines; }
-    const TFontSpec& Font() const { return FFont; }
-    void SetFont(const TFontSpec& Value);
+    TFont& Font() { return FFont; }
+    void SetFont(const TFont& Value) { FFont.Assign(Value); }
 
     bool WordWrap() const { return FList->WordWrap(); }
     void SetWordWrap(bool Value) { FList->SetWordWrap(Value); }
@@ -288,7 +288,7 @@ public:
     void Invalidate() override;
     int TabSpaceCount() const override { return FCaret.TabSpaceCount(); }
     const TEditorViewInfo* ParserView() const override { return &FView; }
-    int PageRows() const override;
+    int PageRows() const override { return FVisibleRows; }
     TEditorScreenStrings& RowList() override { return *FList; }
     void SetBulkUpdate(bool Value) override { FBulkUpdate = Value; }
     void SetRedraw(bool Value) override;
@@ -453,7 +453,7 @@ private:
     TEditorMargin FMargin;
     TEditorMarks FMarks;
     TEditorViewInfo FView;
-    TFontSpec FFont;
+    TFont FFont;
     bool FDelimiters[256] = {};
 
     bool FReadOnly = false;

@@ -278,14 +278,7 @@ void TEditor::EraseInRow(int Row, int Byte, int Count) {
     std::string New = RowString(Row);
     New.erase(static_cast<std::size_t>(Byte), static_cast<std::size_t>(Count));
     FList->AppendLineBreak(Row, New);
-    int Base = CaretBaseRow(Row);
-    int P = OffsetFromRowByte(Base, Row, Byte);
-    CaretHide();
-    UnderlineSuspend();
-    ReplaceRowSpan(Row, Row, New);
-    SetCaretByOffset(Base, P);
-    UnderlineResume();
-    CaretShow();
+    JoinRows(Row, Row, New, Byte);
 }
 
 // Replaces rows First ... Last (Last may be the row after the text) by Text and puts the

@@ -43,7 +43,7 @@ std::unique_ptr<TEditorPopupMenu> TEditor::CreatePopupMenu() {
 }
 
 bool TEditor::ItalicMode() const {
-    if (HasItalic(FFont.Style)) return true;
+    if (HasItalic(FFont.Style())) return true;
     const TEditorColors& C = FView.Colors();
     for (const TEditorColor* E : {&C.Ank(), &C.Comment(), &C.DBCS(), &C.Int(), &C.Mail(), &C.Str(),
                                   &C.Symbol(), &C.Reserve(), &C.Url()})
@@ -133,7 +133,7 @@ void TEditor::Paint(TCanvas& Canvas, const TRect& Clip) {
     const int PieceHeight = FullRows ? RH : FCharHeight;
     const int N = RowCount();
 
-    Canvas.SetFont(FFont);
+    Canvas.SetFont(FFont, FFont.Style());
     CaretHide();
     int Y = MT + (First - FTopRow) * RH;
     for (int Row = First; Row <= Last; ++Row, Y += RH) {
@@ -203,7 +203,7 @@ void TEditor::PaintPiece(int Row, const TRect& R, int X, int Y, bool IsSelected)
     TCanvas& Canvas = *FPaintCanvas;
     const TEditorColor& Sel = FView.Colors().Select();
     const TColor Bk = IsSelected ? Sel.BkColor() : FColor;
-    const TColor Fg = IsSelected ? Sel.Color() : FFont.Color;
+    const TColor Fg = IsSelected ? Sel.Color() : FFont.Color();
     const int CW = FCharWidth;
     const std::string& Own = RowString(Row);
     const int Tab = FCaret.TabSpaceCount();
@@ -214,7 +214,7 @@ void TEditor::PaintPiece(int Row, const TRect& R, int X, int Y, bool IsSelected)
 
     if (FList->GetRowState(Row) == RowStateNotComputed) FList->UpdateRowStates(Row, false);
 
-    Canvas.SetFont(FFont);
+    Canvas.SetFont(FFont, FFont.Style());
     Canvas.SetBkColor(Bk);
     Canvas.SetTextColor(Fg);
     if (!FItalic)
@@ -303,7 +303,7 @@ void TEditor::PaintPiece(int Row, const TRect& R, int X, int Y, bool IsSelected)
                 break;
             }
             TColor TokBk = Bk, TokFg = Fg;
-            TFontStyles Style = FFont.Style;
+            TFontStyles Style = FFont.Style();
             if (TC) {
                 Style = TC->Style();
                 if (!IsSelected) {
@@ -311,12 +311,10 @@ void TEditor::PaintPiece(int Row, const TRect& R, int X, int Y, bool IsSelected)
                     TokFg = TC->Color();
                 }
             }
-            bool Default = TokBk == Bk && TokFg == Fg && Style == FFont.Style;
+            bool Default = TokBk == Bk && TokFg == Fg && Style == FFont.Style();
             if (Default && !FItalic) continue;
             TRect TokR{std::max(Clip.Left, TX), Clip.Top, std::min(Clip.Right, TEnd), Clip.Bottom};
-            TFontSpec F = FFont;
-            F.Style = Style;
-            Canvas.SetFont(F);
+            Canvas.SetFont(FFont, Style);
             Canvas.SetTextColor(TokFg);
             Canvas.SetBkColor(TokBk);
             unsigned Options = toClipped;
@@ -326,7 +324,7 @@ void TEditor::PaintPiece(int Row, const TRect& R, int X, int Y, bool IsSelected)
                 Canvas.FillRect(TokR, TokBk);
             DrawTextOut(TokR, TX, Options, Line.data() + P->SourcePos(), P->TokenLength(), Y);
         }
-        Canvas.SetFont(FFont);
+        Canvas.SetFont(FFont, FFont.Style());
     }
 
     DoDrawLine(R, LineX, IsSelected, Row, Line, Y);
@@ -358,7 +356,7 @@ void TEditor::DrawEof(int X, int Y) {
     R = Intersect(R, TextArea());
     if (R.Empty()) return;
     CaretHide();
-    FPaintCanvas->SetFont(FFont);
+    FPaintCanvas->SetFont(FFont, FFont.Style());
     FPaintCanvas->SetBkColor(FColor);
     FPaintCanvas->SetTextColor(FMarks.EofMark().Color());
     DrawTextOut(R, X, toOpaque | toClipped, "[EOF]", Y);

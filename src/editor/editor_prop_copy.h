@@ -3,8 +3,6 @@
 // stay independent: copying does not link them.
 class TEditor;
 class TEditorProp;
-class TFont;
-struct TFontSpec;
 
 // Takes the control's Color, Caret, Font, Margin, Marks, ReserveWordList, ScrollBars,
 // View, WordWrap and WrapOption, in this order.
@@ -12,6 +10,3 @@ void AssignEditorProp(TEditorProp& Prop, TEditor& Editor);
 // Sets the control's Color, Caret, Font, Margin, Marks, ReserveWordList, ScrollBars,
 // View, WordWrap and then WrapOption (word wrap is switched before the options change).
 void AssignEditorPropTo(const TEditorProp& Prop, TEditor& Editor);
-
-TFontSpec FontSpecOf(const TFont& Font);
-void AssignFontSpec(TFont& Font, const TFontSpec& Spec);

@@ -3,12 +3,19 @@
 // ends (bits 0-3) and the colouring state at its start plus 2 (bits 4-7).
 #include "editor/pointer_string_list.h"
 
+#include <string>
+
 enum TEditorRowAttribute : unsigned char {
     raCrlf = 0,    // the row ends its logical line with a line break
     raWrapped = 1, // the logical line continues on the next row
     raEof = 2,     // the last row, no line break after it
     raInvalid = 3, // never stored: the attribute of no row
 };
+
+// True when Text ends with a line break (CR LF, LF or a lone CR).
+inline bool EndsWithLineBreak(const std::string& Text) {
+    return !Text.empty() && (Text.back() == '\n' || Text.back() == '\r');
+}
 
 // The state of a row whose colouring has not been computed yet.
 constexpr int RowStateNotComputed = -2;

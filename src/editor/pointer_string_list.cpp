@@ -5,7 +5,8 @@
 #include <cstring>
 
 void TPointerStringList::CheckIndex(int Index) const {
-    if (Index < 0 || Index >= Count()) throw EListError(Index);
+    if (Index < 0 || Index >= Count())
+        throw EListError(Index);
 }
 
 const std::string& TPointerStringList::Get(int Index) const {
@@ -26,7 +27,8 @@ int TPointerStringList::Add(std::string S) {
 }
 
 void TPointerStringList::Insert(int Index, std::string S) {
-    if (Index < 0 || Index > Count()) throw EListError(Index);
+    if (Index < 0 || Index > Count())
+        throw EListError(Index);
     InsertItems(Index, 1);
     Item(Index).S = std::move(S);
     Changed();
@@ -39,7 +41,8 @@ void TPointerStringList::Delete(int Index) {
 }
 
 void TPointerStringList::Clear() {
-    if (Count() == 0) return;
+    if (Count() == 0)
+        return;
     ClearItems();
     Changed();
 }
@@ -56,22 +59,27 @@ void TPointerStringList::SetData(int Index, std::uint32_t Value) {
 }
 
 void TPointerStringList::BeginUpdate() {
-    if (FUpdateCount == 0) SetUpdateState(true);
+    if (FUpdateCount == 0)
+        SetUpdateState(true);
     ++FUpdateCount;
 }
 
 void TPointerStringList::EndUpdate() {
-    if (FUpdateCount == 0) return;
+    if (FUpdateCount == 0)
+        return;
     --FUpdateCount;
-    if (FUpdateCount == 0) SetUpdateState(false);
+    if (FUpdateCount == 0)
+        SetUpdateState(false);
 }
 
 void TPointerStringList::SetUpdateState(bool Updating) {
-    if (!Updating) Changed();
+    if (!Updating)
+        Changed();
 }
 
 void TPointerStringList::Changed() {
-    if (FUpdateCount == 0 && OnChange) OnChange();
+    if (FUpdateCount == 0 && OnChange)
+        OnChange();
 }
 
 std::string TPointerStringList::Text() const {

@@ -19,7 +19,8 @@ TEditorScreenStrings::~TEditorScreenStrings() = default;
 // The factories are virtual, so they cannot run in the constructor of this class; the
 // owned objects are made on first use instead, which a derived class sees the same way.
 TEditorUndoObj& TEditorScreenStrings::UndoObj() {
-    if (!FUndoObj) FUndoObj = CreateUndoObj();
+    if (!FUndoObj)
+        FUndoObj = CreateUndoObj();
     return *FUndoObj;
 }
 
@@ -52,14 +53,17 @@ void TEditorScreenStrings::AddEditor(TRowListView* View) {
 
 void TEditorScreenStrings::RemoveEditor(TRowListView* View) {
     auto It = std::find(FViews.begin(), FViews.end(), View);
-    if (It == FViews.end()) return;
+    if (It == FViews.end())
+        return;
     FViews.erase(It);
-    if (FViews.empty()) delete this;
+    if (FViews.empty())
+        delete this;
 }
 
 TRowListView* TEditorScreenStrings::ActiveEditor() const {
     for (TRowListView* View : FViews)
-        if (View->Focused()) return View;
+        if (View->Focused())
+            return View;
     return FirstEditor();
 }
 
@@ -81,11 +85,14 @@ void TEditorScreenStrings::NotifyViews() {
 
 void TEditorScreenStrings::ClampViews() {
     int N = Count();
-    if (N == 0 && FViews.empty()) return;
+    if (N == 0 && FViews.empty())
+        return;
     int MaxRow = (N > 0 && GetRowAttribute(N - 1) == raEof) ? N - 1 : N;
     for (TRowListView* View : FViews) {
-        if (View->Row() > N - 1 && View->Row() != MaxRow) View->SetRow(MaxRow);
-        if (View->TopRow() > N - 1 && View->TopRow() != MaxRow) View->SetTopRow(MaxRow);
+        if (View->Row() > N - 1 && View->Row() != MaxRow)
+            View->SetRow(MaxRow);
+        if (View->TopRow() > N - 1 && View->TopRow() != MaxRow)
+            View->SetTopRow(MaxRow);
     }
 }
 
@@ -107,7 +114,8 @@ void TEditorScreenStrings::SetChangeRange(int FirstRow, int OldCount, int NewCou
 
 void TEditorScreenStrings::Clear() {
     for (TRowListView* View : FViews)
-        if (View->Selected()) View->CleanSelection();
+        if (View->Selected())
+            View->CleanSelection();
     UndoObj().Clear();
     SetChangeRange(0, Count(), 0);
     TEditorStringList::Clear();
@@ -121,12 +129,8 @@ void TEditorScreenStrings::Clear() {
     }
 }
 
-void TEditorScreenStrings::Undo() {
-    UndoObj().Undo();
-}
-void TEditorScreenStrings::Redo() {
-    UndoObj().Redo();
-}
+void TEditorScreenStrings::Undo() { UndoObj().Undo(); }
+void TEditorScreenStrings::Redo() { UndoObj().Redo(); }
 
 // Rows and lines ---------------------------------------------------------------------
 
@@ -150,14 +154,16 @@ void TEditorScreenStrings::GetRowsText(int Row, int Count_, TEditorRowAttribute&
     Rows = 0;
     Attribute = raInvalid;
     int N = Count();
-    if (Row < 0 || Row > N - 1) return;
+    if (Row < 0 || Row > N - 1)
+        return;
     int E;
     if (Count_ == -1) {
         E = Row;
         while (E < N - 1 && GetRowAttribute(E) == raWrapped)
             ++E;
     } else {
-        if (Count_ <= 0) return;
+        if (Count_ <= 0)
+            return;
         E = std::min(Row + Count_ - 1, N - 1);
     }
     Rows = E - Row + 1;
@@ -169,7 +175,8 @@ void TEditorScreenStrings::GetRowsText(int Row, int Count_, TEditorRowAttribute&
     char* P = Length ? &Text[0] : nullptr;
     for (int R = Row; R <= E; ++R) {
         const std::string& S = Item(R).S;
-        if (!S.empty()) std::memcpy(P, S.data(), S.size());
+        if (!S.empty())
+            std::memcpy(P, S.data(), S.size());
         P += S.size();
         if (GetRowAttribute(R) == raCrlf) {
             *P++ = '\r';
@@ -188,14 +195,16 @@ std::string TEditorScreenStrings::GetRowsText(int Row, int Count_) const {
 
 void TEditorScreenStrings::DeleteRows(int Row, int Count_) {
     int N = Count();
-    if (Row < 0 || Row > N - 1 || Count_ <= 0) return;
+    if (Row < 0 || Row > N - 1 || Count_ <= 0)
+        return;
     EraseItems(Row, std::min(Count_, N - Row));
     Changed();
 }
 
 void TEditorScreenStrings::InsertRows(int Row, TEditorStringList& Source) {
     int N = Source.Count();
-    if (N == 0 || Row < 0 || Row > Count()) return;
+    if (N == 0 || Row < 0 || Row > Count())
+        return;
     InsertItems(Row, N);
     for (int I = 0; I < N; ++I) {
         Item(Row + I).S = std::move(Source.Item(I).S);
@@ -205,7 +214,8 @@ void TEditorScreenStrings::InsertRows(int Row, TEditorStringList& Source) {
 }
 
 void TEditorScreenStrings::ReplaceRowRange(int Row, int Count_, TEditorStringList& Source) {
-    if (Row < 0 || Row > Count()) return;
+    if (Row < 0 || Row > Count())
+        return;
     Count_ = std::max(0, std::min(Count_, Count() - Row));
     int N = Source.Count();
     if (Count_ > N)
@@ -221,15 +231,18 @@ void TEditorScreenStrings::ReplaceRowRange(int Row, int Count_, TEditorStringLis
 }
 
 void TEditorScreenStrings::AppendLineBreak(int Row, std::string& S) const {
-    if (Row >= 0 && Row <= Count() - 1 && GetRowAttribute(Row) == raCrlf) S += "\r\n";
+    if (Row >= 0 && Row <= Count() - 1 && GetRowAttribute(Row) == raCrlf)
+        S += "\r\n";
 }
 
 // The edit primitive -------------------------------------------------------------------
 
 void TEditorScreenStrings::ReplaceRows(int Row, int Count_, const std::string& Text) {
     int N = Count();
-    if (Row < 0 || Count_ < 0 || Row + Count_ - 1 > N - 1) return;
-    if (Count_ == 0 && Text.empty()) return;
+    if (Row < 0 || Count_ < 0 || Row + Count_ - 1 > N - 1)
+        return;
+    if (Count_ == 0 && Text.empty())
+        return;
     // Re-cutting starts at the first row of the edited logical line: the cuts of a row
     // depend on the columns before it (tab stops, the line-breaking rules), so cutting
     // from a row inside the line could give rows that the whole line would not have, and
@@ -260,13 +273,14 @@ void TEditorScreenStrings::ReplaceRows(int Row, int Count_, const std::string& T
     if (End < Last) {
         Tail = GetRowAttribute(Last);
     } else if (Last >= N - 1) {
-        Tail = (!Text.empty() && Text.back() == '\n') ? raCrlf : raEof;
+        Tail = EndsWithLineBreak(Text) ? raCrlf : raEof;
     } else {
         Last = LastRowOfLine(Last + 1);
         Tail = GetRowAttribute(Last);
     }
     // An insertion at the end reaches no row: the range is empty.
-    if (Last < First) Last = First - 1;
+    if (Last < First)
+        Last = First - 1;
 
     TUndoData& Step = UndoObj().NewUndoData();
     int OldRows;
@@ -276,7 +290,8 @@ void TEditorScreenStrings::ReplaceRows(int Row, int Count_, const std::string& T
     std::string NewText;
     std::size_t Length = Text.size();
     for (int R = First; R <= Last; ++R)
-        if (R < Row || R > End) Length += Item(R).S.size() + 2;
+        if (R < Row || R > End)
+            Length += Item(R).S.size() + 2;
     NewText.reserve(Length);
     for (int R = First; R < Row; ++R) {
         NewText += Item(R).S;
@@ -291,7 +306,8 @@ void TEditorScreenStrings::ReplaceRows(int Row, int Count_, const std::string& T
     // An empty end-of-text row that ends the range adds nothing after the new text: when
     // that text ends with a line break, the last new row ends with it, not with raEof
     // (else the final line break would be lost).
-    if (Tail == raEof && !NewText.empty() && NewText.back() == '\n') Tail = raCrlf;
+    if (Tail == raEof && EndsWithLineBreak(NewText))
+        Tail = raCrlf;
 
     TEditorStringList Fresh;
     WrapText(NewText, Fresh);
@@ -319,27 +335,35 @@ void TEditorScreenStrings::SyncLineIndex(int Index) {
     // still there to start the line (deleting the last line leaves none).
     auto Keep = std::upper_bound(FLineStarts.begin(), FLineStarts.end(), std::min(Touched, N - 1));
     FLineStarts.erase(Keep, FLineStarts.end());
-    if (FLineStarts.empty()) FLineStarts.push_back(0);
+    if (FLineStarts.empty())
+        FLineStarts.push_back(0);
     FScannedRow = std::min(FScannedRow, FLineStarts.back());
     // Scan on only as far as the line asked for (Index -1: to the end).
-    while (FScannedRow < N - 1 && (Index < 0 || static_cast<int>(FLineStarts.size()) <= Index)) {
-        if (GetRowAttribute(FScannedRow) == raCrlf) FLineStarts.push_back(FScannedRow + 1);
+    while (FScannedRow < N - 1 &&
+           (Index < 0 || static_cast<int>(FLineStarts.size()) <= Index)) {
+        if (GetRowAttribute(FScannedRow) == raCrlf)
+            FLineStarts.push_back(FScannedRow + 1);
         ++FScannedRow;
     }
 }
 
 int TEditorScreenStrings::LineCount() {
-    if (!FWordWrap) return Count();
+    if (!FWordWrap)
+        return Count();
     SyncLineIndex(-1);
     return static_cast<int>(FLineStarts.size());
 }
 
 int TEditorScreenStrings::LineToRow(int Index) {
-    if (!FWordWrap) return Index;
-    if (Index < 1) return 0;
+    if (!FWordWrap)
+        return Index;
+    if (Index < 1)
+        return 0;
     SyncLineIndex(Index);
     int Lines = static_cast<int>(FLineStarts.size());
-    if (Index < Lines) return FLineStarts[static_cast<std::size_t>(Index)];
-    if (Index == Lines && FScannedRow >= Count() - 1) return Count();
+    if (Index < Lines)
+        return FLineStarts[static_cast<std::size_t>(Index)];
+    if (Index == Lines && FScannedRow >= Count() - 1)
+        return Count();
     throw EListError(Index);
 }

@@ -19,8 +19,10 @@ TUndoData& TEditorUndoObj::NewUndoData() {
         Step->CaretCol = View->Col();
     }
     TUndoData& Result = FUndoList.Add(std::move(Step));
-    if (FUndoList.Count() > FUndoListMax) FUndoList.Delete(0);
-    if (!FRedoing) FRedoList.Clear();
+    if (FUndoList.Count() > FUndoListMax)
+        FUndoList.Delete(0);
+    if (!FRedoing)
+        FRedoList.Clear();
     return Result;
 }
 
@@ -37,8 +39,8 @@ void TEditorUndoObj::AddRedoData(const TUndoData& Step) {
     FRedoList.Add(std::move(Copy));
 }
 
-void TEditorUndoObj::Exchange(TUndoData& S, std::string& CurText, TEditorRowAttribute& CurAttribute,
-                              int& Inserted) {
+void TEditorUndoObj::Exchange(TUndoData& S, std::string& CurText,
+                              TEditorRowAttribute& CurAttribute, int& Inserted) {
     int CurRows = 0;
     CurText.clear();
     CurAttribute = raInvalid;
@@ -55,7 +57,7 @@ void TEditorUndoObj::Exchange(TUndoData& S, std::string& CurText, TEditorRowAttr
             Rows.Delete(Rows.Count() - 1);
         // Old rows that ended with an empty end-of-text row after a line break: the
         // text ends with that break, and the empty row must come back too.
-        if (S.Attribute == raEof && !S.Text.empty() && S.Text.back() == '\n')
+        if (S.Attribute == raEof && EndsWithLineBreak(S.Text))
             Rows.AddRow(std::string(), raEof);
         Rows.SetRowAttribute(Rows.Count() - 1, S.Attribute);
         Inserted = Rows.Count();
@@ -73,7 +75,8 @@ void TEditorUndoObj::MoveCaretBack(const TUndoData& S) {
 }
 
 void TEditorUndoObj::Undo() {
-    if (FUndoList.Count() == 0) return;
+    if (FUndoList.Count() == 0)
+        return;
     TUndoData& S = FUndoList.Last();
     FOwner.BeginUpdate();
     std::string CurText;
@@ -90,7 +93,8 @@ void TEditorUndoObj::Undo() {
 }
 
 void TEditorUndoObj::Redo() {
-    if (FRedoList.Count() == 0) return;
+    if (FRedoList.Count() == 0)
+        return;
     TUndoData& S = FRedoList.Last();
     FOwner.BeginUpdate();
     std::string CurText;

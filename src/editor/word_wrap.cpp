@@ -21,27 +21,17 @@ template <class T> void Store(TEditorWrapOption& Owner, T& Field, const T& Value
 }
 } // namespace
 
-void TEditorWrapOption::SetFollowRetMark(bool Value) {
-    Store(*this, FFollowRetMark, Value);
-}
+void TEditorWrapOption::SetFollowRetMark(bool Value) { Store(*this, FFollowRetMark, Value); }
 void TEditorWrapOption::SetFollowPunctuation(bool Value) {
     Store(*this, FFollowPunctuation, Value);
 }
-void TEditorWrapOption::SetFollowStr(const std::string& Value) {
-    Store(*this, FFollowStr, Value);
-}
-void TEditorWrapOption::SetLeading(bool Value) {
-    Store(*this, FLeading, Value);
-}
-void TEditorWrapOption::SetLeadStr(const std::string& Value) {
-    Store(*this, FLeadStr, Value);
-}
+void TEditorWrapOption::SetFollowStr(const std::string& Value) { Store(*this, FFollowStr, Value); }
+void TEditorWrapOption::SetLeading(bool Value) { Store(*this, FLeading, Value); }
+void TEditorWrapOption::SetLeadStr(const std::string& Value) { Store(*this, FLeadStr, Value); }
 void TEditorWrapOption::SetPunctuationStr(const std::string& Value) {
     Store(*this, FPunctuationStr, Value);
 }
-void TEditorWrapOption::SetWordBreak(bool Value) {
-    Store(*this, FWordBreak, Value);
-}
+void TEditorWrapOption::SetWordBreak(bool Value) { Store(*this, FWordBreak, Value); }
 void TEditorWrapOption::SetWrapByte(int Value) {
     Store(*this, FWrapByte, std::min(std::max(Value, MinWrapByte), MaxWrapByte));
 }
@@ -136,8 +126,7 @@ int Cut(TEditorAttributeArray& A, int LineLength, const TEditorWrapOption& O,
             }
         }
         if (O.Leading() && A.ColumnCount() > A.Column()) {
-            while (A.Column() - R >= leadFloor && CurrentIn(A, O.LeadStr()))
-                PrevWhole(A);
+            while (A.Column() - R >= leadFloor && CurrentIn(A, O.LeadStr())) PrevWhole(A);
             if (A.ColumnCount() > A.Column() + 1 && NextIn(A, O.FollowStr())) {
                 bool nextFollows = true;
                 bool lastLeads = CurrentIn(A, O.LeadStr());
@@ -157,8 +146,7 @@ int Cut(TEditorAttributeArray& A, int LineLength, const TEditorWrapOption& O,
         ++rows;
         S = end + 1;
         R = A.Column() + 1;
-        for (int i = 0; i < W && A.MapChar() != '0'; ++i)
-            A.Next();
+        for (int i = 0; i < W && A.MapChar() != '0'; ++i) A.Next();
     }
     if (R >= A.ColumnCount() + 1) {
         if (!O.FollowRetMark()) {

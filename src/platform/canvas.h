@@ -15,8 +15,9 @@ enum TTextOutOption : unsigned {
 
 class TCanvas : public TCanvasMetrics {
 public:
-    // The font later text output uses (its colour is set apart with SetTextColor).
-    virtual void SetFont(const TFontSpec& Font) = 0;
+    // The font later text output uses, in Style instead of its own style (its colour is
+    // set apart with SetTextColor).
+    virtual void SetFont(const TFont& Font, TFontStyles Style) = 0;
     virtual void SetTextColor(TColor Color) = 0;
     virtual void SetBkColor(TColor Color) = 0;
     // Draws Length bytes at (X, Y); byte I advances by Advances[I].  Advances holds at

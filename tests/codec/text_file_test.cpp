@@ -254,6 +254,19 @@ TEST_F(TextFileTest, SaveCodeTable) {
     EXPECT_TRUE(Messages.Messages.empty());
 }
 
+// Shift_JIS text that could also be read as EUC-JP is still converted when it is saved
+// as EUC-JP or JIS: the editor's text is Shift_JIS.
+TEST_F(TextFileTest, UndecidedTextIsSavedConverted) {
+    const std::string Sjis = "\xe4\xa2\xe4\xa2\r\n";
+    ASSERT_EQ(kcEucOrSjis, DetectKanjiCode(Sjis));
+    Files.SetFile("s.txt", Sjis);
+    LoadFromFile(Editor, Files, "s.txt");
+    Doc.SetCurrentKanjiCode(kcSjis);
+    EXPECT_EQ(SjisToEuc(Sjis), Saved(3));
+    EXPECT_EQ(SjisToJis(Sjis), Saved(2));
+    EXPECT_NE(Sjis, SjisToEuc(Sjis));
+}
+
 TEST_F(TextFileTest, SaveInCodePutsTheSettingBack) {
     LoadPlain("漢字\r\n");
     Doc.SetSaveCvt(0);

@@ -302,7 +302,7 @@ TEST(EditorPropCopy, CopiesToAndFromAControl) {
     AssignEditorProp(Prop, E.E());
     EXPECT_TRUE(Prop.WordWrap());
     EXPECT_EQ(20, Prop.WrapOption().WrapByte());
-    EXPECT_EQ(E->Font().Name, Prop.Font().Name());
+    EXPECT_EQ(E->Font().Name(), Prop.Font().Name());
 
     Prop.WrapOption().SetWrapByte(30);
     Prop.SetColor(Green);
@@ -313,7 +313,7 @@ TEST(EditorPropCopy, CopiesToAndFromAControl) {
     EXPECT_EQ(Green, E->Color());
     EXPECT_TRUE(E->Marks().EofMark().Visible());
     EXPECT_EQ(1, E->ReserveWordList().Count());
-    EXPECT_EQ(fsBold, E->Font().Style);
+    EXPECT_EQ(fsBold, E->Font().Style());
     EXPECT_EQ(2, E->RowCount()); // re-cut at 30
     EXPECT_FALSE(E->CanUndo());
 }

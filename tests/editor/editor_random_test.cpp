@@ -158,7 +158,7 @@ private:
         }
         case 11:
         case 12: {
-            TShiftState S = Pick(3) == 0 ? ssShift : 0;
+            TShiftState S = Pick(3) == 0 ? TShiftState(ssShift) : 0;
             if (Pick(4) == 0) S |= ssAlt;
             int R1 = RandomRow(), C1 = RandomCol(), R2 = RandomRow(), C2 = RandomCol();
             if (Pick(5) == 0) C1 = -2; // the left margin
@@ -171,7 +171,7 @@ private:
             int R1 = E.Selected() ? E.BlockTopRow() : RandomRow();
             int C1 = E.Selected() ? E.BlockLeftCol() + Pick(2) : RandomCol();
             int R2 = RandomRow(), C2 = RandomCol();
-            TShiftState S = Pick(2) ? ssCtrl : 0;
+            TShiftState S = Pick(2) ? TShiftState(ssCtrl) : 0;
             E.MouseDown(mbLeft, ssLeft, D.X(C1) + 1, D.Y(R1));
             E.MouseMove(ssLeft, D.X(C2), D.Y(R2));
             if (Pick(6) == 0) {
@@ -262,31 +262,43 @@ private:
     void Check(THeadlessEditor& D, int Step, const std::string& Action) {
         TEditor& E = D.E();
         TEditorScreenStrings& L = E.RowList();
-        std::ostringstream Where;
-        Where << "step " << Step << " (" << Action << ") rows " << D.Rows() << " caret " << D.Pos()
+        // Built only when an assertion fails.
+        auto Where = [&] {
+            std::ostringstream S;
+            S << "step " << Step << " (" << Action << ") rows " << D.Rows() << " caret " << D.Pos()
               << "; " << FTrail;
+            return S.str();
+        };
         int N = L.Count();
         for (int R = 0; R < N; ++R) {
-            ASSERT_EQ(L.Get(R).find_first_of("\r\n"), std::string::npos) << Where.str();
-            if (R < N - 1) ASSERT_NE(L.GetRowAttribute(R), raEof) << Where.str();
-            if (!FWrap) ASSERT_NE(L.GetRowAttribute(R), raWrapped) << Where.str();
+            ASSERT_EQ(L.Get(R).find_first_of("\r\n"), std::string::npos) << Where();
+            if (R < N - 1) {
+                ASSERT_NE(L.GetRowAttribute(R), raEof) << Where();
+            }
+            if (!FWrap) {
+                ASSERT_NE(L.GetRowAttribute(R), raWrapped) << Where();
+            }
         }
-        ASSERT_GE(E.Row(), 0) << Where.str();
-        ASSERT_LE(E.Row(), N) << Where.str();
-        if (N > 0 && L.GetRowAttribute(N - 1) == raEof) ASSERT_LT(E.Row(), N) << Where.str();
+        ASSERT_GE(E.Row(), 0) << Where();
+        ASSERT_LE(E.Row(), N) << Where();
+        if (N > 0 && L.GetRowAttribute(N - 1) == raEof) {
+            ASSERT_LT(E.Row(), N) << Where();
+        }
         const std::string& M = E.RowMap(E.Row());
         if (E.Col() < static_cast<int>(M.size())) {
             char C = M[static_cast<std::size_t>(E.Col())];
-            ASSERT_NE(C, '5') << Where.str();
-            if (!E.Caret().InTab()) ASSERT_NE(C, '3') << Where.str();
+            ASSERT_NE(C, '5') << Where();
+            if (!E.Caret().InTab()) {
+                ASSERT_NE(C, '3') << Where();
+            }
         }
         if (E.Selected() && !E.BoxMode()) {
             std::string Text = D.Text();
             int Start = E.SelStart(), Length = E.SelLength();
-            ASSERT_LE(Start + Length, static_cast<int>(Text.size())) << Where.str();
+            ASSERT_LE(Start + Length, static_cast<int>(Text.size())) << Where();
             ASSERT_EQ(E.SelText(), Text.substr(static_cast<std::size_t>(Start),
                                                static_cast<std::size_t>(Length)))
-                << Where.str();
+                << Where();
         }
     }
 
@@ -298,17 +310,17 @@ private:
 } // namespace
 
 TEST(EditorRandom, WordWrapOff) {
-    for (unsigned Seed = 1; Seed <= 60; ++Seed) {
+    for (unsigned Seed = 1; Seed <= 80; ++Seed) {
         SCOPED_TRACE("seed " + std::to_string(Seed));
-        TRandomSession(Seed, false).Run(400);
+        TRandomSession(Seed, false).Run(500);
         if (HasFailure()) return;
     }
 }
 
 TEST(EditorRandom, WordWrapOn) {
-    for (unsigned Seed = 1; Seed <= 60; ++Seed) {
+    for (unsigned Seed = 1; Seed <= 80; ++Seed) {
         SCOPED_TRACE("seed " + std::to_string(Seed));
-        TRandomSession(1000 + Seed, true).Run(400);
+        TRandomSession(1000 + Seed, true).Run(500);
         if (HasFailure()) return;
     }
 }

@@ -90,3 +90,57 @@ TEST(EditorView, DialogCodes) {
     D->SetWantReturns(false);
     EXPECT_EQ(D->DialogCode(), unsigned(dcWantArrows | dcWantChars));
 }
+
+TEST(EditorView, CompositionWindowWaitsWhileAKeyRepeats) {
+    THeadlessEditor D;
+    D.Load("abcdef");
+    int Before = D.Host.ImeMoves;
+    int K = vkRight;
+    D->KeyDown(K, 0, true);
+    D->KeyDown(K, 0, true);
+    EXPECT_EQ(D.Host.ImeMoves, Before) << "deferred while the key repeats";
+    D->KeyUp(K, 0);
+    EXPECT_EQ(D.Host.ImeMoves, Before + 1);
+    EXPECT_EQ(D.Host.ImeX, D->Margin().Left() + 2 * 8);
+    D->KeyDown(K, 0, true);
+    D.Type("x");
+    EXPECT_EQ(D.Host.ImeMoves, Before + 2) << "placed before a typed character";
+    D->KeyUp(K, 0);
+    EXPECT_EQ(D.Host.ImeX, D->Margin().Left() + 4 * 8) << "and after it on the key-up";
+}
+
+TEST(EditorView, ControlsSharingARowList) {
+    THeadlessEditor A;
+    THeadlessEditor B(false);
+    A.Load("shared\r\ntext");
+    B->ShareList(A.Editor.get());
+    EXPECT_EQ(B.Text(), "shared\r\ntext");
+    B->SelectAll();
+    int BChanges = 0;
+    B->OnChange = [&](TEditor*) { ++BChanges; };
+    A->SetRowCol(1, 4);
+    A.Type("!");
+    EXPECT_EQ(B.Text(), "shared\r\ntext!");
+    EXPECT_EQ(BChanges, 1) << "every control that shows the rows is notified";
+    EXPECT_TRUE(B->Modified());
+    EXPECT_FALSE(B->Selected()) << "a selection over rows that changed is dropped";
+    B.Editor.reset(); // the list stays while a control shows it
+    EXPECT_EQ(A.Text(), "shared\r\ntext!");
+}
+
+TEST(EditorView, AControlWithoutWindowStillEdits) {
+    TEditor E; // no host, clipboard or metrics
+    E.Lines().SetText("abc");
+    E.SetRowCol(0, 1);
+    E.KeyPress('x');
+    EXPECT_EQ(E.Lines().Text(), "axbc\r\n");
+    int K = vkEnd;
+    E.KeyDown(K, ssShift);
+    EXPECT_EQ(E.SelText(), "bc");
+    E.CutClipboard(); // nothing to cut into
+    EXPECT_EQ(E.Lines().Text(), "axbc\r\n");
+    E.CleanSelection();
+    EXPECT_FALSE(E.Selected()) << "a selection is dropped without a window too";
+    E.Undo();
+    EXPECT_EQ(E.Lines().Text(), "abc\r\n");
+}

@@ -64,7 +64,6 @@ struct ModelDoc {
     TFakeRowListView View{List};
     TEditorStrings Lines{View};
     std::string Model;
-    ~ModelDoc() { List->RemoveEditor(&View); }
 };
 
 // Rows are exactly the cut of their logical lines; attributes are consistent.

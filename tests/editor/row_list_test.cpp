@@ -16,7 +16,6 @@ struct Doc {
     TEditorScreenStrings* List = new TEditorScreenStrings;
     TFakeRowListView View{List};
     TEditorStrings Lines{View};
-    ~Doc() { List->RemoveEditor(&View); }
     std::string Rows() {
         std::string S;
         for (int R = 0; R < List->Count(); ++R)
@@ -383,4 +382,17 @@ TEST(RowList, StoredFormRoundTrip) {
     E.View.IsLoading = false;
     E.List->WrapAll();
     EXPECT_EQ(E.Rows(), D.Rows());
+}
+
+// A text that ends with a lone CR ends with a line break like one ending with LF.
+TEST(RowList, TextEndingWithCarriageReturnKeepsItsLineBreak) {
+    Doc D;
+    D.List->ReplaceRows(0, 0, "\r\x04`\xe7\r");
+    EXPECT_EQ(D.Lines.Text(), "\r\n\x04`\xe7\r\n");
+    Doc E;
+    E.List->SetWordWrap(true);
+    E.List->WrapOption().SetWrapByte(20);
+    E.List->ReplaceRows(0, 0, std::string(20, 'a') + "\r");
+    E.List->ReplaceRows(E.List->Count(), 0, "b\r");
+    EXPECT_EQ(E.Lines.Text(), std::string(20, 'a') + "\r\nb\r\n");
 }

@@ -29,7 +29,6 @@ struct StateDoc {
         Braces->SetRightBracket("}");
         Host.Colouring = &View;
     }
-    ~StateDoc() { List->RemoveEditor(&Host); }
 
     std::vector<int> States() {
         std::vector<int> S;

@@ -19,7 +19,6 @@ struct WrapDoc {
         List->WrapOption().SetWrapByte(Width);
         List->SetWordWrap(true);
     }
-    ~WrapDoc() { List->RemoveEditor(&View); }
     TEditorWrapOption& Option() { return List->WrapOption(); }
     // The rows WrapText makes of Line, "|" between rows.
     std::string Cut(const std::string& Line) {

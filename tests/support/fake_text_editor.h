@@ -11,7 +11,6 @@
 class TFakeTextEditor : public TTextFileEditor {
 public:
     TFakeTextEditor() : FList(new TEditorScreenStrings), FView(FList), FLines(FView) {}
-    ~TFakeTextEditor() override { FList->RemoveEditor(&FView); }
 
     TEditorStrings& Lines() override { return FLines; }
     TLinesHost& LinesHost() override { return FView; }

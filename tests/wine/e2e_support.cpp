@@ -241,8 +241,8 @@ namespace e2e {
 EditorCells::EditorCells(HWND editor) {
     HDC dc = GetDC(editor);
     LOGFONTA lf = {};
-    lf.lfHeight = -MulDiv(10, GetDeviceCaps(dc, LOGPIXELSY), 72);
-    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lf.lfHeight = -MulDiv(12, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    lf.lfCharSet = DEFAULT_CHARSET;
     lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     lstrcpynA(lf.lfFaceName, "FixedSys", LF_FACESIZE);
     HFONT font = CreateFontIndirectA(&lf);

@@ -68,8 +68,8 @@ bool Activate(HWND TopLevel, HWND Focus, DWORD TimeoutMs);
 std::string ClipboardText();
 bool ClipboardHasFormat(const char* Name);
 
-// The editor's cell grid: the metrics of its font ("FixedSys", 10 points, as the
-// control starts) and the text area's margins (left 19, top 2).
+// The editor's cell grid: the metrics of its font ("FixedSys", 12 points, the default
+// character set: the control's start font) and the text area's margins (left 19, top 2).
 struct EditorCells {
     int width = 8, height = 16;
     explicit EditorCells(HWND Editor);

@@ -1,10 +1,11 @@
-// zefnote-bench edit FILE [--rows N] [--wrap N] [--chars N]
+// zefnote-bench edit FILE [--rows N] [--wrap N] [--chars N] [--mode wrap|nowrap|both]
 //
 // The editor control on a large document, without a window: the lines of FILE repeated
 // until the text has N rows (default 1,000,000), then, with word wrap off and on (at
-// --wrap columns, default 80): typing characters in one place, Return, Backspace joining
-// rows, reading SelStart near the end, SelectAll and SelText, and a box selection over
-// 10,000 rows and its deletion.
+// --wrap columns, default 80): typing --chars characters in one place (into one line, and
+// as lines of 60 characters), Return, Backspace joining rows, reading SelStart near the
+// end, SelectAll and SelText, and a box selection over 10,000 rows and its deletion.
+// --mode runs one of the two passes only.
 #include "bench_scenario.h"
 
 #include "editor/editor.h"
@@ -74,6 +75,15 @@ bool RunPass(const std::string& Text, bool Wrap, int WrapByte, int Chars, BenchR
     double TypeMs = T.Ms();
     Report.Add(Prefix + "type_us_per_char", TypeMs * 1000.0 / Chars);
 
+    // The same amount typed as prose: a Return after every 60 characters.
+    E.SetRowCol(Rows / 2 + 1000, 0);
+    T.Restart();
+    for (int I = 0; I < Chars; I += 60) {
+        Type(E, std::min(60, Chars - I));
+        E.KeyPress('\r');
+    }
+    Report.Add(Prefix + "type_lines_us_per_char", T.Ms() * 1000.0 / Chars);
+
     // Return, then Backspace joining the rows again, at the start of a row.
     const int Returns = 2000;
     E.SetRowCol(Rows / 3, 0);
@@ -127,7 +137,8 @@ bool RunPass(const std::string& Text, bool Wrap, int WrapByte, int Chars, BenchR
 
 int RunEdit(const BenchArgs& Args, BenchReport& Report) {
     if (Args.positional.size() != 1) {
-        std::fprintf(stderr, "usage: zefnote-bench edit FILE [--rows N] [--wrap N] [--chars N]\n");
+        std::fprintf(stderr, "usage: zefnote-bench edit FILE [--rows N] [--wrap N] [--chars N] "
+                             "[--mode wrap|nowrap|both]\n");
         return 2;
     }
     std::string Bytes;
@@ -148,12 +159,15 @@ int RunEdit(const BenchArgs& Args, BenchReport& Report) {
     Report.Add("file", Args.positional[0]);
     Report.Add("lines", static_cast<std::int64_t>(Rows));
     Report.Add("chars_typed", static_cast<std::int64_t>(Chars));
-    if (!RunPass(Text, false, WrapByte, Chars, Report) ||
-        !RunPass(Text, true, WrapByte, Chars, Report))
+    const std::string Mode = Args.Value("--mode", "both");
+    if ((Mode != "wrap" && !RunPass(Text, false, WrapByte, Chars, Report)) ||
+        (Mode != "nowrap" && !RunPass(Text, true, WrapByte, Chars, Report)))
         return 1;
     return 0;
 }
 
-BenchRegistration EditScenario("edit", "FILE [--rows N] [--wrap N] [--chars N]", RunEdit);
+BenchRegistration EditScenario("edit",
+                               "FILE [--rows N] [--wrap N] [--chars N] [--mode wrap|nowrap|both]",
+                               RunEdit);
 
 } // namespace

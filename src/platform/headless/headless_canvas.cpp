@@ -14,7 +14,7 @@ void THeadlessCanvas::OutputText(int X, int Y, unsigned Options, const TRect& Cl
     D.Text.assign(Text, static_cast<std::size_t>(Length > 0 ? Length : 0));
     D.Color = FTextColor;
     D.BkColor = FBkColor;
-    D.Style = FFont.Style;
+    D.Style = FStyle;
     if (Length > 0) {
         D.Advance = Advances[0];
         // Reads every advance the call claims, so that an array too short for the text

@@ -24,8 +24,8 @@ public:
         bool EvenAdvances = true;
     };
 
-    TTextMetrics TextMetrics(const TFontSpec&) const override { return Metrics; }
-    void SetFont(const TFontSpec& Font) override { FFont = Font; }
+    TTextMetrics TextMetrics(const TFont&) const override { return Metrics; }
+    void SetFont(const TFont&, TFontStyles Style) override { FStyle = Style; }
     void SetTextColor(TColor Color) override { FTextColor = Color; }
     void SetBkColor(TColor Color) override { FBkColor = Color; }
     void OutputText(int X, int Y, unsigned Options, const TRect& Clip, const char* Text, int Length,
@@ -49,7 +49,7 @@ public:
     long long BytesDrawn = 0;
 
 private:
-    TFontSpec FFont;
+    TFontStyles FStyle = 0;
     TColor FTextColor = 0;
     TColor FBkColor = 0xFFFFFF;
 };

@@ -4,6 +4,6 @@
 
 class THeadlessCanvasMetrics : public TCanvasMetrics {
 public:
-    TTextMetrics TextMetrics(const TFontSpec&) const override { return Metrics; }
+    TTextMetrics TextMetrics(const TFont&) const override { return Metrics; }
     TTextMetrics Metrics{16, 0, 8, true};
 };

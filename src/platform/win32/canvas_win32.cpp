@@ -17,29 +17,29 @@ TWin32Canvas::~TWin32Canvas() {
     if (FOwnDC) DeleteDC(FDC);
 }
 
-HFONT TWin32Canvas::FontFor(const TFontSpec& Spec) const {
+HFONT TWin32Canvas::FontFor(const TFont& Spec, TFontStyles Style) const {
     for (const TCachedFont& F : FFonts)
-        if (F.Spec.Name == Spec.Name && F.Spec.Size == Spec.Size && F.Spec.Style == Spec.Style &&
-            F.Spec.Charset == Spec.Charset)
+        if (F.Name == Spec.Name() && F.Size == Spec.Size() && F.Style == Style &&
+            F.Charset == Spec.Charset())
             return F.Font;
     LOGFONTA LF = {};
     HDC Screen = GetDC(nullptr);
-    LF.lfHeight = -MulDiv(Spec.Size, GetDeviceCaps(Screen, LOGPIXELSY), 72);
+    LF.lfHeight = -MulDiv(Spec.Size(), GetDeviceCaps(Screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, Screen);
-    LF.lfWeight = (Spec.Style & fsBold) ? FW_BOLD : FW_NORMAL;
-    LF.lfItalic = (Spec.Style & fsItalic) ? TRUE : FALSE;
-    LF.lfUnderline = (Spec.Style & fsUnderline) ? TRUE : FALSE;
-    LF.lfStrikeOut = (Spec.Style & fsStrikeOut) ? TRUE : FALSE;
-    LF.lfCharSet = Spec.Charset;
+    LF.lfWeight = (Style & fsBold) ? FW_BOLD : FW_NORMAL;
+    LF.lfItalic = (Style & fsItalic) ? TRUE : FALSE;
+    LF.lfUnderline = (Style & fsUnderline) ? TRUE : FALSE;
+    LF.lfStrikeOut = (Style & fsStrikeOut) ? TRUE : FALSE;
+    LF.lfCharSet = Spec.Charset();
     LF.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    lstrcpynA(LF.lfFaceName, Spec.Name.c_str(), LF_FACESIZE);
+    lstrcpynA(LF.lfFaceName, Spec.Name().c_str(), LF_FACESIZE);
     HFONT Font = CreateFontIndirectA(&LF);
-    FFonts.push_back({Spec, Font});
+    FFonts.push_back({Spec.Name(), Spec.Size(), Style, Spec.Charset(), Font});
     return Font;
 }
 
-TTextMetrics TWin32Canvas::TextMetrics(const TFontSpec& Font) const {
-    HGDIOBJ Old = SelectObject(FDC, FontFor(Font));
+TTextMetrics TWin32Canvas::TextMetrics(const TFont& Font) const {
+    HGDIOBJ Old = SelectObject(FDC, FontFor(Font, Font.Style()));
     TEXTMETRICA TM = {};
     GetTextMetricsA(FDC, &TM);
     SelectObject(FDC, Old);
@@ -52,8 +52,8 @@ TTextMetrics TWin32Canvas::TextMetrics(const TFontSpec& Font) const {
     return M;
 }
 
-void TWin32Canvas::SetFont(const TFontSpec& Font) {
-    HGDIOBJ Old = SelectObject(FDC, FontFor(Font));
+void TWin32Canvas::SetFont(const TFont& Font, TFontStyles Style) {
+    HGDIOBJ Old = SelectObject(FDC, FontFor(Font, Style));
     if (!FOldFont) FOldFont = Old;
 }
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+#include <string>
 #include <vector>
 
 class TWin32Canvas : public TCanvas {
@@ -16,8 +18,8 @@ public:
     TWin32Canvas(const TWin32Canvas&) = delete;
     TWin32Canvas& operator=(const TWin32Canvas&) = delete;
 
-    TTextMetrics TextMetrics(const TFontSpec& Font) const override;
-    void SetFont(const TFontSpec& Font) override;
+    TTextMetrics TextMetrics(const TFont& Font) const override;
+    void SetFont(const TFont& Font, TFontStyles Style) override;
     void SetTextColor(TColor Color) override;
     void SetBkColor(TColor Color) override;
     void OutputText(int X, int Y, unsigned Options, const TRect& Clip, const char* Text, int Length,
@@ -27,10 +29,13 @@ public:
 
 private:
     struct TCachedFont {
-        TFontSpec Spec;
+        std::string Name;
+        int Size;
+        TFontStyles Style;
+        std::uint8_t Charset;
         HFONT Font;
     };
-    HFONT FontFor(const TFontSpec& Spec) const;
+    HFONT FontFor(const TFont& Font, TFontStyles Style) const;
 
     HDC FDC;
     bool FOwnDC;
