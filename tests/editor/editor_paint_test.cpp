@@ -317,3 +317,29 @@ TEST(EditorPropCopy, CopiesToAndFromAControl) {
     EXPECT_EQ(2, E->RowCount()); // re-cut at 30
     EXPECT_FALSE(E->CanUndo());
 }
+
+TEST(EditorPaint, SelectedPiecesReachDrawLineAndTheReturnMarkTakesTheSelectionColour) {
+    Painter P;
+    P->Marks().RetMark().SetVisible(true);
+    P->Marks().RetMark().SetColor(Red);
+    P.Load("abcd\r\nef\r\n");
+    P.Click(0, 1);
+    P.Key(vkDown, ssShift); // row 0 from column 1, row 1 up to column 1
+    std::vector<std::pair<TRect, bool>> Pieces;
+    P->OnDrawLine = [&](TEditor*, const std::string&, int, int Y, int, const TRect& R, bool Sel) {
+        if (Y == 2) Pieces.push_back({R, Sel});
+    };
+    P.PaintAll();
+    ASSERT_EQ(2u, Pieces.size());
+    EXPECT_EQ(19, Pieces[0].first.Left);
+    EXPECT_EQ(19 + 8, Pieces[0].first.Right);
+    EXPECT_FALSE(Pieces[0].second);
+    EXPECT_EQ(19 + 8, Pieces[1].first.Left);
+    EXPECT_EQ(P->Width(), Pieces[1].first.Right);
+    EXPECT_TRUE(Pieces[1].second);
+    EXPECT_EQ(2 + P->RowHeight(), Pieces[1].first.Bottom) << "a selected row spans its full height";
+    auto Lines = P.Canvas.Of(THeadlessCanvas::dkLine);
+    ASSERT_EQ(6u, Lines.size());
+    EXPECT_EQ(P->View().Colors().Select().Color(), Lines[0].Color); // row 0: selected
+    EXPECT_EQ(Red, Lines[3].Color);                                 // row 1: after the selection
+}

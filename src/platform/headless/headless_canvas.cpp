@@ -1,51 +1,46 @@
 #include "platform/headless/headless_canvas.h"
 
+THeadlessCanvas::TDraw* THeadlessCanvas::Record(TKind Kind, long long& Calls, TColor Color) {
+    ++Calls;
+    if (!Recording) return nullptr;
+    Draws.emplace_back();
+    Draws.back().Kind = Kind;
+    Draws.back().Color = Color;
+    return &Draws.back();
+}
+
 void THeadlessCanvas::OutputText(int X, int Y, unsigned Options, const TRect& Clip,
                                  const char* Text, int Length, const int* Advances) {
-    ++TextCalls;
     BytesDrawn += Length;
-    if (!Recording) return;
-    TDraw D;
-    D.Kind = dkText;
-    D.X = X;
-    D.Y = Y;
-    D.Rect = Clip;
-    D.Options = Options;
-    D.Text.assign(Text, static_cast<std::size_t>(Length > 0 ? Length : 0));
-    D.Color = FTextColor;
-    D.BkColor = FBkColor;
-    D.Style = FStyle;
-    if (Length > 0) {
-        D.Advance = Advances[0];
-        // Reads every advance the call claims, so that an array too short for the text
-        // shows up under the address sanitizer.
-        for (int I = 1; I < Length; ++I)
-            if (Advances[I] != D.Advance) D.EvenAdvances = false;
-    }
-    Draws.push_back(D);
+    // Every advance the call claims is read, as the platform reads them, so that an array
+    // too short for the text shows up under the address sanitizer.
+    bool Even = true;
+    for (int I = 1; I < Length; ++I)
+        if (Advances[I] != Advances[0]) Even = false;
+    TDraw* D = Record(dkText, TextCalls, FTextColor);
+    if (!D) return;
+    D->X = X;
+    D->Y = Y;
+    D->Rect = Clip;
+    D->Options = Options;
+    D->Text.assign(Text, static_cast<std::size_t>(Length > 0 ? Length : 0));
+    D->BkColor = FBkColor;
+    D->Style = FStyle;
+    D->Advance = Length > 0 ? Advances[0] : 0;
+    D->EvenAdvances = Even;
 }
 
 void THeadlessCanvas::FillRect(const TRect& Rect, TColor Color) {
-    ++FillCalls;
-    if (!Recording) return;
-    TDraw D;
-    D.Kind = dkFill;
-    D.Rect = Rect;
-    D.Color = Color;
-    Draws.push_back(D);
+    if (TDraw* D = Record(dkFill, FillCalls, Color)) D->Rect = Rect;
 }
 
 void THeadlessCanvas::Line(int X1, int Y1, int X2, int Y2, TColor Color) {
-    ++LineCalls;
-    if (!Recording) return;
-    TDraw D;
-    D.Kind = dkLine;
-    D.X = X1;
-    D.Y = Y1;
-    D.X2 = X2;
-    D.Y2 = Y2;
-    D.Color = Color;
-    Draws.push_back(D);
+    if (TDraw* D = Record(dkLine, LineCalls, Color)) {
+        D->X = X1;
+        D->Y = Y1;
+        D->X2 = X2;
+        D->Y2 = Y2;
+    }
 }
 
 std::vector<THeadlessCanvas::TDraw> THeadlessCanvas::Of(TKind Kind) const {

@@ -49,6 +49,9 @@ public:
     long long BytesDrawn = 0;
 
 private:
+    // Counts a call; the new entry of Draws when recording, else null.
+    TDraw* Record(TKind Kind, long long& Calls, TColor Color);
+
     TFontStyles FStyle = 0;
     TColor FTextColor = 0;
     TColor FBkColor = 0xFFFFFF;
