@@ -203,6 +203,19 @@ void LeftUp() {
     Settle();
 }
 
+void RightClick() {
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    Settle();
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+    Settle();
+}
+
+HWND FindPopupMenu(DWORD processId) {
+    WindowSearch s{processId, "#32768", nullptr};
+    EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
 bool Activate(HWND top, HWND focus, DWORD timeoutMs) {
     return WaitFor(
         [&] {

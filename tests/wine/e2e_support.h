@@ -62,6 +62,9 @@ void Type(const std::string& Text);
 void MouseTo(HWND Window, int X, int Y);
 void LeftDown();
 void LeftUp();
+void RightClick();
+// The visible pop-up menu window (class "#32768") of the process, null when none.
+HWND FindPopupMenu(DWORD ProcessId);
 // Brings Window's top-level window to the front and waits until it has the focus.
 bool Activate(HWND TopLevel, HWND Focus, DWORD TimeoutMs);
 // Text of the clipboard's CF_TEXT, empty when there is none.

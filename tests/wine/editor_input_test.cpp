@@ -118,3 +118,24 @@ TEST_F(EditorInput, AnAltDragSelectsABoxThatAnotherProgramReadsAsPlainText) {
     EXPECT_EQ(0u, text.find("bc\r\nhi\r\nno")) << text;
     EXPECT_TRUE(e2e::ClipboardHasFormat("TEditor Box Type"));
 }
+
+TEST_F(EditorInput, TheContextMenuSelectsAllAndCuts) {
+    Open("one\r\ntwo\r\n");
+    ASSERT_EQ("one\r\ntwo\r\n", WaitText("one\r\ntwo\r\n"));
+    e2e::EditorCells cells(editor_);
+    auto menuChoice = [&](WORD mnemonic) {
+        e2e::MouseTo(editor_, cells.X(1), cells.Y(0));
+        e2e::RightClick();
+        bool shown =
+            e2e::WaitFor([&] { return e2e::FindPopupMenu(zefnote_->Id()) != nullptr; }, 5000);
+        if (shown) e2e::Press(mnemonic);
+        e2e::WaitFor([&] { return e2e::FindPopupMenu(zefnote_->Id()) == nullptr; }, 5000);
+        return shown;
+    };
+    ASSERT_TRUE(menuChoice('A')) << "no context menu"; // すべて選択(&A)
+    ASSERT_TRUE(menuChoice('T'));                      // 切り取り(&T)
+    EXPECT_EQ("", WaitText(""));
+    EXPECT_TRUE(e2e::WaitFor([] { return e2e::ClipboardText() == "one\r\ntwo\r\n"; }, 5000));
+    ASSERT_TRUE(menuChoice('U')); // 元に戻す(&U)
+    EXPECT_EQ("one\r\ntwo\r\n", WaitText("one\r\ntwo\r\n"));
+}
