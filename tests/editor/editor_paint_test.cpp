@@ -222,8 +222,11 @@ TEST(EditorPaint, ItalicColoursDrawTokenByTokenOverAFilledBackground) {
     P->View().Colors().Int().SetStyle(fsItalic);
     EXPECT_TRUE(P->ItalicMode());
     P.PaintAll();
-    for (const auto& D : P.Canvas.Of(THeadlessCanvas::dkText))
-        if (D.Y == 2) EXPECT_FALSE(D.Options & toOpaque) << D.Text;
+    for (const auto& D : P.Canvas.Of(THeadlessCanvas::dkText)) {
+        if (D.Y == 2) {
+            EXPECT_FALSE(D.Options & toOpaque) << D.Text;
+        }
+    }
     auto One = P.TextsSaying("1");
     ASSERT_EQ(1u, One.size());
     EXPECT_EQ(fsItalic, One[0].Style);
