@@ -1,10 +1,12 @@
-// zefnote-bench paint FILE [--repeat N]
+// zefnote-bench paint FILE [--repeat N] [--colored]
 //
 // The paint pass without a window, on the recording canvas (counting only): a view of
 // 50 rows by 120 columns over the lines of FILE (repeated to 10,000 rows), painted whole
 // N times (default 2000), then scrolled down one row at a time N times, painting the
 // strip each scroll uncovers as the platform would.  Reports the time of one full
-// repaint and of one scroll step, and the rows and text outputs each one drew.
+// repaint and of one scroll step, and the rows and text outputs each one drew.  With
+// --colored every kind of token has a colour of its own, so each token is drawn again
+// over the row.
 #include "bench_scenario.h"
 
 #include "editor/editor.h"
@@ -22,7 +24,7 @@ namespace {
 
 int RunPaint(const BenchArgs& Args, BenchReport& Report) {
     if (Args.positional.empty()) {
-        std::fprintf(stderr, "usage: zefnote-bench paint FILE [--repeat N]\n");
+        std::fprintf(stderr, "usage: zefnote-bench paint FILE [--repeat N] [--colored]\n");
         return 2;
     }
     std::string Bytes;
@@ -47,6 +49,14 @@ int RunPaint(const BenchArgs& Args, BenchReport& Report) {
     E.FocusGained();
     E.Marks().EofMark().SetVisible(true);
     E.Marks().RetMark().SetVisible(true);
+    if (Args.Has("--colored")) {
+        TEditorColors& C = E.View().Colors();
+        C.Ank().SetColor(0x800000);
+        C.DBCS().SetColor(0x008000);
+        C.Int().SetColor(0x0000FF);
+        C.Symbol().SetColor(0x808000);
+    }
+    Report.Add("colored", static_cast<std::int64_t>(Args.Has("--colored") ? 1 : 0));
     std::string Text;
     while (true) {
         Text += Bytes;
@@ -105,6 +115,6 @@ int RunPaint(const BenchArgs& Args, BenchReport& Report) {
     return 0;
 }
 
-BenchRegistration paintScenario("paint", "FILE [--repeat N]", RunPaint);
+BenchRegistration paintScenario("paint", "FILE [--repeat N] [--colored]", RunPaint);
 
 } // namespace
