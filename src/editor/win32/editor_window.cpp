@@ -122,7 +122,7 @@ void TEditorWindow::Paint() {
     PAINTSTRUCT PS;
     HDC DC = BeginPaint(FHost.Window(), &PS);
     {
-        TWin32Canvas Canvas(DC);
+        TWin32Canvas Canvas(DC, FMetrics);
         TRect Clip{PS.rcPaint.left, PS.rcPaint.top, PS.rcPaint.right, PS.rcPaint.bottom};
         FEditor->Paint(Canvas, Clip);
     }

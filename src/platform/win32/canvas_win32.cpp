@@ -4,38 +4,45 @@
 
 #include <cstring>
 
-TWin32Canvas::TWin32Canvas(HDC DC) : FDC(DC), FOwnDC(DC == nullptr) {
+TWin32Canvas::TWin32Canvas(HDC DC)
+    : FDC(DC), FOwnDC(DC == nullptr), FFonts(std::make_shared<TFontCache>()) {
     if (FOwnDC) FDC = CreateCompatibleDC(nullptr);
+}
+
+TWin32Canvas::TWin32Canvas(HDC DC, const TWin32Canvas& Fonts)
+    : FDC(DC), FOwnDC(false), FFonts(Fonts.FFonts) {}
+
+TWin32Canvas::TFontCache::~TFontCache() {
+    for (TCachedFont& F : Fonts)
+        DeleteObject(F.Font);
 }
 
 TWin32Canvas::~TWin32Canvas() {
     if (FOldFont) SelectObject(FDC, FOldFont);
     if (FOldPen) SelectObject(FDC, FOldPen);
     if (FPen) DeleteObject(FPen);
-    for (TCachedFont& F : FFonts)
-        DeleteObject(F.Font);
     if (FOwnDC) DeleteDC(FDC);
 }
 
-HFONT TWin32Canvas::FontFor(const TFont& Spec, TFontStyles Style) const {
-    for (const TCachedFont& F : FFonts)
-        if (F.Name == Spec.Name() && F.Size == Spec.Size() && F.Style == Style &&
-            F.Charset == Spec.Charset())
+HFONT TWin32Canvas::FontFor(const TFont& Font, TFontStyles Style) const {
+    for (const TCachedFont& F : FFonts->Fonts)
+        if (F.Name == Font.Name() && F.Size == Font.Size() && F.Style == Style &&
+            F.Charset == Font.Charset())
             return F.Font;
     LOGFONTA LF = {};
     HDC Screen = GetDC(nullptr);
-    LF.lfHeight = -MulDiv(Spec.Size(), GetDeviceCaps(Screen, LOGPIXELSY), 72);
+    LF.lfHeight = -MulDiv(Font.Size(), GetDeviceCaps(Screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, Screen);
     LF.lfWeight = (Style & fsBold) ? FW_BOLD : FW_NORMAL;
     LF.lfItalic = (Style & fsItalic) ? TRUE : FALSE;
     LF.lfUnderline = (Style & fsUnderline) ? TRUE : FALSE;
     LF.lfStrikeOut = (Style & fsStrikeOut) ? TRUE : FALSE;
-    LF.lfCharSet = Spec.Charset();
+    LF.lfCharSet = Font.Charset();
     LF.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    lstrcpynA(LF.lfFaceName, Spec.Name().c_str(), LF_FACESIZE);
-    HFONT Font = CreateFontIndirectA(&LF);
-    FFonts.push_back({Spec.Name(), Spec.Size(), Style, Spec.Charset(), Font});
-    return Font;
+    lstrcpynA(LF.lfFaceName, Font.Name().c_str(), LF_FACESIZE);
+    HFONT Handle = CreateFontIndirectA(&LF);
+    FFonts->Fonts.push_back({Font.Name(), Font.Size(), Style, Font.Charset(), Handle});
+    return Handle;
 }
 
 TTextMetrics TWin32Canvas::TextMetrics(const TFont& Font) const {

@@ -1,11 +1,12 @@
 #pragma once
 // The canvas on a GDI device context.  Fonts are made once per face, size, style and
-// character set and kept until the canvas goes.
+// character set and kept until the last canvas sharing them goes.
 #include "platform/canvas.h"
 
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@ public:
     // DC: the device context to draw on; null makes a canvas that only measures (on a
     // screen-compatible context of its own).
     explicit TWin32Canvas(HDC DC = nullptr);
+    // A canvas on DC that uses (and adds to) the fonts of Fonts.
+    TWin32Canvas(HDC DC, const TWin32Canvas& Fonts);
     ~TWin32Canvas() override;
     TWin32Canvas(const TWin32Canvas&) = delete;
     TWin32Canvas& operator=(const TWin32Canvas&) = delete;
@@ -35,6 +38,10 @@ private:
         std::uint8_t Charset;
         HFONT Font;
     };
+    struct TFontCache {
+        std::vector<TCachedFont> Fonts;
+        ~TFontCache();
+    };
     HFONT FontFor(const TFont& Font, TFontStyles Style) const;
 
     HDC FDC;
@@ -44,5 +51,5 @@ private:
     HPEN FPen = nullptr;
     COLORREF FPenColor = 0;
     COLORREF FBk = 0;
-    mutable std::vector<TCachedFont> FFonts;
+    std::shared_ptr<TFontCache> FFonts;
 };
