@@ -93,6 +93,9 @@ bool TEditor::CanRedo() const {
 void TEditor::SetScrollBars(TScrollStyle Value) {
     if (Value == FScrollBars) return;
     FScrollBars = Value;
+    if (HostReady())
+        FHost->ShowScrollBars(Value == ssHorizontal || Value == ssBoth,
+                              Value == ssVertical || Value == ssBoth);
     UpdateMetrics();
 }
 

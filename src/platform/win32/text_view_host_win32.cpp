@@ -93,6 +93,11 @@ int TWin32TextViewHost::ScrollTrackPos(TScrollBarKind Bar) const {
     return SI.nTrackPos;
 }
 
+void TWin32TextViewHost::ShowScrollBars(bool Horizontal, bool Vertical) {
+    ShowScrollBar(FWindow, SB_HORZ, Horizontal ? TRUE : FALSE);
+    ShowScrollBar(FWindow, SB_VERT, Vertical ? TRUE : FALSE);
+}
+
 void TWin32TextViewHost::CreateCaret(int Width, int Height) {
     FCaretExists = ::CreateCaret(FWindow, nullptr, Width, Height) != 0;
 }

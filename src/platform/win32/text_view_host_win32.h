@@ -28,6 +28,7 @@ public:
     void SetScrollBar(TScrollBarKind Bar, int Min, int Max, int Page, int Pos) override;
     void SetScrollPos(TScrollBarKind Bar, int Pos) override;
     int ScrollTrackPos(TScrollBarKind Bar) const override;
+    void ShowScrollBars(bool Horizontal, bool Vertical) override;
 
     void CreateCaret(int Width, int Height) override;
     void DestroyCaret() override;
