@@ -1,6 +1,7 @@
 // TEditor: construction, settings, cell metrics, scrolling and the row-list view side.
 #include "editor/editor.h"
 
+#include "editor/editor_popup_menu.h"
 #include "editor/parser.h"
 #include "editor/undo.h"
 
@@ -26,6 +27,7 @@ TEditor::TEditor(TTextViewHost* Host, TClipboard* Clipboard, const TCanvasMetric
         FHeight = FHost->ClientHeight();
     }
     UpdateMetrics();
+    FPopupMenu = CreatePopupMenu();
 }
 
 TEditor::~TEditor() {
@@ -91,6 +93,9 @@ bool TEditor::CanRedo() const {
 void TEditor::SetScrollBars(TScrollStyle Value) {
     if (Value == FScrollBars) return;
     FScrollBars = Value;
+    if (HostReady())
+        FHost->ShowScrollBars(Value == ssHorizontal || Value == ssBoth,
+                              Value == ssVertical || Value == ssBoth);
     UpdateMetrics();
 }
 
@@ -119,6 +124,8 @@ void TEditor::UpdateMetrics() {
     FCharWidth = FMargin.Character() + M.AveCharWidth;
     FMargin.SetUnderlinePixel(FMarks.Underline().Visible() ? 1 : 0);
     FRowHeight = std::max(1, FCharHeight + FMargin.Line() + FMargin.UnderlinePixel());
+    FAdvances.assign(1000, FCharWidth);
+    FItalic = ItalicMode();
     int HBar = (FScrollBars == ssHorizontal || FScrollBars == ssBoth) && FHost
                    ? FHost->HScrollBarHeight()
                    : 0;

@@ -17,6 +17,7 @@
 #include "editor/view_info.h"
 #include "editor/view_settings.h"
 #include "editor/word_wrap.h"
+#include "platform/canvas.h"
 #include "platform/canvas_metrics.h"
 #include "platform/text_view_host.h"
 
@@ -26,6 +27,7 @@
 #include <vector>
 
 class TClipboard;
+class TEditorPopupMenu;
 class TEditorParser;
 
 // Shift state of a key or mouse message.
@@ -300,6 +302,35 @@ public:
     // The column of a byte of a row; bytes beyond the text continue one column each.
     int ColOfByte(int Row, int Byte);
 
+    // Painting (editor_paint.cpp) ------------------------------------------------------
+    using TDrawLineEvent = std::function<void(TEditor* Sender, const std::string& LineStr, int X,
+                                              int Y, int Index, const TRect& ARect, bool Selected)>;
+    // Called for each row piece after the control drew it; the handler may draw over it
+    // on Canvas() inside ARect.
+    TDrawLineEvent OnDrawLine;
+    TColor Color() const { return FColor; }
+    void SetColor(TColor Value);
+    const TWordList& ReserveWordList() const { return FReserveWordList; }
+    void SetReserveWordList(const TWordList& Value);
+    // Paints the part Clip of the client area on Canvas (the platform's paint request).
+    virtual void Paint(TCanvas& Canvas, const TRect& Clip);
+    // The canvas of the paint pass under way (null outside one).
+    TCanvas* Canvas() const { return FPaintCanvas; }
+    // Text output on the paint canvas in which every byte advances one cell; Options are
+    // TTextOutOption flags, Rect the clip rectangle.
+    void DrawTextOut(const TRect& Rect, int X, unsigned Options, const std::string& Text, int Y);
+    // True when some colour the control draws with is italic: rows are then drawn token
+    // by token over a filled background.
+    bool ItalicMode() const;
+    // The context menu the control made for itself (null when the host removed it).
+    TEditorPopupMenu* PopupMenu() const { return FPopupMenu.get(); }
+    void SetPopupMenu(std::unique_ptr<TEditorPopupMenu> Menu);
+    // Box-pastes the clipboard's plain text whether or not it carries the box marker.
+    void BoxPasteClipboard();
+    bool ClipboardHasText() const;
+    void DrawTextOut(const TRect& Rect, int X, unsigned Options, const char* Text, int Length,
+                     int Y);
+
 protected:
     virtual bool IsDelimiter(unsigned char B) const { return FDelimiters[B]; }
     virtual void InitDelimiters();
@@ -312,6 +343,13 @@ protected:
     virtual void EraseUnderline(int Row);
     virtual void PropertyChanged(TNotifyPersistent* Sender);
     virtual std::unique_ptr<TEditorStrings> CreateEditorStrings();
+    // Painting (editor_paint.cpp).
+    virtual void DoDrawLine(const TRect& ARect, int X, bool IsSelected, int Index,
+                            const std::string& LineStr, int Y);
+    virtual void DrawEof(int X, int Y);
+    virtual void DrawRetMark(int X, int Y);
+    virtual void DrawSelectedRetMark(int X, int Y);
+    virtual std::unique_ptr<TEditorPopupMenu> CreatePopupMenu();
 
 private:
     struct TRemainder {
@@ -390,6 +428,21 @@ private:
     void ShiftStream(bool Tab, bool Indent);
     void ShiftBox(bool Tab, bool Indent);
     bool FKeepSelection = false; // an indent operation keeps its selection over its edit
+
+    // editor_paint.cpp
+    void PaintRow(int Row, const TRect& R, int X0, int Y);
+    void PaintSelectedRow(int Row, const TRect& R, int X0, int Y);
+    void PaintPiece(int Row, const TRect& R, int X, int Y, bool IsSelected);
+    void DrawRetArrow(int X, int Y, TColor Color);
+    // The pixel x of column Col of Row for a box edge (clamped to the row's width,
+    // moved off a trail byte, not left of the margin).
+    int BoxEdgeX(int Row, int Col);
+    TCanvas* FPaintCanvas = nullptr;
+    TColor FColor = clWindow;
+    TWordList FReserveWordList;
+    std::vector<int> FAdvances; // one cell per byte, 1000 entries
+    std::unique_ptr<TEditorPopupMenu> FPopupMenu;
+    bool FItalic = false;
 
     TTextViewHost* FHost;
     TClipboard* FClipboard;

@@ -54,6 +54,8 @@ public:
     virtual void SetScrollPos(TScrollBarKind Bar, int Pos) = 0;
     // The thumb position while it is being dragged.
     virtual int ScrollTrackPos(TScrollBarKind Bar) const = 0;
+    // Shows or hides each bar (the window gets a new client size).
+    virtual void ShowScrollBars(bool Horizontal, bool Vertical) {}
 
     // The caret: exists only between CreateCaret and DestroyCaret; created hidden.
     virtual void CreateCaret(int Width, int Height) = 0;

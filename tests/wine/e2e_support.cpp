@@ -37,7 +37,9 @@ BOOL CALLBACK FindWindowOfProcess(HWND w, LPARAM p) {
 }
 } // namespace
 
-const Paths& TestPaths() { return paths; }
+const Paths& TestPaths() {
+    return paths;
+}
 
 std::string ToWindowsPath(const std::string& path) {
     if (path.empty() || path[0] != '/') return path;
@@ -117,6 +119,187 @@ std::string WindowText(HWND Window) {
     char buf[1024] = {};
     GetWindowTextA(Window, buf, sizeof buf);
     return buf;
+}
+
+} // namespace e2e
+
+namespace e2e {
+
+std::string EditorText(HWND Editor) {
+    LRESULT n = SendMessageA(Editor, WM_GETTEXTLENGTH, 0, 0);
+    if (n <= 0) return std::string();
+    std::string buf(static_cast<size_t>(n) + 1, '\0');
+    LRESULT got = SendMessageA(Editor, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(&buf[0]));
+    buf.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return buf;
+}
+
+namespace {
+void SendKey(WORD vk, bool up) {
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = vk;
+    in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, 0));
+    in.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    if (vk == VK_LEFT || vk == VK_RIGHT || vk == VK_UP || vk == VK_DOWN || vk == VK_HOME ||
+        vk == VK_END || vk == VK_PRIOR || vk == VK_NEXT || vk == VK_DELETE)
+        in.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+    SendInput(1, &in, sizeof in);
+}
+void SendMouse(DWORD flags, LONG x = 0, LONG y = 0) {
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = x;
+    in.mi.dy = y;
+    in.mi.dwFlags = flags;
+    SendInput(1, &in, sizeof in);
+}
+// Input is handled by the other process in its own time: a short pause after each
+// event keeps the order of key states and messages as a typing user's.
+void Settle() {
+    Sleep(30);
+}
+} // namespace
+
+void KeyDown(WORD vk) {
+    SendKey(vk, false);
+    Settle();
+}
+void KeyUp(WORD vk) {
+    SendKey(vk, true);
+    Settle();
+}
+
+void Press(WORD vk, std::initializer_list<WORD> mods) {
+    for (WORD m : mods)
+        KeyDown(m);
+    KeyDown(vk);
+    KeyUp(vk);
+    for (auto it = mods.end(); it != mods.begin();)
+        KeyUp(*--it);
+}
+
+void Type(const std::string& text) {
+    for (char c : text) {
+        WORD vk = c == ' ' ? VK_SPACE : static_cast<WORD>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+        Press(vk);
+    }
+}
+
+void MouseTo(HWND window, int x, int y) {
+    POINT p = {x, y};
+    ClientToScreen(window, &p);
+    int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, (p.x * 65536 + w / 2) / w,
+              (p.y * 65536 + h / 2) / h);
+    Settle();
+}
+void LeftDown() {
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    Settle();
+}
+void LeftUp() {
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    Settle();
+}
+
+void RightClick() {
+    SendMouse(MOUSEEVENTF_RIGHTDOWN);
+    Settle();
+    SendMouse(MOUSEEVENTF_RIGHTUP);
+    Settle();
+}
+
+HWND FindPopupMenu(DWORD processId) {
+    WindowSearch s{processId, "#32768", nullptr};
+    EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
+bool Activate(HWND top, HWND focus, DWORD timeoutMs) {
+    return WaitFor(
+        [&] {
+            SetForegroundWindow(top);
+            GUITHREADINFO gi = {};
+            gi.cbSize = sizeof gi;
+            DWORD thread = GetWindowThreadProcessId(top, nullptr);
+            return GetGUIThreadInfo(thread, &gi) && gi.hwndFocus == focus &&
+                   GetForegroundWindow() == top;
+        },
+        timeoutMs);
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE h = GetClipboardData(CF_TEXT)) {
+        if (const char* p = static_cast<const char*>(GlobalLock(h))) {
+            text = p;
+            GlobalUnlock(h);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+bool ClipboardHasFormat(const char* name) {
+    UINT f = RegisterClipboardFormatA(name);
+    return f && IsClipboardFormatAvailable(f);
+}
+
+} // namespace e2e
+
+namespace e2e {
+
+EditorCells::EditorCells(HWND editor) {
+    HDC dc = GetDC(editor);
+    LOGFONTA lf = {};
+    lf.lfHeight = -MulDiv(12, GetDeviceCaps(dc, LOGPIXELSY), 72);
+    lf.lfCharSet = DEFAULT_CHARSET;
+    lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    lstrcpynA(lf.lfFaceName, "FixedSys", LF_FACESIZE);
+    HFONT font = CreateFontIndirectA(&lf);
+    HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICA tm = {};
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(editor, dc);
+    width = tm.tmAveCharWidth;
+    height = tm.tmHeight + tm.tmExternalLeading;
+}
+
+std::string WriteArtifact(const std::string& name, const std::string& bytes) {
+    std::string path = TestPaths().artifacts + "\\" + name;
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        CloseHandle(h);
+    }
+    return path;
+}
+
+std::string ToUnixPath(const std::string& path) {
+    if (path.size() < 2 || (path[0] != 'Z' && path[0] != 'z') || path[1] != ':') return path;
+    std::string out = path.substr(2);
+    for (char& c : out)
+        if (c == '\\') c = '/';
+    return out;
+}
+
+bool RunUnix(const std::string& commandLine, DWORD timeoutMs) {
+    std::string cmd = commandLine;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi = {};
+    if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
+        return false;
+    CloseHandle(pi.hThread);
+    WaitForSingleObject(pi.hProcess, timeoutMs);
+    CloseHandle(pi.hProcess);
+    return true;
 }
 
 } // namespace e2e

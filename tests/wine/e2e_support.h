@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 namespace e2e {
@@ -45,5 +46,50 @@ private:
 };
 
 std::string WindowText(HWND Window);
+// The whole text of a control of another process, through WM_GETTEXTLENGTH and
+// WM_GETTEXT.
+std::string EditorText(HWND Editor);
+
+// Real input through SendInput, as the user's keyboard and mouse would give it; it goes
+// to the foreground window.
+void KeyDown(WORD VirtualKey);
+void KeyUp(WORD VirtualKey);
+// Presses Key with the modifiers (VK_SHIFT, VK_CONTROL, VK_MENU) held.
+void Press(WORD VirtualKey, std::initializer_list<WORD> Modifiers = {});
+// Types lower-case letters, digits and spaces.
+void Type(const std::string& Text);
+// Moves the pointer to a client point of Window; presses and releases the left button.
+void MouseTo(HWND Window, int X, int Y);
+void LeftDown();
+void LeftUp();
+void RightClick();
+// The visible pop-up menu window (class "#32768") of the process, null when none.
+HWND FindPopupMenu(DWORD ProcessId);
+// Brings Window's top-level window to the front and waits until it has the focus.
+bool Activate(HWND TopLevel, HWND Focus, DWORD TimeoutMs);
+// Text of the clipboard's CF_TEXT, empty when there is none.
+std::string ClipboardText();
+bool ClipboardHasFormat(const char* Name);
+
+// The editor's cell grid: the metrics of its font ("FixedSys", 12 points, the default
+// character set: the control's start font) and the text area's margins (left 19, top 2).
+struct EditorCells {
+    int width = 8, height = 16;
+    explicit EditorCells(HWND Editor);
+    // The left edge of a column (a click there puts the caret before it) and the middle
+    // of a row, in client pixels.
+    int X(int Col) const { return 19 + Col * width; }
+    int Y(int Row) const { return 2 + Row * height + height / 2; }
+    int Top(int Row) const { return 2 + Row * height; }
+};
+
+// Writes Bytes to a file of that name in the artifacts folder; returns its path.
+std::string WriteArtifact(const std::string& Name, const std::string& Bytes);
+// The Unix form of a Z: drive path.
+std::string ToUnixPath(const std::string& Path);
+// Starts a Unix program (Wine execs it for us); false when it could not be started.
+// Wine gives no usable handle or exit status for a Unix program, so callers wait for
+// what the program makes.
+bool RunUnix(const std::string& CommandLine, DWORD TimeoutMs);
 
 } // namespace e2e

@@ -1,25 +1,32 @@
-// Zefnote.exe opens the file named on its command line and shows it.
+// Zefnote.exe opens the file named on its command line in its editor control.
 #include "wine/e2e_support.h"
 
 #include <gtest/gtest.h>
 
-TEST(Viewer, ShowsTheFileNamedOnTheCommandLine) {
+TEST(MainWindow, ShowsTheFileNamedOnTheCommandLine) {
     const std::string sample = e2e::TestPaths().samples + "\\sample-sjis.txt";
     e2e::ZefnoteProcess zefnote("\"" + sample + "\"");
     ASSERT_TRUE(zefnote.Started()) << "could not start " << e2e::TestPaths().zefnote;
     HWND main = zefnote.WaitForMainWindow("TZefnoteMainForm", 30000);
     ASSERT_NE(nullptr, main) << "no visible TZefnoteMainForm window within 30 s";
     EXPECT_EQ("sample-sjis.txt - Zefnote", e2e::WindowText(main));
+    HWND editor = FindWindowExA(main, nullptr, "TEditor", nullptr);
+    ASSERT_NE(nullptr, editor) << "the client area holds no TEditor";
+    std::string text = e2e::EditorText(editor);
+    EXPECT_EQ(0u, text.find("Zefnote サンプル文書")) << text.substr(0, 40);
 
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(zefnote.WaitForExit(10000)) << "Zefnote.exe did not exit after WM_CLOSE";
     EXPECT_EQ(0u, zefnote.ExitCode());
 }
 
-TEST(Viewer, WithoutAFileTheDocumentIsUntitled) {
+TEST(MainWindow, WithoutAFileTheDocumentIsUntitled) {
     e2e::ZefnoteProcess zefnote("");
     ASSERT_TRUE(zefnote.Started());
     HWND main = zefnote.WaitForMainWindow("TZefnoteMainForm", 30000);
     ASSERT_NE(nullptr, main);
     EXPECT_EQ(std::string("無題") + " - Zefnote", e2e::WindowText(main));
+    HWND editor = FindWindowExA(main, nullptr, "TEditor", nullptr);
+    ASSERT_NE(nullptr, editor);
+    EXPECT_EQ("", e2e::EditorText(editor));
 }

@@ -1,0 +1,306 @@
+#include "editor/win32/editor_window.h"
+
+#include "editor/editor_popup_menu.h"
+
+#include <imm.h>
+#include <windowsx.h>
+
+#include <string>
+
+const char* const TEditorWindow::ClassName = "TEditor";
+
+namespace {
+
+TShiftState KeyShift() {
+    TShiftState S = 0;
+    if (GetKeyState(VK_SHIFT) < 0) S |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) S |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) S |= ssAlt;
+    return S;
+}
+
+TShiftState MouseShift(WPARAM W) {
+    TShiftState S = 0;
+    if (W & MK_SHIFT) S |= ssShift;
+    if (W & MK_CONTROL) S |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) S |= ssAlt;
+    if (W & MK_LBUTTON) S |= ssLeft;
+    if (W & MK_RBUTTON) S |= ssRight;
+    if (W & MK_MBUTTON) S |= ssMiddle;
+    return S;
+}
+
+TScrollCode ScrollCode(WPARAM W) {
+    switch (LOWORD(W)) {
+    case SB_LINEUP:
+        return scLineUp;
+    case SB_LINEDOWN:
+        return scLineDown;
+    case SB_PAGEUP:
+        return scPageUp;
+    case SB_PAGEDOWN:
+        return scPageDown;
+    case SB_THUMBPOSITION:
+        return scThumbPosition;
+    case SB_THUMBTRACK:
+        return scThumbTrack;
+    case SB_TOP:
+        return scTop;
+    case SB_BOTTOM:
+        return scBottom;
+    default:
+        return scEndScroll;
+    }
+}
+
+bool RegisterEditorClass() {
+    static bool Registered = false;
+    if (Registered) return true;
+    WNDCLASSA WC = {};
+    // No redraw on resizing: the control repaints what its metrics change.
+    WC.style = CS_DBLCLKS;
+    WC.lpfnWndProc = DefWindowProcA;
+    WC.hInstance = GetModuleHandleA(nullptr);
+    WC.hCursor = nullptr; // set on WM_SETCURSOR
+    WC.hbrBackground = nullptr;
+    WC.lpszClassName = TEditorWindow::ClassName;
+    Registered = RegisterClassA(&WC) != 0;
+    return Registered;
+}
+
+} // namespace
+
+TEditorWindow::TEditorWindow()
+    : FEditor(std::make_unique<TEditor>(&FHost, &FClipboard, &FMetrics)) {}
+
+TEditorWindow::~TEditorWindow() {
+    HWND W = FHost.Window();
+    FEditor.reset();
+    if (W && IsWindow(W)) {
+        SetWindowLongPtrA(W, GWLP_USERDATA, 0);
+        DestroyWindow(W);
+    }
+}
+
+bool TEditorWindow::Create(HWND Parent, int X, int Y, int Width, int Height, int Id) {
+    if (!RegisterEditorClass()) return false;
+    DWORD Style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS;
+    TScrollStyle Bars = FEditor->ScrollBars();
+    if (Bars == ssVertical || Bars == ssBoth) Style |= WS_VSCROLL;
+    if (Bars == ssHorizontal || Bars == ssBoth) Style |= WS_HSCROLL;
+    HWND W = CreateWindowExA(WS_EX_CLIENTEDGE, ClassName, "", Style, X, Y, Width, Height, Parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id)),
+                             GetModuleHandleA(nullptr), nullptr);
+    if (!W) return false;
+    SetWindowLongPtrA(W, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrA(W, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TEditorWindow::WindowProc));
+    FHost.SetWindow(W);
+    FClipboard.SetOwner(W);
+    Resized();
+    return true;
+}
+
+LRESULT CALLBACK TEditorWindow::WindowProc(HWND Window, UINT Message, WPARAM W, LPARAM L) {
+    auto* Self = reinterpret_cast<TEditorWindow*>(GetWindowLongPtrA(Window, GWLP_USERDATA));
+    if (!Self || !Self->FEditor) return DefWindowProcA(Window, Message, W, L);
+    return Self->Handle(Message, W, L);
+}
+
+// The control's size as its metrics count it: the client area and the scroll bars it
+// shows (the bars are taken off again when the visible rows and columns are counted).
+void TEditorWindow::Resized() {
+    RECT R;
+    GetClientRect(FHost.Window(), &R);
+    int Width = R.right, Height = R.bottom;
+    TScrollStyle Bars = FEditor->ScrollBars();
+    if (Bars == ssVertical || Bars == ssBoth) Width += FHost.VScrollBarWidth();
+    if (Bars == ssHorizontal || Bars == ssBoth) Height += FHost.HScrollBarHeight();
+    FEditor->SetBounds(Width, Height);
+}
+
+void TEditorWindow::Paint() {
+    PAINTSTRUCT PS;
+    HDC DC = BeginPaint(FHost.Window(), &PS);
+    {
+        TWin32Canvas Canvas(DC, FMetrics);
+        TRect Clip{PS.rcPaint.left, PS.rcPaint.top, PS.rcPaint.right, PS.rcPaint.bottom};
+        FEditor->Paint(Canvas, Clip);
+    }
+    EndPaint(FHost.Window(), &PS);
+}
+
+void TEditorWindow::ContextMenu(LPARAM L) {
+    TEditorPopupMenu* Menu = FEditor->PopupMenu();
+    if (!Menu) return;
+    Menu->UpdateItems();
+    HMENU H = CreatePopupMenu();
+    const auto& Items = Menu->Items();
+    for (std::size_t I = 0; I < Items.size(); ++I) {
+        const TEditorPopupMenu::TItem& It = Items[I];
+        if (It.Command == TEditorPopupMenu::pcNone) {
+            AppendMenuA(H, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        std::string Caption = It.Caption;
+        if (!It.ShortCutText.empty()) Caption += "\t" + It.ShortCutText;
+        UINT Flags = MF_STRING | (It.Enabled ? MF_ENABLED : MF_GRAYED) |
+                     (It.Checked ? MF_CHECKED : MF_UNCHECKED);
+        AppendMenuA(H, Flags, static_cast<UINT_PTR>(I + 1), Caption.c_str());
+    }
+    POINT P = {GET_X_LPARAM(L), GET_Y_LPARAM(L)};
+    if (L == -1) { // from the keyboard: at the caret
+        int X = 0, Y = 0;
+        FEditor->CaretPixelPos(X, Y);
+        P.x = X;
+        P.y = Y + FEditor->CharHeight();
+        ClientToScreen(FHost.Window(), &P);
+    }
+    int Chosen = TrackPopupMenu(H, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, P.x, P.y, 0,
+                                FHost.Window(), nullptr);
+    DestroyMenu(H);
+    if (Chosen > 0) Menu->Click(Chosen - 1);
+}
+
+// Three rows per notch of the wheel, as three line scrolls.
+void TEditorWindow::Wheel(int Delta) {
+    FWheelRest += Delta;
+    while (FWheelRest >= WHEEL_DELTA) {
+        FWheelRest -= WHEEL_DELTA;
+        for (int I = 0; I < 3; ++I)
+            FEditor->VScroll(scLineUp);
+    }
+    while (FWheelRest <= -WHEEL_DELTA) {
+        FWheelRest += WHEEL_DELTA;
+        for (int I = 0; I < 3; ++I)
+            FEditor->VScroll(scLineDown);
+    }
+}
+
+LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
+    HWND Window = FHost.Window();
+    TEditor& E = *FEditor;
+    switch (Message) {
+    case WM_PAINT:
+        Paint();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1; // the paint pass fills every pixel it is asked for
+    case WM_SIZE:
+        Resized();
+        return 0;
+    case WM_SETFOCUS:
+        E.FocusGained();
+        return 0;
+    case WM_KILLFOCUS:
+        E.FocusLost();
+        return 0;
+    case WM_GETDLGCODE:
+        return E.DialogCode();
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
+        TShiftState Shift = KeyShift();
+        TEditorPopupMenu* Menu = E.PopupMenu();
+        if (Menu && Menu->IsShortCut(static_cast<int>(W), (Shift & ssCtrl) != 0,
+                                     (Shift & ssShift) != 0, (Shift & ssAlt) != 0))
+            return 0;
+        int Key = static_cast<int>(W);
+        E.KeyDown(Key, Shift, (L & 0x40000000) != 0);
+        if (Message == WM_SYSKEYDOWN && Key != 0) break;
+        return 0;
+    }
+    case WM_KEYUP:
+    case WM_SYSKEYUP: {
+        int Key = static_cast<int>(W);
+        E.KeyUp(Key, KeyShift());
+        if (Message == WM_SYSKEYUP) break;
+        return 0;
+    }
+    case WM_CHAR:
+        E.KeyPress(static_cast<char>(W & 0xFF));
+        return 0;
+    case WM_IME_COMPOSITION:
+        if (L & GCS_RESULTSTR) {
+            HIMC Imc = ImmGetContext(Window);
+            if (Imc) {
+                LONG Bytes = ImmGetCompositionStringA(Imc, GCS_RESULTSTR, nullptr, 0);
+                std::string Result;
+                if (Bytes > 0) {
+                    Result.resize(static_cast<std::size_t>(Bytes));
+                    ImmGetCompositionStringA(Imc, GCS_RESULTSTR, &Result[0],
+                                             static_cast<DWORD>(Bytes));
+                }
+                ImmReleaseContext(Window, Imc);
+                E.ImeComposition(Result);
+                return 0;
+            }
+        }
+        break;
+    case WM_IME_NOTIFY:
+        if (W == IMN_OPENCANDIDATE)
+            E.ImeCandidateOpen();
+        else if (W == IMN_CLOSECANDIDATE)
+            E.ImeCandidateClose();
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN: {
+        if (GetFocus() != Window) SetFocus(Window);
+        TMouseButton B = Message == WM_RBUTTONDOWN   ? mbRight
+                         : Message == WM_MBUTTONDOWN ? mbMiddle
+                                                     : mbLeft;
+        TShiftState S = MouseShift(W);
+        if (Message == WM_LBUTTONDBLCLK) S |= ssDouble;
+        E.MouseDown(B, S, GET_X_LPARAM(L), GET_Y_LPARAM(L));
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+        E.MouseMove(MouseShift(W), GET_X_LPARAM(L), GET_Y_LPARAM(L));
+        return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP: {
+        TMouseButton B = Message == WM_RBUTTONUP   ? mbRight
+                         : Message == WM_MBUTTONUP ? mbMiddle
+                                                   : mbLeft;
+        E.MouseUp(B, MouseShift(W), GET_X_LPARAM(L), GET_Y_LPARAM(L));
+        if (Message == WM_RBUTTONUP) break; // WM_CONTEXTMENU follows from DefWindowProc
+        return 0;
+    }
+    case WM_CONTEXTMENU:
+        ContextMenu(L);
+        return 0;
+    case WM_MOUSEWHEEL:
+        Wheel(GET_WHEEL_DELTA_WPARAM(W));
+        return 0;
+    case WM_VSCROLL:
+        E.VScroll(ScrollCode(W), HIWORD(W));
+        return 0;
+    case WM_HSCROLL:
+        E.HScroll(ScrollCode(W), HIWORD(W));
+        return 0;
+    case WM_SETCURSOR:
+        if (LOWORD(L) == HTCLIENT) {
+            FHost.ApplyCursor();
+            return TRUE;
+        }
+        break;
+    case WM_CANCELMODE:
+    case WM_CAPTURECHANGED:
+        break;
+    case WM_GETTEXTLENGTH:
+        return E.GetTextLen();
+    case WM_GETTEXT: {
+        if (W == 0 || L == 0) return 0;
+        std::string Text = E.GetTextBuf(static_cast<int>(W));
+        char* Out = reinterpret_cast<char*>(L);
+        Text.copy(Out, Text.size());
+        Out[Text.size()] = '\0';
+        return static_cast<LRESULT>(Text.size());
+    }
+    case WM_SETTEXT:
+        E.SetTextBuf(L ? reinterpret_cast<const char*>(L) : "");
+        return TRUE;
+    }
+    return DefWindowProcA(Window, Message, W, L);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// The editor control as a Win32 child window of class "TEditor": the window procedure
+// turns the window's messages into TEditor calls; everything else is the control's.
+#include "editor/editor.h"
+#include "platform/win32/canvas_win32.h"
+#include "platform/win32/clipboard_win32.h"
+#include "platform/win32/text_view_host_win32.h"
+
+#include <windows.h>
+
+#include <memory>
+
+class TEditorWindow {
+public:
+    static const char* const ClassName;
+
+    TEditorWindow();
+    ~TEditorWindow();
+    TEditorWindow(const TEditorWindow&) = delete;
+    TEditorWindow& operator=(const TEditorWindow&) = delete;
+
+    // Makes the window as a child of Parent; false when it could not be made.
+    bool Create(HWND Parent, int X, int Y, int Width, int Height, int Id = 1);
+    HWND Handle() const { return FHost.Window(); }
+    TEditor& Editor() { return *FEditor; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND Window, UINT Message, WPARAM W, LPARAM L);
+    LRESULT Handle(UINT Message, WPARAM W, LPARAM L);
+    void Resized();
+    void Paint();
+    void ContextMenu(LPARAM L);
+    void Wheel(int Delta);
+
+    TWin32TextViewHost FHost;
+    TWin32Clipboard FClipboard;
+    TWin32Canvas FMetrics; // measures fonts only
+    std::unique_ptr<TEditor> FEditor;
+    int FWheelRest = 0;
+};

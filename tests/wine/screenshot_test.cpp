@@ -1,0 +1,116 @@
+// Zefnote.exe as it shows on the X display: a screenshot of the whole screen (Wine
+// cannot copy another process's window from a Windows program) checked at the cells
+// the editor's grid puts each thing in.  The screenshots stay in the artifacts folder.
+#include "wine/e2e_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+// A binary PPM (P6) screenshot.
+struct Shot {
+    int width = 0, height = 0;
+    std::vector<unsigned char> rgb;
+
+    bool Load(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::string magic;
+        int maxval = 0;
+        in >> magic >> width >> height >> maxval;
+        in.get();
+        if (magic != "P6" || maxval != 255 || width <= 0 || height <= 0) return false;
+        rgb.resize(static_cast<size_t>(width) * height * 3);
+        in.read(reinterpret_cast<char*>(rgb.data()), static_cast<std::streamsize>(rgb.size()));
+        return static_cast<size_t>(in.gcount()) == rgb.size();
+    }
+    COLORREF At(int x, int y) const {
+        if (x < 0 || y < 0 || x >= width || y >= height) return CLR_INVALID;
+        const unsigned char* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
+        return RGB(p[0], p[1], p[2]);
+    }
+};
+
+class Screenshot : public ::testing::Test {
+protected:
+    // Pixels of colour C in the cells Col ... Col + Cols - 1 of a row (text height).
+    int Count(int row, int col, int cols, COLORREF c) const {
+        int n = 0;
+        for (int y = cells_->Top(row); y < cells_->Top(row) + cells_->height; ++y)
+            for (int x = cells_->X(col); x < cells_->X(col + cols); ++x) {
+                POINT p = {x, y};
+                ClientToScreen(editor_, &p);
+                if (shot_.At(p.x, p.y) == c) ++n;
+            }
+        return n;
+    }
+    int Area(int cols) const { return cols * cells_->width * cells_->height; }
+    // Takes the screenshot NAME.ppm (and NAME.png to look at) of the display.  Wine
+    // does not wait for a Unix program's end, so the picture is awaited until it has all
+    // its pixels.
+    bool Take(const std::string& name) {
+        std::string dir = e2e::ToUnixPath(e2e::TestPaths().artifacts);
+        std::string ppm = dir + "/" + name + ".ppm";
+        std::string windowsPpm = e2e::TestPaths().artifacts + "\\" + name + ".ppm";
+        DeleteFileA(windowsPpm.c_str());
+        if (!e2e::RunUnix("/usr/bin/import -window root -depth 8 " + ppm, 30000)) return false;
+        if (!e2e::WaitFor([&] { return shot_.Load(windowsPpm); }, 30000)) return false;
+        e2e::RunUnix("/usr/bin/convert " + ppm + " " + dir + "/" + name + ".png", 30000);
+        return true;
+    }
+
+    HWND main_ = nullptr, editor_ = nullptr;
+    std::unique_ptr<e2e::EditorCells> cells_;
+    Shot shot_;
+};
+
+} // namespace
+
+TEST_F(Screenshot, TextTabsWrapEndMarkAndSelectionAtTheirCells) {
+    // Row 0: 16 columns of Japanese, a tab to column 24, two more characters.  Row 1 and 2:
+    // one line of 100 columns wrapped at 80.  Row 3: the last line, without line break.
+    std::string longLine(100, 'w');
+    std::string text = "日本語のテキスト\tタブ\r\n" + longLine + "\r\n最後の行";
+    std::string path = e2e::WriteArtifact("screenshot-sample.txt", text);
+    e2e::ZefnoteProcess zefnote("\"" + path + "\"");
+    ASSERT_TRUE(zefnote.Started());
+    main_ = zefnote.WaitForMainWindow("TZefnoteMainForm", 30000);
+    ASSERT_NE(nullptr, main_);
+    editor_ = FindWindowExA(main_, nullptr, "TEditor", nullptr);
+    ASSERT_NE(nullptr, editor_);
+    ASSERT_TRUE(e2e::Activate(main_, editor_, 10000));
+    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::EditorText(editor_) == text; }, 10000));
+    cells_.reset(new e2e::EditorCells(editor_));
+
+    // Row 1, columns 0 ... 4 selected.
+    e2e::Press(VK_DOWN);
+    for (int i = 0; i < 5; ++i)
+        e2e::Press(VK_RIGHT, {VK_SHIFT});
+    UpdateWindow(editor_);
+    // The paint is done when the editor answers again.
+    SendMessageA(editor_, WM_NULL, 0, 0);
+    ASSERT_TRUE(Take("screenshot")) << "no screenshot from import";
+
+    const COLORREF window = GetSysColor(COLOR_WINDOW);
+    const COLORREF ink = GetSysColor(COLOR_WINDOWTEXT);
+    const COLORREF gray = RGB(0x80, 0x80, 0x80);  // the end-of-file mark
+    const COLORREF navy = RGB(0x00, 0x00, 0x80);  // the selection background
+    const COLORREF white = RGB(0xFF, 0xFF, 0xFF); // the selected text
+
+    EXPECT_GT(Count(0, 0, 16, ink), Area(16) / 20) << "the Japanese text is not drawn";
+    EXPECT_EQ(Area(7), Count(0, 17, 7, window)) << "the tab's columns are not blank";
+    EXPECT_GT(Count(0, 24, 4, ink), Area(4) / 20) << "no text after the tab stop";
+    EXPECT_GT(Count(2, 0, 20, ink), Area(20) / 20) << "the wrapped part is not drawn";
+    // Column 20 holds the return mark.
+    EXPECT_EQ(Area(20), Count(2, 21, 20, window)) << "the wrapped row is longer than 20";
+    EXPECT_GT(Count(3, 8, 5, gray), Area(5) / 30) << "no [EOF] in the mark colour after the text";
+    EXPECT_EQ(0, Count(3, 8, 5, ink));
+    EXPECT_GT(Count(1, 0, 5, navy), Area(5) / 2) << "no selection background";
+    EXPECT_GT(Count(1, 0, 5, white), 0) << "no selected text";
+    EXPECT_EQ(0, Count(1, 6, 10, navy)) << "the selection reaches too far";
+}
