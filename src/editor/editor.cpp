@@ -90,6 +90,13 @@ bool TEditor::CanRedo() const {
     return FList->UndoObj().CanRedo();
 }
 
+void TEditor::SetBorderStyle(TBorderStyle Value) {
+    if (Value == FBorderStyle) return;
+    FBorderStyle = Value;
+    if (HostReady()) FHost->ShowBorder(Value == bsSingle);
+    UpdateMetrics();
+}
+
 void TEditor::SetScrollBars(TScrollStyle Value) {
     if (Value == FScrollBars) return;
     FScrollBars = Value;

@@ -143,6 +143,9 @@ public:
     void SetUndoListMax(int Value);
     TScrollStyle ScrollBars() const { return FScrollBars; }
     void SetScrollBars(TScrollStyle Value);
+    // A single border is drawn as a sunken client edge.
+    TBorderStyle BorderStyle() const { return FBorderStyle; }
+    void SetBorderStyle(TBorderStyle Value);
 
     // The control's size in pixels (the host reports resizes here).
     int Width() const { return FWidth; }
@@ -461,6 +464,7 @@ private:
     bool FWantReturns = true;
     bool FModified = false;
     TScrollStyle FScrollBars = ssBoth;
+    TBorderStyle FBorderStyle = bsSingle;
     int FWidth = 185;
     int FHeight = 89;
 

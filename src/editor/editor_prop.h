@@ -12,6 +12,7 @@
 #include <functional>
 
 enum TScrollStyle : unsigned char { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum TBorderStyle : unsigned char { bsNone, bsSingle };
 
 class TEditorProp {
 public:

@@ -56,6 +56,8 @@ public:
     virtual int ScrollTrackPos(TScrollBarKind Bar) const = 0;
     // Shows or hides each bar (the window gets a new client size).
     virtual void ShowScrollBars(bool Horizontal, bool Vertical) {}
+    // Shows or removes the window's border (a sunken client edge).
+    virtual void ShowBorder(bool Visible) {}
 
     // The caret: exists only between CreateCaret and DestroyCaret; created hidden.
     virtual void CreateCaret(int Width, int Height) = 0;

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 // 10 visible rows of 16 pixels and 40 visible columns of 8.
@@ -143,4 +145,17 @@ TEST(EditorView, AControlWithoutWindowStillEdits) {
     EXPECT_FALSE(E.Selected()) << "a selection is dropped without a window too";
     E.Undo();
     EXPECT_EQ(E.Lines().Text(), "abc\r\n");
+}
+
+// Without a border the client area takes the border's place: the window is told once.
+TEST(EditorView, BorderStyleReachesTheWindowOnce) {
+    THeadlessEditor D;
+    EXPECT_EQ(D->BorderStyle(), bsSingle);
+    D.Host.ClearLog();
+    D->SetBorderStyle(bsNone);
+    D->SetBorderStyle(bsNone);
+    EXPECT_FALSE(D.Host.BorderShown);
+    EXPECT_EQ(std::count(D.Host.Log.begin(), D.Host.Log.end(), "BorderOff"), 1);
+    D->SetBorderStyle(bsSingle);
+    EXPECT_TRUE(D.Host.BorderShown);
 }

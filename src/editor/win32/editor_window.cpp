@@ -88,7 +88,8 @@ bool TEditorWindow::Create(HWND Parent, int X, int Y, int Width, int Height, int
     TScrollStyle Bars = FEditor->ScrollBars();
     if (Bars == ssVertical || Bars == ssBoth) Style |= WS_VSCROLL;
     if (Bars == ssHorizontal || Bars == ssBoth) Style |= WS_HSCROLL;
-    HWND W = CreateWindowExA(WS_EX_CLIENTEDGE, ClassName, "", Style, X, Y, Width, Height, Parent,
+    DWORD ExStyle = FEditor->BorderStyle() == bsSingle ? WS_EX_CLIENTEDGE : 0;
+    HWND W = CreateWindowExA(ExStyle, ClassName, "", Style, X, Y, Width, Height, Parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id)),
                              GetModuleHandleA(nullptr), nullptr);
     if (!W) return false;

@@ -58,6 +58,11 @@ void THeadlessTextViewHost::ScrollPixels(int DX, int DY, const TRect& Area) {
     Note("Scroll " + Num(DX) + "," + Num(DY));
 }
 
+void THeadlessTextViewHost::ShowBorder(bool Visible) {
+    BorderShown = Visible;
+    Note(Visible ? "BorderOn" : "BorderOff");
+}
+
 void THeadlessTextViewHost::SetRedraw(bool Value) {
     RedrawOn = Value;
     Note(Value ? "RedrawOn" : "RedrawOff");

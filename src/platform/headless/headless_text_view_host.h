@@ -27,6 +27,7 @@ public:
     void InvalidateAll() override;
     void UpdateNow() override;
     void ScrollPixels(int DX, int DY, const TRect& Area) override;
+    void ShowBorder(bool Visible) override;
     void SetRedraw(bool Value) override;
 
     void SetScrollBar(TScrollBarKind Bar, int Min, int Max, int Page, int Pos) override;
@@ -74,6 +75,7 @@ public:
     int Scrolls = 0; // ScrollPixels calls
     int LastScrollDX = 0, LastScrollDY = 0;
     bool RedrawOn = true;
+    bool BorderShown = true;
     TScrollBarState Bars[2];
     bool CaretExists = false;
     int CaretShowLevel = 0; // > 0: shown

@@ -98,6 +98,15 @@ void TWin32TextViewHost::ShowScrollBars(bool Horizontal, bool Vertical) {
     ShowScrollBar(FWindow, SB_VERT, Vertical ? TRUE : FALSE);
 }
 
+void TWin32TextViewHost::ShowBorder(bool Visible) {
+    LONG_PTR Ex = GetWindowLongPtrA(FWindow, GWL_EXSTYLE);
+    Ex = Visible ? (Ex | WS_EX_CLIENTEDGE) : (Ex & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
+    SetWindowLongPtrA(FWindow, GWL_EXSTYLE, Ex);
+    // The frame is computed again, so the client area grows or shrinks by the edge.
+    SetWindowPos(FWindow, nullptr, 0, 0, 0, 0,
+                 SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TWin32TextViewHost::CreateCaret(int Width, int Height) {
     FCaretExists = ::CreateCaret(FWindow, nullptr, Width, Height) != 0;
 }

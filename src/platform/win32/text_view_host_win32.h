@@ -29,6 +29,7 @@ public:
     void SetScrollPos(TScrollBarKind Bar, int Pos) override;
     int ScrollTrackPos(TScrollBarKind Bar) const override;
     void ShowScrollBars(bool Horizontal, bool Vertical) override;
+    void ShowBorder(bool Visible) override;
 
     void CreateCaret(int Width, int Height) override;
     void DestroyCaret() override;
