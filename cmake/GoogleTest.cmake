@@ -11,16 +11,43 @@ else()
 endif()
 include(GoogleTest)
 
-# zef_add_test_suite(NAME DIR): one test program from every .cpp in DIR (and,
-# for Windows, DIR/win32).  Natively each test case is its own CTest test;
-# under Wine the program runs once as a whole, since every start of a Windows
-# process costs the better part of a second there.
+# zef_add_test_suite(NAME DIR): one test program from every .cpp at any depth
+# below DIR (and, for Windows, every .rc), those in win32/ folders only for
+# Windows, those in posix/ folders only elsewhere.  A folder with a
+# CMakeLists.txt of its own builds something else and is left out.  Natively
+# each test case is its own CTest test; under Wine the program runs once as a
+# whole, since every start of a Windows process costs the better part of a
+# second there.
 function(zef_add_test_suite name dir)
-  file(GLOB srcs CONFIGURE_DEPENDS ${dir}/*.cpp)
+  set(patterns ${dir}/*.cpp ${dir}/CMakeLists.txt)
   if(WIN32)
-    file(GLOB wsrcs CONFIGURE_DEPENDS ${dir}/win32/*.cpp)
-    list(APPEND srcs ${wsrcs})
+    list(APPEND patterns ${dir}/*.rc)
   endif()
+  file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${patterns})
+  set(own)
+  foreach(file IN LISTS srcs)
+    if(file MATCHES "/CMakeLists\\.txt$")
+      get_filename_component(sub ${file} DIRECTORY)
+      list(APPEND own ${sub}/)
+    endif()
+  endforeach()
+  set(kept)
+  foreach(file IN LISTS srcs)
+    set(skip OFF)
+    foreach(sub IN LISTS own)
+      string(FIND ${file} ${sub} at)
+      if(at EQUAL 0)
+        set(skip ON)
+      endif()
+    endforeach()
+    if(file MATCHES "/CMakeLists\\.txt$")
+      set(skip ON)
+    endif()
+    if(NOT skip)
+      list(APPEND kept ${file})
+    endif()
+  endforeach()
+  zef_select_sources(srcs ${dir} ${kept})
   if(NOT srcs)
     return()
   endif()
