@@ -139,3 +139,29 @@ TEST_F(EditorInput, TheContextMenuSelectsAllAndCuts) {
     ASSERT_TRUE(menuChoice('U')); // 元に戻す(&U)
     EXPECT_EQ("one\r\ntwo\r\n", WaitText("one\r\ntwo\r\n"));
 }
+
+// A menu asked for from the keyboard (Shift+F10, the Application key) comes with both
+// coordinates -1, and opens below the caret.  In a 64-bit lParam the two words are
+// 0x00000000FFFFFFFF, not -1: posted here as Windows makes it.
+TEST_F(EditorInput, AContextMenuFromTheKeyboardOpensBelowTheCaret) {
+    Open("one\r\ntwo\r\n");
+    ASSERT_EQ("one\r\ntwo\r\n", WaitText("one\r\ntwo\r\n"));
+    e2e::Press(VK_DOWN);
+    e2e::Press(VK_RIGHT);
+    e2e::EditorCells cells(editor_);
+    POINT below = {cells.X(1), cells.Top(2)};
+    ClientToScreen(editor_, &below);
+    ASSERT_TRUE(PostMessageA(editor_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(editor_),
+                             MAKELPARAM(-1, -1)));
+    HWND menu = nullptr;
+    ASSERT_TRUE(e2e::WaitFor(
+        [&] { return (menu = e2e::FindPopupMenu(zefnote_->Id())) != nullptr; }, 5000))
+        << "no context menu";
+    RECT at = {};
+    GetWindowRect(menu, &at);
+    e2e::Press(VK_ESCAPE);
+    EXPECT_TRUE(
+        e2e::WaitFor([&] { return e2e::FindPopupMenu(zefnote_->Id()) == nullptr; }, 5000));
+    EXPECT_NEAR(below.x, at.left, 2);
+    EXPECT_NEAR(below.y, at.top, 2);
+}

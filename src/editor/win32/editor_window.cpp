@@ -5,6 +5,7 @@
 #include <imm.h>
 #include <windowsx.h>
 
+#include <climits>
 #include <string>
 
 const char* const TEditorWindow::ClassName = "TEditor";
@@ -149,7 +150,9 @@ void TEditorWindow::ContextMenu(LPARAM L) {
         AppendMenuA(H, Flags, static_cast<UINT_PTR>(I + 1), Caption.c_str());
     }
     POINT P = {GET_X_LPARAM(L), GET_Y_LPARAM(L)};
-    if (L == -1) { // from the keyboard: at the caret
+    // From the keyboard both coordinates are -1; tested apart, since a 64-bit
+    // lParam holds them as 0x00000000FFFFFFFF.  The menu then opens at the caret.
+    if (P.x == -1 && P.y == -1) {
         int X = 0, Y = 0;
         FEditor->CaretPixelPos(X, Y);
         P.x = X;
@@ -293,7 +296,8 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
         return E.GetTextLen();
     case WM_GETTEXT: {
         if (W == 0 || L == 0) return 0;
-        std::string Text = E.GetTextBuf(static_cast<int>(W));
+        // A 64-bit wParam may name more than an int holds: no text is that long.
+        std::string Text = E.GetTextBuf(W > INT_MAX ? INT_MAX : static_cast<int>(W));
         char* Out = reinterpret_cast<char*>(L);
         Text.copy(Out, Text.size());
         Out[Text.size()] = '\0';
