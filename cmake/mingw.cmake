@@ -17,6 +17,12 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 
+# Resource scripts are UTF-8 like the sources (-c names the code page windres
+# reads them in; 932 would garble them), and their resources are Japanese
+# (0x411).  The text is stored as Unicode and the "A" functions (LoadStringA,
+# GetWindowTextA on a dialog) give it back in code page 932.
+set(CMAKE_RC_FLAGS_INIT "-c 65001 -l 0x411")
+
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
 
