@@ -141,7 +141,9 @@ TEST_F(NkfTest, LoaderFeedsTheLibraryWholeCharacters) {
         for (const std::string& In : Inputs) {
             // Each piece starts in ASCII or with the shift of its own; none ends inside
             // an escape sequence.
-            if (In.size() >= 2) EXPECT_NE('\x1B', In[In.size() - 2]);
+            if (In.size() >= 2) {
+                EXPECT_NE('\x1B', In[In.size() - 2]);
+            }
             EXPECT_NE('\x1B', In.back());
         }
     }
