@@ -21,7 +21,7 @@ class TSilentMessageBox : public TMessageBox {
 public:
     TMessageResult Show(const std::string&, const std::string&, TMessageButtons,
                         TMessageIcon) override {
-        return mrOk;
+        return TMessageResult::mrOk;
     }
 };
 
@@ -31,7 +31,8 @@ void Check(THeadlessTextEditor& Editor, const TReferenceCut& Expected) {
     for (int R = 0; R < Rows.Count(); ++R) {
         if (Rows.Get(R) != Expected.Rows[static_cast<std::size_t>(R)]) std::abort();
         bool Last = R == Rows.Count() - 1;
-        TEditorRowAttribute Want = Last && Expected.LastEof ? raEof : raCrlf;
+        TEditorRowAttribute Want =
+            Last && Expected.LastEof ? TEditorRowAttribute::raEof : TEditorRowAttribute::raCrlf;
         if (Rows.GetRowAttribute(R) != Want) std::abort();
     }
 }
@@ -64,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     std::string First = Bytes.substr(0, TextFileBlockSize);
     if (Code != DetectKanjiCode(First.c_str(), std::strlen(First.c_str()))) std::abort();
     std::string Converted;
-    if (Code == kcJis || Code == kcJisOld || Code == kcEuc) {
-        TKanjiStreamConverter Converter(Code, kcSjis);
+    if (Code == TKanjiCode::kcJis || Code == TKanjiCode::kcJisOld || Code == TKanjiCode::kcEuc) {
+        TKanjiStreamConverter Converter(Code, TKanjiCode::kcSjis);
         Converter.Feed(Spaced.data(), Spaced.size(), Converted);
         Converter.Finish(Converted);
     } else {

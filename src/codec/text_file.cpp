@@ -134,8 +134,8 @@ struct TLineCounter {
 class TRowFiller {
 public:
     explicit TRowFiller(TEditorScreenStrings& Rows) : FRows(Rows) {}
-    void Line(const char* P, std::size_t N) { Store(P, N, raCrlf); }
-    void Last(const char* P, std::size_t N) { Store(P, N, raEof); }
+    void Line(const char* P, std::size_t N) { Store(P, N, TEditorRowAttribute::raCrlf); }
+    void Last(const char* P, std::size_t N) { Store(P, N, TEditorRowAttribute::raEof); }
     // Removes the rows that no line reached.
     void Trim() {
         if (FIndex < FRows.Count()) FRows.DeleteRows(FIndex, FRows.Count() - FIndex);
@@ -146,7 +146,7 @@ private:
     void Store(const char* P, std::size_t N, TEditorRowAttribute Attribute) {
         if (FIndex < FRows.Count()) {
             FRows.Put(FIndex, std::string(P, N));
-            if (Attribute != raCrlf) FRows.SetRowAttribute(FIndex, Attribute);
+            if (Attribute != TEditorRowAttribute::raCrlf) FRows.SetRowAttribute(FIndex, Attribute);
         } else {
             FRows.AddRow(std::string(P, N), Attribute);
         }
@@ -228,7 +228,9 @@ bool ChooseNkf(TNkf* Nkf) {
 class TBlockConverter {
 public:
     TBlockConverter(TKanjiCode Code, TNkf* Nkf)
-        : FConverts(Code == kcJis || Code == kcJisOld || Code == kcEuc), FBuiltIn(Code, kcSjis) {
+        : FConverts(Code == TKanjiCode::kcJis || Code == TKanjiCode::kcJisOld ||
+                    Code == TKanjiCode::kcEuc),
+          FBuiltIn(Code, TKanjiCode::kcSjis) {
         if (FConverts && ChooseNkf(Nkf)) FNkf = std::make_unique<TNkfStream>(*Nkf, Code, "s");
     }
     bool Converts() const { return FConverts; }
@@ -307,7 +309,8 @@ TKanjiCode Load(TTextFileEditor& Editor, TFileSystem& Files, TNkf* Nkf, const st
         if (Count > 0) Rows.SetText(std::string(static_cast<std::size_t>(Count), '\n'));
         TRowFiller Filler(Rows);
         try {
-            FillRows(*File, Buffer.get(), Detect ? Result.Code : kcAscii, Nkf, FileName, Filler);
+            FillRows(*File, Buffer.get(), Detect ? Result.Code : TKanjiCode::kcAscii, Nkf, FileName,
+                     Filler);
         } catch (...) {
             // The old text is gone and the new one is incomplete: keep what was read,
             // marked modified, so that it is not taken for the file.
@@ -350,7 +353,7 @@ public:
             Piece.append(S, FOffset, Take);
             FOffset += Take;
             if (FOffset < S.size()) break;
-            bool LineEnd = FRows.GetRowAttribute(FRow) == raCrlf;
+            bool LineEnd = FRows.GetRowAttribute(FRow) == TEditorRowAttribute::raCrlf;
             if (LineEnd) Piece += "\r\n";
             ++FRow;
             FOffset = 0;
@@ -367,7 +370,8 @@ public:
     std::size_t Length() const {
         std::size_t Total = 0;
         for (int R = 0, N = FRows.Count(); R < N; ++R)
-            Total += FRows.Get(R).size() + (FRows.GetRowAttribute(R) == raCrlf ? 2 : 0);
+            Total += FRows.Get(R).size() +
+                     (FRows.GetRowAttribute(R) == TEditorRowAttribute::raCrlf ? 2 : 0);
         return Total;
     }
 
@@ -411,7 +415,7 @@ private:
 
 // Writes the text through NKF32.DLL.
 void WriteThroughNkf(TNkf& Nkf, TRowTextReader& Text, TKanjiCode Target, TSafeFileWriter& Out) {
-    TNkfStream Stream(Nkf, kcSjis, Target == kcJis ? "j" : "e");
+    TNkfStream Stream(Nkf, TKanjiCode::kcSjis, Target == TKanjiCode::kcJis ? "j" : "e");
     std::string Piece, Converted;
     while (Text.Next(Piece)) {
         Converted.clear();
@@ -433,8 +437,7 @@ void WriteConverted(TRowTextReader& Text, TKanjiCode Target, TSafeFileWriter& Ou
     while (!Detector.Decided() && Text.Next(Piece))
         Detector.Feed(Piece.data(), Piece.size());
     TKanjiCode Source = Detector.Finish();
-    if (Source == kcEucOrSjis)
-        Source = kcSjis;
+    if (Source == TKanjiCode::kcEucOrSjis) Source = TKanjiCode::kcSjis;
     TKanjiStreamConverter Converter(Source, Target);
     Text.Restart();
     std::string Converted;
@@ -466,10 +469,10 @@ void LoadFromFile(TTextFileEditor& Editor, TFileSystem& Files, const std::string
 
 std::string KanjiCodePanelText(TKanjiCode Code) {
     switch (Code) {
-    case kcJis:
-    case kcJisOld:
+    case TKanjiCode::kcJis:
+    case TKanjiCode::kcJisOld:
         return "JIS";
-    case kcEuc:
+    case TKanjiCode::kcEuc:
         return "EUC";
     default:
         return std::string();
@@ -487,10 +490,10 @@ TTextLoadResult TTextFiles::LoadFile(TTextFileEditor& Editor, const std::string&
     TKanjiCode Code;
     if (FLoadAutoCvt) {
         Code = LoadFromFileDetect(Editor, FFiles, FNkf, FileName, &Result);
-        if (Editor.LinesHost().RowList().Count() == 0) Code = kcSjis;
+        if (Editor.LinesHost().RowList().Count() == 0) Code = TKanjiCode::kcSjis;
     } else {
         LoadFromFile(Editor, FFiles, FileName, &Result);
-        Code = kcAscii;
+        Code = TKanjiCode::kcAscii;
     }
     FCurrentKanjiCode = Code;
     ShowKanjiCode();
@@ -498,7 +501,7 @@ TTextLoadResult TTextFiles::LoadFile(TTextFileEditor& Editor, const std::string&
     if (Result.ZeroBytes > 0)
         FMessages.Show("ファイル " + FileName + " にあった NUL 文字 " +
                            std::to_string(Result.ZeroBytes) + " 個は空白にして読み込みました。",
-                       AppTitle, mbOk, miInformation);
+                       AppTitle, TMessageButtons::mbOk, TMessageIcon::miInformation);
     return Result;
 }
 
@@ -514,7 +517,8 @@ void TTextFiles::SaveInCode(int Entry, const std::function<void()>& SaveAs) {
 
 bool TTextFiles::CheckEucSaveSize(std::size_t Length) {
     if (Length <= EucSaveLimit) return true;
-    FMessages.Show("EUC の保存は上限 100KB です。", AppTitle, mbOk, miInformation);
+    FMessages.Show("EUC の保存は上限 100KB です。", AppTitle, TMessageButtons::mbOk,
+                   TMessageIcon::miInformation);
     return false;
 }
 
@@ -529,30 +533,30 @@ bool TTextFiles::SaveFile(TTextFileEditor& Editor, const std::string& FileName) 
     TRowTextReader Text(Editor.LinesHost().RowList());
 
     // The code written, and CurrentKanjiCode after the save.
-    TKanjiCode Target = kcSjis, After = FCurrentKanjiCode;
+    TKanjiCode Target = TKanjiCode::kcSjis, After = FCurrentKanjiCode;
     switch (FSaveCvt) {
     case 0:
-        if (FCurrentKanjiCode == kcJis || FCurrentKanjiCode == kcJisOld)
-            Target = kcJis;
-        else if (FCurrentKanjiCode == kcEuc)
-            Target = kcEuc;
+        if (FCurrentKanjiCode == TKanjiCode::kcJis || FCurrentKanjiCode == TKanjiCode::kcJisOld)
+            Target = TKanjiCode::kcJis;
+        else if (FCurrentKanjiCode == TKanjiCode::kcEuc)
+            Target = TKanjiCode::kcEuc;
         break;
     case 2:
-        Target = After = kcJis;
+        Target = After = TKanjiCode::kcJis;
         break;
     case 3:
-        Target = After = kcEuc;
+        Target = After = TKanjiCode::kcEuc;
         break;
     default:
-        After = kcSjis;
+        After = TKanjiCode::kcSjis;
         break;
     }
 
-    bool Nkf = Target != kcSjis && ChooseNkf(FNkf);
-    if (Target == kcEuc && !Nkf && !CheckEucSaveSize(Text.Length())) return false;
+    bool Nkf = Target != TKanjiCode::kcSjis && ChooseNkf(FNkf);
+    if (Target == TKanjiCode::kcEuc && !Nkf && !CheckEucSaveSize(Text.Length())) return false;
 
     TSafeFileWriter Out(FFiles, FileName);
-    if (Target == kcSjis) {
+    if (Target == TKanjiCode::kcSjis) {
         std::string Piece;
         while (Text.Next(Piece))
             Out.Write(Piece);

@@ -36,7 +36,7 @@ public:
 
 // What a load found besides the text.
 struct TTextLoadResult {
-    TKanjiCode Code = kcAscii;
+    TKanjiCode Code = TKanjiCode::kcAscii;
     // Zero bytes before the end of the text.  A line cannot hold a zero byte: each one
     // is loaded as a space, and the caller tells the user how many there were.
     long long ZeroBytes = 0;
@@ -115,7 +115,7 @@ private:
     TFileSystem& FFiles;
     TMessageBox& FMessages;
     TNkf* FNkf;
-    TKanjiCode FCurrentKanjiCode = kcAscii;
+    TKanjiCode FCurrentKanjiCode = TKanjiCode::kcAscii;
     bool FLoadAutoCvt = false;
     int FSaveCvt = 1;
 };

@@ -113,7 +113,7 @@ TEST_F(NkfTest, MissingEntryPointsSayPanicOnce) {
     ASSERT_EQ(2u, Messages.Messages.size());
     for (const auto& M : Messages.Messages) {
         EXPECT_EQ("PANIC!!", M.Caption);
-        EXPECT_EQ(miError, M.Icon);
+        EXPECT_EQ(TMessageIcon::miError, M.Icon);
     }
     EXPECT_NE(std::string::npos, Messages.Messages[0].Text.find("SetNkfOption"));
     EXPECT_NE(std::string::npos, Messages.Messages[1].Text.find("NkfConvert"));
@@ -141,7 +141,9 @@ TEST_F(NkfTest, LoaderFeedsTheLibraryWholeCharacters) {
         for (const std::string& In : Inputs) {
             // Each piece starts in ASCII or with the shift of its own; none ends inside
             // an escape sequence.
-            if (In.size() >= 2) EXPECT_NE('\x1B', In[In.size() - 2]);
+            if (In.size() >= 2) {
+                EXPECT_NE('\x1B', In[In.size() - 2]);
+            }
             EXPECT_NE('\x1B', In.back());
         }
     }
@@ -182,7 +184,7 @@ TEST_F(NkfTest, SaverConvertsThroughTheLibraryWithoutTheEucLimit) {
     Doc.SetSaveCvt(3);
     ASSERT_TRUE(Doc.SaveFile(Editor, "out.txt"));
     EXPECT_EQ(SjisToEuc(Sjis), Files.Bytes("out.txt"));
-    EXPECT_EQ(kcEuc, Doc.CurrentKanjiCode());
+    EXPECT_EQ(TKanjiCode::kcEuc, Doc.CurrentKanjiCode());
     Doc.SetSaveCvt(2);
     ASSERT_TRUE(Doc.SaveFile(Editor, "out.txt"));
     EXPECT_EQ(SjisToJis(Sjis), Files.Bytes("out.txt"));

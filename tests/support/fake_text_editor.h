@@ -27,7 +27,8 @@ public:
         return Texts;
     }
     TEditorRowAttribute LastAttribute() const {
-        return FList->Count() ? FList->GetRowAttribute(FList->Count() - 1) : raInvalid;
+        return FList->Count() ? FList->GetRowAttribute(FList->Count() - 1)
+                              : TEditorRowAttribute::raInvalid;
     }
 
 private:

@@ -19,7 +19,7 @@ public:
     TMessageResult Show(const std::string& Text, const std::string& Caption, TMessageButtons,
                         TMessageIcon) override {
         std::fprintf(stderr, "%s: %s\n", Caption.c_str(), Text.c_str());
-        return mrOk;
+        return TMessageResult::mrOk;
     }
 };
 

@@ -12,44 +12,44 @@ const char* const TEditorWindow::ClassName = "TEditor";
 namespace {
 
 TShiftState KeyShift() {
-    TShiftState S = 0;
-    if (GetKeyState(VK_SHIFT) < 0) S |= ssShift;
-    if (GetKeyState(VK_CONTROL) < 0) S |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0) S |= ssAlt;
+    TShiftState S = TShiftState();
+    if (GetKeyState(VK_SHIFT) < 0) S |= TShiftState::ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) S |= TShiftState::ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) S |= TShiftState::ssAlt;
     return S;
 }
 
 TShiftState MouseShift(WPARAM W) {
-    TShiftState S = 0;
-    if (W & MK_SHIFT) S |= ssShift;
-    if (W & MK_CONTROL) S |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0) S |= ssAlt;
-    if (W & MK_LBUTTON) S |= ssLeft;
-    if (W & MK_RBUTTON) S |= ssRight;
-    if (W & MK_MBUTTON) S |= ssMiddle;
+    TShiftState S = TShiftState();
+    if (W & MK_SHIFT) S |= TShiftState::ssShift;
+    if (W & MK_CONTROL) S |= TShiftState::ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) S |= TShiftState::ssAlt;
+    if (W & MK_LBUTTON) S |= TShiftState::ssLeft;
+    if (W & MK_RBUTTON) S |= TShiftState::ssRight;
+    if (W & MK_MBUTTON) S |= TShiftState::ssMiddle;
     return S;
 }
 
 TScrollCode ScrollCode(WPARAM W) {
     switch (LOWORD(W)) {
     case SB_LINEUP:
-        return scLineUp;
+        return TScrollCode::scLineUp;
     case SB_LINEDOWN:
-        return scLineDown;
+        return TScrollCode::scLineDown;
     case SB_PAGEUP:
-        return scPageUp;
+        return TScrollCode::scPageUp;
     case SB_PAGEDOWN:
-        return scPageDown;
+        return TScrollCode::scPageDown;
     case SB_THUMBPOSITION:
-        return scThumbPosition;
+        return TScrollCode::scThumbPosition;
     case SB_THUMBTRACK:
-        return scThumbTrack;
+        return TScrollCode::scThumbTrack;
     case SB_TOP:
-        return scTop;
+        return TScrollCode::scTop;
     case SB_BOTTOM:
-        return scBottom;
+        return TScrollCode::scBottom;
     default:
-        return scEndScroll;
+        return TScrollCode::scEndScroll;
     }
 }
 
@@ -86,9 +86,9 @@ bool TEditorWindow::Create(HWND Parent, int X, int Y, int Width, int Height, int
     if (!RegisterEditorClass()) return false;
     DWORD Style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS;
     TScrollStyle Bars = FEditor->ScrollBars();
-    if (Bars == ssVertical || Bars == ssBoth) Style |= WS_VSCROLL;
-    if (Bars == ssHorizontal || Bars == ssBoth) Style |= WS_HSCROLL;
-    DWORD ExStyle = FEditor->BorderStyle() == bsSingle ? WS_EX_CLIENTEDGE : 0;
+    if (Bars == TScrollStyle::ssVertical || Bars == TScrollStyle::ssBoth) Style |= WS_VSCROLL;
+    if (Bars == TScrollStyle::ssHorizontal || Bars == TScrollStyle::ssBoth) Style |= WS_HSCROLL;
+    DWORD ExStyle = FEditor->BorderStyle() == TBorderStyle::bsSingle ? WS_EX_CLIENTEDGE : 0;
     HWND W = CreateWindowExA(ExStyle, ClassName, "", Style, X, Y, Width, Height, Parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id)),
                              GetModuleHandleA(nullptr), nullptr);
@@ -114,8 +114,10 @@ void TEditorWindow::Resized() {
     GetClientRect(FHost.Window(), &R);
     int Width = R.right, Height = R.bottom;
     TScrollStyle Bars = FEditor->ScrollBars();
-    if (Bars == ssVertical || Bars == ssBoth) Width += FHost.VScrollBarWidth();
-    if (Bars == ssHorizontal || Bars == ssBoth) Height += FHost.HScrollBarHeight();
+    if (Bars == TScrollStyle::ssVertical || Bars == TScrollStyle::ssBoth)
+        Width += FHost.VScrollBarWidth();
+    if (Bars == TScrollStyle::ssHorizontal || Bars == TScrollStyle::ssBoth)
+        Height += FHost.HScrollBarHeight();
     FEditor->SetBounds(Width, Height);
 }
 
@@ -168,12 +170,12 @@ void TEditorWindow::Wheel(int Delta) {
     while (FWheelRest >= WHEEL_DELTA) {
         FWheelRest -= WHEEL_DELTA;
         for (int I = 0; I < 3; ++I)
-            FEditor->VScroll(scLineUp);
+            FEditor->VScroll(TScrollCode::scLineUp);
     }
     while (FWheelRest <= -WHEEL_DELTA) {
         FWheelRest += WHEEL_DELTA;
         for (int I = 0; I < 3; ++I)
-            FEditor->VScroll(scLineDown);
+            FEditor->VScroll(TScrollCode::scLineDown);
     }
 }
 
@@ -196,13 +198,14 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
         E.FocusLost();
         return 0;
     case WM_GETDLGCODE:
-        return E.DialogCode();
+        return Bits(E.DialogCode());
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
         TShiftState Shift = KeyShift();
         TEditorPopupMenu* Menu = E.PopupMenu();
-        if (Menu && Menu->IsShortCut(static_cast<int>(W), (Shift & ssCtrl) != 0,
-                                     (Shift & ssShift) != 0, (Shift & ssAlt) != 0))
+        if (Menu &&
+            Menu->IsShortCut(static_cast<int>(W), Has(Shift, TShiftState::ssCtrl),
+                             Has(Shift, TShiftState::ssShift), Has(Shift, TShiftState::ssAlt)))
             return 0;
         int Key = static_cast<int>(W);
         E.KeyDown(Key, Shift, (L & 0x40000000) != 0);
@@ -247,11 +250,11 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
         if (GetFocus() != Window) SetFocus(Window);
-        TMouseButton B = Message == WM_RBUTTONDOWN   ? mbRight
-                         : Message == WM_MBUTTONDOWN ? mbMiddle
-                                                     : mbLeft;
+        TMouseButton B = Message == WM_RBUTTONDOWN   ? TMouseButton::mbRight
+                         : Message == WM_MBUTTONDOWN ? TMouseButton::mbMiddle
+                                                     : TMouseButton::mbLeft;
         TShiftState S = MouseShift(W);
-        if (Message == WM_LBUTTONDBLCLK) S |= ssDouble;
+        if (Message == WM_LBUTTONDBLCLK) S |= TShiftState::ssDouble;
         E.MouseDown(B, S, GET_X_LPARAM(L), GET_Y_LPARAM(L));
         return 0;
     }
@@ -261,9 +264,9 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
-        TMouseButton B = Message == WM_RBUTTONUP   ? mbRight
-                         : Message == WM_MBUTTONUP ? mbMiddle
-                                                   : mbLeft;
+        TMouseButton B = Message == WM_RBUTTONUP   ? TMouseButton::mbRight
+                         : Message == WM_MBUTTONUP ? TMouseButton::mbMiddle
+                                                   : TMouseButton::mbLeft;
         E.MouseUp(B, MouseShift(W), GET_X_LPARAM(L), GET_Y_LPARAM(L));
         if (Message == WM_RBUTTONUP) break; // WM_CONTEXTMENU follows from DefWindowProc
         return 0;

@@ -62,7 +62,7 @@ TEST(Win32Nkf, LoadsTheLibraryAndConvertsThroughIt) {
     Doc.SetLoadAutoCvt(true);
     TFakeTextEditor Editor;
     Doc.LoadFile(Editor, Name);
-    EXPECT_EQ(kcJis, Doc.CurrentKanjiCode());
+    EXPECT_EQ(TKanjiCode::kcJis, Doc.CurrentKanjiCode());
     ASSERT_EQ(2000, Editor.Rows().Count());
     EXPECT_EQ("日本語の行です。", Editor.Rows().Get(1999));
     Doc.SetSaveCvt(3);
