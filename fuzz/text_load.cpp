@@ -1,10 +1,10 @@
 // Loading outside bytes: the rows of a file loaded in blocks (with detection and
 // conversion, and plainly, with short reads) equal the line cutting of the whole file,
 // and a file loaded and saved as Shift_JIS comes back with the same rows.
+#include "app/document_files.h"
 #include "codec/kanji_code.h"
 #include "codec/kanji_stream.h"
-#include "codec/text_file.h"
-#include "codec/text_file_headless.h"
+#include "codec/text_editor_headless.h"
 #include "platform/headless/memory_file_system.h"
 #include "platform/message_box.h"
 #include "support/line_cut_reference.h"

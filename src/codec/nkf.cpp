@@ -175,3 +175,10 @@ bool TNkfStream::Finish(std::string& Out) {
     FKanji = false;
     return Convert(Piece, Out);
 }
+
+bool NkfConverts(TNkf* Nkf) {
+    if (!Nkf || !Nkf->NkfLoaded()) return false;
+    if (Nkf->CanConvert()) return true;
+    Nkf->NkfConvert(nullptr, nullptr);
+    return false;
+}

@@ -1,8 +1,9 @@
 // NKF32.DLL through the library loader: binding, the stubs of missing entry points, and
 // the loader and saver converting through the library piece by piece.
+#include "app/document_files.h"
 #include "codec/kanji_convert.h"
 #include "codec/nkf.h"
-#include "codec/text_file.h"
+#include "codec/text_save.h"
 #include "platform/headless/fake_library_loader.h"
 #include "platform/headless/memory_file_system.h"
 #include "platform/headless/recording_message_box.h"

@@ -1,7 +1,8 @@
 // Loading and saving text files: line cutting across blocks, conversion across blocks,
 // the save codes, and failures that must leave the user's text and files intact.
+#include "app/document_files.h"
 #include "codec/kanji_convert.h"
-#include "codec/text_file.h"
+#include "codec/text_save.h"
 #include "platform/file_system.h"
 #include "platform/headless/memory_file_system.h"
 #include "platform/headless/recording_message_box.h"

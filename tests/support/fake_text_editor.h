@@ -1,7 +1,7 @@
 #pragma once
 // An editor stand-in for the loader and saver tests: a row list shown by a recording
 // fake view, its Lines facade and a modified flag.
-#include "codec/text_file.h"
+#include "codec/text_load.h"
 #include "editor/editor_strings.h"
 #include "support/fake_row_list_view.h"
 

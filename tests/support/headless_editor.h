@@ -1,5 +1,4 @@
 #pragma once
-#include "support/enum_print.h"
 // A TEditor on the headless host: a 640 x 400 client area of 8 x 16 cells, an in-memory
 // clipboard, and helpers to load text, press keys, type and point at cells.
 #include "editor/editor.h"
@@ -7,6 +6,7 @@
 #include "platform/headless/headless_canvas_metrics.h"
 #include "platform/headless/headless_clipboard.h"
 #include "platform/headless/headless_text_view_host.h"
+#include "support/enum_print.h"
 
 #include <memory>
 #include <string>

@@ -1,6 +1,7 @@
 #include "editor/win32/editor_window.h"
 
 #include "editor/editor_popup_menu.h"
+#include "platform/win32/window_binding.h"
 
 #include <imm.h>
 #include <windowsx.h>
@@ -59,7 +60,7 @@ bool RegisterEditorClass() {
     WNDCLASSA WC = {};
     // No redraw on resizing: the control repaints what its metrics change.
     WC.style = CS_DBLCLKS;
-    WC.lpfnWndProc = DefWindowProcA;
+    WC.lpfnWndProc = TEditorWindow::WindowProc;
     WC.hInstance = GetModuleHandleA(nullptr);
     WC.hCursor = nullptr; // set on WM_SETCURSOR
     WC.hbrBackground = nullptr;
@@ -77,7 +78,7 @@ TEditorWindow::~TEditorWindow() {
     HWND W = FHost.Window();
     FEditor.reset();
     if (W && IsWindow(W)) {
-        SetWindowLongPtrA(W, GWLP_USERDATA, 0);
+        UnbindWindow(W);
         DestroyWindow(W);
     }
 }
@@ -91,10 +92,8 @@ bool TEditorWindow::Create(HWND Parent, int X, int Y, int Width, int Height, int
     DWORD ExStyle = FEditor->BorderStyle() == TBorderStyle::bsSingle ? WS_EX_CLIENTEDGE : 0;
     HWND W = CreateWindowExA(ExStyle, ClassName, "", Style, X, Y, Width, Height, Parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id)),
-                             GetModuleHandleA(nullptr), nullptr);
+                             GetModuleHandleA(nullptr), this);
     if (!W) return false;
-    SetWindowLongPtrA(W, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrA(W, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TEditorWindow::WindowProc));
     FHost.SetWindow(W);
     FClipboard.SetOwner(W);
     Resized();
@@ -102,8 +101,10 @@ bool TEditorWindow::Create(HWND Parent, int X, int Y, int Width, int Height, int
 }
 
 LRESULT CALLBACK TEditorWindow::WindowProc(HWND Window, UINT Message, WPARAM W, LPARAM L) {
-    auto* Self = reinterpret_cast<TEditorWindow*>(GetWindowLongPtrA(Window, GWLP_USERDATA));
-    if (!Self || !Self->FEditor) return DefWindowProcA(Window, Message, W, L);
+    // Until Create has made the window the control's, its messages are the default's.
+    TEditorWindow* Self = BindWindow<TEditorWindow>(Window, Message, L);
+    if (!Self || !Self->FEditor || Self->FHost.Window() != Window)
+        return DefWindowProcA(Window, Message, W, L);
     return Self->Handle(Message, W, L);
 }
 

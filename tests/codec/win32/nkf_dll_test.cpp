@@ -1,9 +1,9 @@
 // NKF32.DLL loaded for real: our stand-in library (and its variant without NkfConvert)
 // beside the test program, bound through LoadLibraryA and GetProcAddress; files through
 // the Win32 file system.
+#include "app/document_files.h"
 #include "codec/kanji_convert.h"
 #include "codec/nkf.h"
-#include "codec/text_file.h"
 #include "platform/file_system.h"
 #include "platform/headless/recording_message_box.h"
 #include "platform/library_loader.h"
