@@ -2,6 +2,7 @@
 
 #include "app/app_title.h"
 #include "base/file_name.h"
+#include "codec/nkf.h"
 #include "editor/editor.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
@@ -49,8 +50,8 @@ void TMainForm::TEditorFile::SetModified(bool Value) {
 }
 
 TMainForm::TMainForm(TEditor& Editor, const TServices& Services)
-    : FEditor(Editor), FFiles(Services.Files), FMessages(Services.Messages), FEditorFile(Editor),
-      FTextFiles(Services.Files, Services.Messages, Services.Nkf) {
+    : FEditor(Editor), FFiles(Services.Files), FMessages(Services.Messages), FNkf(Services.Nkf),
+      FEditorFile(Editor), FTextFiles(Services.Files, Services.Messages, Services.Nkf) {
     FEditor.OnChange = [this](TEditor*) { EditorChange(); };
 }
 
@@ -67,6 +68,7 @@ void TMainForm::ApplyStartSettings() {
 }
 
 void TMainForm::FormCreate(const std::vector<std::string>& Params) {
+    if (FNkf && !FNkf->NkfLoaded()) FNkf->LoadNkf();
     ApplyStartSettings();
     SetFileName(std::string());
     ProcessCommandLine(Params);

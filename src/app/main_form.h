@@ -38,8 +38,8 @@ public:
     TMainForm(const TMainForm&) = delete;
     TMainForm& operator=(const TMainForm&) = delete;
 
-    // Window creation: the editor's start settings, an untitled document, then the
-    // command line's parameters.
+    // Window creation: NKF32.DLL loaded when it is there, the start settings, an
+    // untitled document, then the command line's parameters.
     void FormCreate(const std::vector<std::string>& Params);
 
     // The first parameter that names an existing file is opened in this window.
@@ -97,6 +97,7 @@ private:
     TEditor& FEditor;
     TFileSystem& FFiles;
     TMessageBox& FMessages;
+    TNkf* FNkf;
     TEditorFile FEditorFile;
     TTextFiles FTextFiles;
     std::string FCurrentFileName;

@@ -1,6 +1,8 @@
 #include "app/main_form.h"
 #include "base/errors.h"
+#include "codec/nkf.h"
 #include "editor/editor.h"
+#include "platform/headless/fake_library_loader.h"
 #include "platform/headless/memory_file_system.h"
 #include "platform/headless/recording_message_box.h"
 #include "support/enum_print.h"
@@ -137,4 +139,24 @@ TEST_F(MainFormTest, AReadThatFailsMidwayLeavesAnUntitledModifiedText) {
     EXPECT_TRUE(Editor->Modified());
     EXPECT_EQ("", Form.CurrentFileName()) << "a save must not take the part for the file";
     EXPECT_EQ("無題 * - Zefnote", Form.Caption());
+}
+
+TEST(MainFormNkf, TheLibraryIsLoadedAtCreationAndTheLoaderUsesIt) {
+    // A library without entry points: loaded, but converting makes its stub speak.
+    TFakeLibraryLoader Loader;
+    Loader.AddLibrary("NKF32.DLL", {});
+    THeadlessEditor Editor;
+    TMemoryFileSystem Files;
+    TRecordingMessageBox Messages;
+    TNkf Nkf(Loader, Messages);
+    TMainForm Form(Editor.E(), TMainForm::TServices{Files, Messages, &Nkf});
+    Files.SetFile("j.txt", "\x1B$BF|K\\\x1B(B");
+    Form.FormCreate({"j.txt"});
+    EXPECT_TRUE(Nkf.NkfLoaded());
+    EXPECT_EQ(1, Loader.Loads);
+    ASSERT_EQ(1u, Messages.Messages.size());
+    EXPECT_EQ("PANIC!!", Messages.Messages[0].Caption);
+    EXPECT_EQ("日本", Editor->Lines().Get(0)) << "the built-in converter took over";
+    Form.FormCreate({});
+    EXPECT_EQ(1, Loader.Loads) << "loaded once";
 }

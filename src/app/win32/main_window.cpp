@@ -1,13 +1,14 @@
 #include "app/win32/main_window.h"
 
 #include "platform/file_system.h"
+#include "platform/library_loader.h"
 #include "platform/win32/window_binding.h"
 
 const char* const TMainWindow::ClassName = "TZefnoteMainForm";
 
-TMainWindow::TMainWindow() {
-    FForm = std::make_unique<TMainForm>(FEditor.Editor(),
-                                        TMainForm::TServices{PlatformFileSystem(), FMessages});
+TMainWindow::TMainWindow() : FNkf(PlatformLibraryLoader(), FMessages) {
+    FForm = std::make_unique<TMainForm>(
+        FEditor.Editor(), TMainForm::TServices{PlatformFileSystem(), FMessages, &FNkf});
     FForm->OnCaptionChange = [this](const std::string& Caption) {
         if (FWindow) SetWindowTextA(FWindow, Caption.c_str());
     };

@@ -3,6 +3,7 @@
 // window procedure turns messages into TMainForm calls and shows the caption the model
 // builds.
 #include "app/main_form.h"
+#include "codec/nkf.h"
 #include "editor/win32/editor_window.h"
 #include "platform/win32/message_box_win32.h"
 
@@ -34,5 +35,6 @@ private:
     HWND FWindow = nullptr;
     TEditorWindow FEditor;
     TWin32MessageBox FMessages;
+    TNkf FNkf;
     std::unique_ptr<TMainForm> FForm;
 };
