@@ -46,15 +46,19 @@ void Run(benchmark::State& state, const std::string& in, TKanjiCode source, TKan
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * in.size()));
 }
 
-void BM_SjisToEuc(benchmark::State& s) { Run(s, SjisText(), kcSjis, kcEuc); }
-void BM_SjisToJis(benchmark::State& s) { Run(s, SjisText(), kcSjis, kcJis); }
+void BM_SjisToEuc(benchmark::State& s) {
+    Run(s, SjisText(), TKanjiCode::kcSjis, TKanjiCode::kcEuc);
+}
+void BM_SjisToJis(benchmark::State& s) {
+    Run(s, SjisText(), TKanjiCode::kcSjis, TKanjiCode::kcJis);
+}
 void BM_EucToSjis(benchmark::State& s) {
     static const std::string euc = SjisToEuc(SjisText());
-    Run(s, euc, kcEuc, kcSjis);
+    Run(s, euc, TKanjiCode::kcEuc, TKanjiCode::kcSjis);
 }
 void BM_JisToSjis(benchmark::State& s) {
     static const std::string jis = SjisToJis(SjisText());
-    Run(s, jis, kcJis, kcSjis);
+    Run(s, jis, TKanjiCode::kcJis, TKanjiCode::kcSjis);
 }
 void BM_DetectAscii(benchmark::State& state) {
     std::string ascii(64u << 20, 'a');

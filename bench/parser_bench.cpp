@@ -65,7 +65,7 @@ void BM_ParseCppRows(benchmark::State& state) {
         int s = -1;
         for (const std::string& row : rows) {
             TEditorParser p(row, s, &view);
-            while (p.Token() != toEOF) {
+            while (p.Token() != TEditorTokenKind::toEOF) {
                 ++tokens;
                 p.NextToken();
             }

@@ -40,7 +40,7 @@ struct BenchDoc {
         std::mt19937 Rng(1);
         List->BeginUpdate();
         for (int I = 0; I < Rows; ++I)
-            List->AddRow(MakeLine(Rng, Bytes), raCrlf);
+            List->AddRow(MakeLine(Rng, Bytes), TEditorRowAttribute::raCrlf);
         List->EndUpdate();
     }
 };

@@ -59,7 +59,8 @@ void FindAll(benchmark::State& state, const std::string& (*makeText)(), const st
     const std::string& text = makeText();
     std::int64_t matches = 0;
     for (auto _ : state) {
-        TSearchSelection sel{(options & soDown) ? 0 : static_cast<std::int32_t>(text.size()), 0};
+        TSearchSelection sel{
+            Has(options, TSearchOption::soDown) ? 0 : static_cast<std::int32_t>(text.size()), 0};
         while (FindInText(text, sel, pattern, options)) {
             ++matches;
         }
@@ -72,10 +73,15 @@ void FindAll(benchmark::State& state, const std::string& (*makeText)(), const st
 
 } // namespace
 
-BENCHMARK_CAPTURE(FindAll, FrequentDown1M, Text1, std::string("\x82\xCC"), soDown | soMatchCase);
-BENCHMARK_CAPTURE(FindAll, FrequentUp1M, Text1, std::string("\x82\xCC"), soMatchCase);
-BENCHMARK_CAPTURE(FindAll, WholeWordDown1M, Text1, std::string("word_q"), soDown | soWholeWord);
-BENCHMARK_CAPTURE(FindAll, FullWidthIgnoreCase16M, Text16, std::string("\x82\x81\x82\x62"), soDown);
+BENCHMARK_CAPTURE(FindAll, FrequentDown1M, Text1, std::string("\x82\xCC"),
+                  TSearchOption::soDown | TSearchOption::soMatchCase);
+BENCHMARK_CAPTURE(FindAll, FrequentUp1M, Text1, std::string("\x82\xCC"),
+                  TSearchOption::soMatchCase);
+BENCHMARK_CAPTURE(FindAll, WholeWordDown1M, Text1, std::string("word_q"),
+                  TSearchOption::soDown | TSearchOption::soWholeWord);
+BENCHMARK_CAPTURE(FindAll, FullWidthIgnoreCase16M, Text16, std::string("\x82\x81\x82\x62"),
+                  TSearchOption::soDown);
 BENCHMARK_CAPTURE(FindAll, RareDown16M, Text16, std::string("\x8E\x9A\x82\x60\x82\x60"),
-                  soDown | soMatchCase);
-BENCHMARK_CAPTURE(FindAll, RareUpIgnoreCase16M, Text16, std::string("WORD_Q\x82\xCC\x82\xCC"), 0);
+                  TSearchOption::soDown | TSearchOption::soMatchCase);
+BENCHMARK_CAPTURE(FindAll, RareUpIgnoreCase16M, Text16, std::string("WORD_Q\x82\xCC\x82\xCC"),
+                  TSearchOptions());

@@ -38,8 +38,8 @@ void CheckInvariants(TEditor& E) {
     const int N = L.Count();
     for (int R = 0; R < N; ++R) {
         Require(L.Get(R).find_first_of("\r\n") == std::string::npos);
-        Require(R == N - 1 || L.GetRowAttribute(R) != raEof);
-        Require(E.WordWrap() || L.GetRowAttribute(R) != raWrapped);
+        Require(R == N - 1 || L.GetRowAttribute(R) != TEditorRowAttribute::raEof);
+        Require(E.WordWrap() || L.GetRowAttribute(R) != TEditorRowAttribute::raWrapped);
     }
     Require(E.Row() >= 0 && E.Row() <= N);
     const std::string& M = E.RowMap(E.Row());
@@ -103,7 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
             E.SetRowCol(A % 40 - 2, B % 60 - 2);
             break;
         case 7:
-            D.Drag(A % 40, B % 60 - 3, B % 40, A % 60, (A & 0x80) ? TShiftState(ssAlt) : 0);
+            D.Drag(A % 40, B % 60 - 3, B % 40, A % 60,
+                   (A & 0x80) ? TShiftState::ssAlt : TShiftState());
             break;
         case 8:
             E.ToggleBoxMode();

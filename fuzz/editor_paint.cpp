@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         B->SetRightBracket("*/");
         B->ItemColor().SetColor(0x00FF00);
     }
-    if (Flags & 4) E->View().Colors().Ank().SetStyle(fsItalic);
+    if (Flags & 4) E->View().Colors().Ank().SetStyle(TFontStyle::fsItalic);
     E->Marks().EofMark().SetVisible(true);
     E->Marks().RetMark().SetVisible((Flags & 8) != 0);
     E->Marks().Underline().SetVisible((Flags & 16) != 0);
@@ -55,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     if (Sel & 1) {
         if (Sel & 2) E->ToggleBoxMode();
         E->SetRowCol(Sel % 3, (Sel >> 2) % 40);
-        E.Keys(vkDown, (Sel >> 4) & 3, ssShift);
-        E.Keys(vkRight, (Sel >> 6) + 1, ssShift);
+        E.Keys(vkDown, (Sel >> 4) & 3, TShiftState::ssShift);
+        E.Keys(vkRight, (Sel >> 6) + 1, TShiftState::ssShift);
     }
     E->SetTopCol(Scroll % 2 ? Scroll * 4 : 0);
 

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     Expect(EucToJis(s) == ref::ToJis(s, true));
 
     const TKanjiCode code = DetectKanjiCode(s);
-    for (TKanjiCode target : {kcJis, kcEuc, kcSjis}) {
+    for (TKanjiCode target : {TKanjiCode::kcJis, TKanjiCode::kcEuc, TKanjiCode::kcSjis}) {
         std::string out = ConvertKanjiCode(s, target);
         if (!KanjiConversionChangesText(code, target)) Expect(out == s);
     }

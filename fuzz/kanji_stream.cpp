@@ -13,9 +13,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     struct {
         TKanjiCode Source, Target;
         std::string (*Whole)(const std::string&);
-    } const pairs[] = {{kcJis, kcSjis, JisToSjis}, {kcJisOld, kcEuc, JisToEuc},
-                       {kcEuc, kcSjis, EucToSjis}, {kcEuc, kcJis, EucToJis},
-                       {kcSjis, kcJis, SjisToJis}, {kcSjis, kcEuc, SjisToEuc}};
+    } const pairs[] = {{TKanjiCode::kcJis, TKanjiCode::kcSjis, JisToSjis},
+                       {TKanjiCode::kcJisOld, TKanjiCode::kcEuc, JisToEuc},
+                       {TKanjiCode::kcEuc, TKanjiCode::kcSjis, EucToSjis},
+                       {TKanjiCode::kcEuc, TKanjiCode::kcJis, EucToJis},
+                       {TKanjiCode::kcSjis, TKanjiCode::kcJis, SjisToJis},
+                       {TKanjiCode::kcSjis, TKanjiCode::kcEuc, SjisToEuc}};
     for (const auto& p : pairs) {
         const std::string whole = p.Whole(s);
         TKanjiStreamConverter cvt(p.Source, p.Target);

@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     }
     TEditorParser p(text, state, (flags & 0x20) ? &view : nullptr);
     std::size_t end = 0, steps = 0;
-    while (p.Token() != toEOF) {
+    while (p.Token() != TEditorTokenKind::toEOF) {
         std::size_t start = static_cast<std::size_t>(p.SourcePos());
         if (start < end || p.TokenLength() <= 0) std::abort();
         for (std::size_t i = end; i < start; ++i) {

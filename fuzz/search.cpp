@@ -44,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 
     TSearchSelection sel;
     sel.SelStart = static_cast<std::int32_t>(startCode % (size + 3)) - 1;
-    if (startCode & 0x8000) sel.SelStart = (options & soDown) ? 0 : static_cast<std::int32_t>(size);
+    if (startCode & 0x8000)
+        sel.SelStart = Has(options, TSearchOption::soDown) ? 0 : static_cast<std::int32_t>(size);
     sel.SelLength = lengthCode == 0xFF ? -1 : static_cast<std::int32_t>(lengthCode & 0x3F);
     if (lengthCode & 0x40) sel.SelLength = 0;
 

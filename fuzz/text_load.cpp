@@ -1,10 +1,10 @@
 // Loading outside bytes: the rows of a file loaded in blocks (with detection and
 // conversion, and plainly, with short reads) equal the line cutting of the whole file,
 // and a file loaded and saved as Shift_JIS comes back with the same rows.
+#include "app/document_files.h"
 #include "codec/kanji_code.h"
 #include "codec/kanji_stream.h"
-#include "codec/text_file.h"
-#include "codec/text_file_headless.h"
+#include "codec/text_editor_headless.h"
 #include "platform/headless/memory_file_system.h"
 #include "platform/message_box.h"
 #include "support/line_cut_reference.h"
@@ -21,7 +21,7 @@ class TSilentMessageBox : public TMessageBox {
 public:
     TMessageResult Show(const std::string&, const std::string&, TMessageButtons,
                         TMessageIcon) override {
-        return mrOk;
+        return TMessageResult::mrOk;
     }
 };
 
@@ -31,7 +31,8 @@ void Check(THeadlessTextEditor& Editor, const TReferenceCut& Expected) {
     for (int R = 0; R < Rows.Count(); ++R) {
         if (Rows.Get(R) != Expected.Rows[static_cast<std::size_t>(R)]) std::abort();
         bool Last = R == Rows.Count() - 1;
-        TEditorRowAttribute Want = Last && Expected.LastEof ? raEof : raCrlf;
+        TEditorRowAttribute Want =
+            Last && Expected.LastEof ? TEditorRowAttribute::raEof : TEditorRowAttribute::raCrlf;
         if (Rows.GetRowAttribute(R) != Want) std::abort();
     }
 }
@@ -64,8 +65,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     std::string First = Bytes.substr(0, TextFileBlockSize);
     if (Code != DetectKanjiCode(First.c_str(), std::strlen(First.c_str()))) std::abort();
     std::string Converted;
-    if (Code == kcJis || Code == kcJisOld || Code == kcEuc) {
-        TKanjiStreamConverter Converter(Code, kcSjis);
+    if (Code == TKanjiCode::kcJis || Code == TKanjiCode::kcJisOld || Code == TKanjiCode::kcEuc) {
+        TKanjiStreamConverter Converter(Code, TKanjiCode::kcSjis);
         Converter.Feed(Spaced.data(), Spaced.size(), Converted);
         Converter.Finish(Converted);
     } else {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/shift_jis.h"
 #include "codec/width_convert.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
@@ -16,9 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     bool damaged = false;
     for (std::size_t i = 0; i < s.size(); ++i) {
         unsigned char b = Data[i];
-        if ((b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC)) {
-            unsigned char t = i + 1 < s.size() ? Data[i + 1] : 0;
-            if (t < 0x40 || t == 0x7F || t > 0xFC) {
+        if (IsSjisLeadByte(b)) {
+            if (i + 1 >= s.size() || !IsSjisTrailByte(Data[i + 1])) {
                 damaged = true;
                 break;
             }

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-enum TKanjiCode {
+enum class TKanjiCode {
     kcAscii = 0,    // nothing decisive seen (plain 7-bit text, empty or one-byte sample)
     kcBinary = 1,   // a byte that no text holds
     kcJis = 2,      // ESC $ B seen
@@ -48,5 +48,5 @@ private:
     bool FInRun = false;
     bool FDecided = false;
     bool FFinished = false;
-    TKanjiCode FResult = kcAscii;
+    TKanjiCode FResult = TKanjiCode::kcAscii;
 };

@@ -46,22 +46,22 @@ std::string ConvertKanjiCode(const std::string& Text, TKanjiCode Target) {
 }
 
 std::string JisToSjis(const std::string& Text) {
-    return RunWhole(kcJis, kcSjis, Text);
+    return RunWhole(TKanjiCode::kcJis, TKanjiCode::kcSjis, Text);
 }
 std::string JisToEuc(const std::string& Text) {
-    return RunWhole(kcJis, kcEuc, Text);
+    return RunWhole(TKanjiCode::kcJis, TKanjiCode::kcEuc, Text);
 }
 std::string EucToSjis(const std::string& Text) {
-    return RunWhole(kcEuc, kcSjis, Text);
+    return RunWhole(TKanjiCode::kcEuc, TKanjiCode::kcSjis, Text);
 }
 std::string EucToJis(const std::string& Text) {
-    return RunWhole(kcEuc, kcJis, Text);
+    return RunWhole(TKanjiCode::kcEuc, TKanjiCode::kcJis, Text);
 }
 std::string SjisToJis(const std::string& Text) {
-    return RunWhole(kcSjis, kcJis, Text);
+    return RunWhole(TKanjiCode::kcSjis, TKanjiCode::kcJis, Text);
 }
 std::string SjisToEuc(const std::string& Text) {
-    return RunWhole(kcSjis, kcEuc, Text);
+    return RunWhole(TKanjiCode::kcSjis, TKanjiCode::kcEuc, Text);
 }
 
 std::string JisToSjisChar(unsigned char j1, unsigned char j2) {

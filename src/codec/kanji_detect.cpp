@@ -64,7 +64,7 @@ bool PrescanFindsBinary(const u8* s, std::size_t L) {
 }
 
 inline bool Undecided(TKanjiCode r) {
-    return r == kcAscii || r == kcEucOrSjis;
+    return r == TKanjiCode::kcAscii || r == TKanjiCode::kcEucOrSjis;
 }
 
 // The main scan over s[0, n).  r and InRun carry the scan's state between pieces.
@@ -81,11 +81,11 @@ std::size_t MainScan(const u8* s, std::size_t n, bool Final, TKanjiCode& r, bool
                     break;
                 }
                 if ((b >= 0x81 && b <= 0x8D) || (b >= 0x8F && b <= 0x9C)) {
-                    r = kcSjis;
+                    r = TKanjiCode::kcSjis;
                     return i;
                 }
                 if (b == 0xFD || b == 0xFE) {
-                    r = kcEuc;
+                    r = TKanjiCode::kcEuc;
                     return i;
                 }
             }
@@ -103,52 +103,52 @@ std::size_t MainScan(const u8* s, std::size_t n, bool Final, TKanjiCode& r, bool
                 if (i + 2 >= n && !Final) return i;
                 u8 z = i + 2 < n ? s[i + 2] : 0;
                 if (z == 'B')
-                    r = kcJis;
+                    r = TKanjiCode::kcJis;
                 else if (z == '@')
-                    r = kcJisOld;
+                    r = TKanjiCode::kcJisOld;
                 i = i + 3 < n ? i + 3 : n; // a sample that ends after "$" has no third byte
             } else {
                 i += 2;
             }
         } else if (x < 0x80) {
-            r = kcBinary; // below 0x08: PlainRun passed over everything else
+            r = TKanjiCode::kcBinary; // below 0x08: PlainRun passed over everything else
             i += 1;
         } else if (x == 0x80 || x == 0xA0) {
             i += 1;
         } else if (x == 0xFF) {
-            r = kcBinary;
+            r = TKanjiCode::kcBinary;
             i += 1;
         } else if (x <= 0x9F) {
             if (x != 0x8E) {
-                r = kcSjis;
+                r = TKanjiCode::kcSjis;
             } else if ((y >= 0x40 && y <= 0x7E) || (y >= 0x80 && y <= 0xA0) ||
                        (y >= 0xE0 && y <= 0xFC)) {
-                r = kcSjis;
+                r = TKanjiCode::kcSjis;
             } else if (y >= 0xA1 && y <= 0xDF) {
-                r = kcEucOrSjis;
+                r = TKanjiCode::kcEucOrSjis;
             }
             i += 2;
         } else if (x <= 0xDF) {
             if (y >= 0xF0 && y <= 0xFE)
-                r = kcEuc;
+                r = TKanjiCode::kcEuc;
             else if (y >= 0xA1 && y <= 0xDF)
-                r = kcEucOrSjis;
+                r = TKanjiCode::kcEucOrSjis;
             else if (y >= 0xE0 && y <= 0xEF) {
-                r = kcEucOrSjis;
+                r = TKanjiCode::kcEucOrSjis;
                 InRun = true;
             } else if (y <= 0x9F)
-                r = kcSjis;
+                r = TKanjiCode::kcSjis;
             i += 2;
         } else if (x <= 0xEF) {
             if ((y >= 0x40 && y <= 0x7E) || (y >= 0x80 && y <= 0xA0))
-                r = kcSjis;
+                r = TKanjiCode::kcSjis;
             else if (y == 0xFD || y == 0xFE)
-                r = kcEuc;
+                r = TKanjiCode::kcEuc;
             else if (y >= 0xA1 && y <= 0xFC)
-                r = kcEucOrSjis;
+                r = TKanjiCode::kcEucOrSjis;
             i += 2;
         } else {
-            r = kcEuc; // 0xF0-0xFE (0xFF was taken above)
+            r = TKanjiCode::kcEuc; // 0xF0-0xFE (0xFF was taken above)
             i += 1;
         }
     }
@@ -159,8 +159,8 @@ std::size_t MainScan(const u8* s, std::size_t n, bool Final, TKanjiCode& r, bool
 
 TKanjiCode DetectKanjiCode(const char* Sample, std::size_t Length) {
     const u8* s = reinterpret_cast<const u8*>(Sample);
-    if (PrescanFindsBinary(s, Length)) return kcBinary;
-    TKanjiCode r = kcAscii;
+    if (PrescanFindsBinary(s, Length)) return TKanjiCode::kcBinary;
+    TKanjiCode r = TKanjiCode::kcAscii;
     bool inRun = false;
     MainScan(s, Length, true, r, inRun);
     return r;
@@ -168,19 +168,19 @@ TKanjiCode DetectKanjiCode(const char* Sample, std::size_t Length) {
 
 const char* KanjiCodeName(TKanjiCode Code) {
     switch (Code) {
-    case kcAscii:
+    case TKanjiCode::kcAscii:
         return "ASCII";
-    case kcBinary:
+    case TKanjiCode::kcBinary:
         return "BINARY";
-    case kcJis:
+    case TKanjiCode::kcJis:
         return "JIS";
-    case kcJisOld:
+    case TKanjiCode::kcJisOld:
         return "JISOLD";
-    case kcEuc:
+    case TKanjiCode::kcEuc:
         return "EUC";
-    case kcSjis:
+    case TKanjiCode::kcSjis:
         return "SJIS";
-    case kcEucOrSjis:
+    case TKanjiCode::kcEucOrSjis:
         return "EUCORSJIS";
     }
     return "UNKNOWN";
@@ -244,7 +244,7 @@ void TKanjiDetector::Feed(const char* Data, std::size_t Length) {
         if (FHead.size() <= BinaryScanLimit) return;
         FPrescanDone = true;
         if (PrescanFindsBinary(reinterpret_cast<const u8*>(FHead.data()), FHead.size())) {
-            FResult = kcBinary;
+            FResult = TKanjiCode::kcBinary;
             FDecided = true;
             return;
         }
@@ -263,7 +263,7 @@ TKanjiCode TKanjiDetector::Finish() {
             if (!FPrescanDone) {
                 FPrescanDone = true;
                 if (PrescanFindsBinary(reinterpret_cast<const u8*>(FHead.data()), FHead.size()))
-                    FResult = kcBinary;
+                    FResult = TKanjiCode::kcBinary;
                 else
                     Scan(reinterpret_cast<const u8*>(FHead.data()), FHead.size(), true);
                 FHead.clear();

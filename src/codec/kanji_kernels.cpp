@@ -25,7 +25,7 @@ inline bool IsJisByte(u8 b) {
     return b >= 0x21 && b <= 0x7E;
 }
 
-inline u8* EnterKanji(TShiftState& st, u8* q) {
+inline u8* EnterKanji(TJisShiftState& st, u8* q) {
     if (!st.Kanji) {
         q[0] = kEsc;
         q[1] = '$';
@@ -36,7 +36,7 @@ inline u8* EnterKanji(TShiftState& st, u8* q) {
     return q;
 }
 
-inline u8* LeaveKanji(TShiftState& st, u8* q) {
+inline u8* LeaveKanji(TJisShiftState& st, u8* q) {
     if (st.Kanji) {
         q[0] = kEsc;
         q[1] = '(';
@@ -306,7 +306,7 @@ inline std::size_t CopyAscii(const u8* s, std::size_t i, std::size_t n, u8*& q) 
 
 // Reading JIS: handles the escape sequence at s[i].  Returns false when it is cut off and
 // more input may follow.
-inline bool ReadEscape(TShiftState& st, const u8* s, std::size_t& i, std::size_t n, bool Final,
+inline bool ReadEscape(TJisShiftState& st, const u8* s, std::size_t& i, std::size_t n, bool Final,
                        u8*& q) {
     if (i + 2 >= n) {
         if (!Final) return false;
@@ -326,7 +326,7 @@ inline bool ReadEscape(TShiftState& st, const u8* s, std::size_t& i, std::size_t
 // Reading JIS: outside kanji mode bytes pass to the next escape sequence; in kanji mode
 // JisToEuc sets the top bit of every byte 0x21-0x7E, JisToSjis converts pairs of them.
 template <bool ToEuc>
-std::size_t RunFromJis(TShiftState& st, const u8* s, std::size_t n, bool Final, u8* q0,
+std::size_t RunFromJis(TJisShiftState& st, const u8* s, std::size_t n, bool Final, u8* q0,
                        std::size_t& w) {
     u8* q = q0;
     std::size_t i = 0;
@@ -447,7 +447,7 @@ std::size_t RunSjisToEuc(const u8* s, std::size_t n, bool Final, u8* q0, std::si
 // SjisToJis and EucToJis share one shape: ESC $ B before a double-byte character that
 // follows single bytes, ESC ( J before a single byte that follows double-byte ones.
 template <bool FromEuc>
-std::size_t RunToJis(TShiftState& st, const u8* s, std::size_t n, bool Final, u8* q0,
+std::size_t RunToJis(TJisShiftState& st, const u8* s, std::size_t n, bool Final, u8* q0,
                      std::size_t& w) {
     u8* q = q0;
     std::size_t i = 0;
@@ -544,19 +544,19 @@ bool KanaPairToJis(std::uint8_t k, int Next, std::uint8_t* o) {
 }
 
 TRoutine PickRoutine(TKanjiCode Source, TKanjiCode Target) {
-    bool jis = Source == kcJis || Source == kcJisOld;
+    bool jis = Source == TKanjiCode::kcJis || Source == TKanjiCode::kcJisOld;
     switch (Target) {
-    case kcJis:
-        if (Source == kcEuc) return TRoutine::EucToJis;
-        if (Source == kcSjis) return TRoutine::SjisToJis;
+    case TKanjiCode::kcJis:
+        if (Source == TKanjiCode::kcEuc) return TRoutine::EucToJis;
+        if (Source == TKanjiCode::kcSjis) return TRoutine::SjisToJis;
         break;
-    case kcEuc:
+    case TKanjiCode::kcEuc:
         if (jis) return TRoutine::JisToEuc;
-        if (Source == kcSjis) return TRoutine::SjisToEuc;
+        if (Source == TKanjiCode::kcSjis) return TRoutine::SjisToEuc;
         break;
-    case kcSjis:
+    case TKanjiCode::kcSjis:
         if (jis) return TRoutine::JisToSjis;
-        if (Source == kcEuc) return TRoutine::EucToSjis;
+        if (Source == TKanjiCode::kcEuc) return TRoutine::EucToSjis;
         break;
     default:
         break;
@@ -576,8 +576,8 @@ std::size_t MaxOutput(TRoutine Routine, std::size_t n) {
     }
 }
 
-std::size_t RunRoutine(TRoutine Routine, TShiftState& State, const std::uint8_t* s, std::size_t n,
-                       bool Final, std::uint8_t* o, std::size_t& Written) {
+std::size_t RunRoutine(TRoutine Routine, TJisShiftState& State, const std::uint8_t* s,
+                       std::size_t n, bool Final, std::uint8_t* o, std::size_t& Written) {
     switch (Routine) {
     case TRoutine::JisToSjis:
         return RunFromJis<false>(State, s, n, Final, o, Written);

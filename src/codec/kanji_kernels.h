@@ -15,15 +15,15 @@ enum class TRoutine { Copy, JisToSjis, JisToEuc, EucToSjis, EucToJis, SjisToJis,
 
 TRoutine PickRoutine(TKanjiCode Source, TKanjiCode Target);
 
-struct TShiftState {
+struct TJisShiftState {
     bool Kanji = false; // JIS kanji mode: of the input (reading JIS) or of the output
 };
 
 // Output bytes a loop may write for n input bytes.
 std::size_t MaxOutput(TRoutine Routine, std::size_t n);
 
-std::size_t RunRoutine(TRoutine Routine, TShiftState& State, const std::uint8_t* s, std::size_t n,
-                       bool Final, std::uint8_t* o, std::size_t& Written);
+std::size_t RunRoutine(TRoutine Routine, TJisShiftState& State, const std::uint8_t* s,
+                       std::size_t n, bool Final, std::uint8_t* o, std::size_t& Written);
 
 // Index of the lowest set bit of a non-zero mask.
 inline unsigned LowestBit(unsigned m) {

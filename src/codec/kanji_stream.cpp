@@ -60,7 +60,7 @@ public:
 
     void Reset() {
         FCarry.clear();
-        FState = kanji_detail::TShiftState();
+        FState = kanji_detail::TJisShiftState();
     }
 
 private:
@@ -75,7 +75,7 @@ private:
     }
 
     TRoutine FRoutine;
-    kanji_detail::TShiftState FState;
+    kanji_detail::TJisShiftState FState;
     std::string FCarry;
     std::vector<std::uint8_t> FBuffer;
 };

@@ -1,5 +1,6 @@
 #include "codec/nkf.h"
 
+#include "base/shift_jis.h"
 #include "platform/message_box.h"
 
 #include <cstring>
@@ -32,8 +33,8 @@ void TNkf::FreeNkf() {
 void TNkf::Panic(const char* EntryPoint, bool& Shown) {
     if (Shown) return;
     Shown = true;
-    FMessages.Show(std::string("NKF32.DLL に ") + EntryPoint + " がありません。", "PANIC!!", mbOk,
-                   miError);
+    FMessages.Show(std::string("NKF32.DLL に ") + EntryPoint + " がありません。", "PANIC!!",
+                   TMessageButtons::mbOk, TMessageIcon::miError);
 }
 
 void TNkf::GetNkfVersion(char* Version) {
@@ -100,8 +101,8 @@ std::size_t TNkfStream::CompleteLength(const std::string& Text, bool& Kanji) con
     const unsigned char* S = reinterpret_cast<const unsigned char*>(Text.data());
     std::size_t N = Text.size(), I = 0;
     switch (FSource) {
-    case kcJis:
-    case kcJisOld:
+    case TKanjiCode::kcJis:
+    case TKanjiCode::kcJisOld:
         while (I < N) {
             unsigned char B = S[I];
             if (B == 0x1B) {
@@ -119,7 +120,7 @@ std::size_t TNkfStream::CompleteLength(const std::string& Text, bool& Kanji) con
             }
         }
         return I;
-    case kcEuc:
+    case TKanjiCode::kcEuc:
         while (I < N) {
             unsigned char B = S[I];
             if (B < 0x81 || B == 0xFF) {
@@ -130,10 +131,10 @@ std::size_t TNkfStream::CompleteLength(const std::string& Text, bool& Kanji) con
             }
         }
         return I;
-    case kcSjis:
+    case TKanjiCode::kcSjis:
         while (I < N) {
             unsigned char B = S[I];
-            if ((B >= 0x81 && B <= 0x9F) || (B >= 0xE0 && B <= 0xFC)) {
+            if (IsSjisLeadByte(B)) {
                 if (I + 1 >= N) break;
                 I += 2;
             } else {
@@ -173,4 +174,11 @@ bool TNkfStream::Finish(std::string& Out) {
     FHeld.clear();
     FKanji = false;
     return Convert(Piece, Out);
+}
+
+bool NkfConverts(TNkf* Nkf) {
+    if (!Nkf || !Nkf->NkfLoaded()) return false;
+    if (Nkf->CanConvert()) return true;
+    Nkf->NkfConvert(nullptr, nullptr);
+    return false;
 }

@@ -76,6 +76,10 @@ private:
     bool FPanicVersion = false, FPanicOption = false, FPanicConvert = false;
 };
 
+// True when Nkf is to convert: given, loaded and with its NkfConvert.  A loaded library
+// without NkfConvert has its stub tell the user, and the built-in converters take over.
+bool NkfConverts(TNkf* Nkf);
+
 // Text of a known code fed to NKF32.DLL piece by piece (a file read in blocks, a long
 // text saved in parts).  Each piece handed to the library ends at a character boundary
 // and, for JIS input, starts in the shift state the text is in there, so that the

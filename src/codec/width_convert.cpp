@@ -1,5 +1,7 @@
 #include "codec/width_convert.h"
 
+#include "base/shift_jis.h"
+
 #include <cstdint>
 
 namespace {
@@ -8,13 +10,6 @@ using u8 = std::uint8_t;
 
 constexpr u8 kVoiced = 0xDE;     // ﾞ
 constexpr u8 kSemiVoiced = 0xDF; // ﾟ
-
-inline bool IsLead(u8 b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-inline bool IsTrail(u8 b) {
-    return b >= 0x40 && b <= 0xFC && b != 0x7F;
-}
 
 // Position of a byte in HalfSymbols plus one, 0 when absent; and of a 0x81 pair's trail
 // byte in FullSymbols (every entry has lead byte 0x81).
@@ -99,9 +94,9 @@ std::string HankakuToZenkaku(const std::string& Text) {
     std::size_t i = 0;
     while (i < n) {
         u8 b = s[i];
-        if (IsLead(b)) {
+        if (IsSjisLeadByte(b)) {
             *q++ = static_cast<char>(b);
-            if (i + 1 < n && IsTrail(s[i + 1])) {
+            if (i + 1 < n && IsSjisTrailByte(s[i + 1])) {
                 *q++ = static_cast<char>(s[i + 1]);
                 i += 2;
             } else {
@@ -154,7 +149,7 @@ std::string ZenkakuToHankaku(const std::string& Text) {
     std::size_t i = 0;
     while (i < n) {
         u8 b = s[i];
-        if (!IsLead(b) || i + 1 >= n || !IsTrail(s[i + 1])) {
+        if (!IsSjisLeadByte(b) || i + 1 >= n || !IsSjisTrailByte(s[i + 1])) {
             *q++ = static_cast<char>(b);
             ++i;
             continue;

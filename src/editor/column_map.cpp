@@ -32,7 +32,7 @@ void BuildColumnMap(const char* Line, int Length, int TabSpaceCount, bool WordWr
     int at = 0;
     for (int i = 0; i < Length; ++i) {
         unsigned char b = static_cast<unsigned char>(Line[i]);
-        if (IsColumnLeadByte(b) && i + 1 < Length) {
+        if (IsSjisLeadByte(b) && i + 1 < Length) {
             Map[at++] = '4';
             Map[at++] = '5';
             col += 2;
@@ -67,7 +67,7 @@ std::string ExpandTabs(const std::string& Line, int TabSpaceCount, bool WordWrap
     int col = 0;
     for (size_t i = 0; i < Line.size(); ++i) {
         unsigned char b = static_cast<unsigned char>(Line[i]);
-        if (IsColumnLeadByte(b) && i + 1 < Line.size()) {
+        if (IsSjisLeadByte(b) && i + 1 < Line.size()) {
             out.append(Line, i, 2);
             col += 2;
             ++i;
@@ -88,7 +88,7 @@ int ExpandedWidth(const char* Line, int Length, int TabSpaceCount, bool WordWrap
     int col = 0;
     for (int i = 0; i < Length; ++i) {
         unsigned char b = static_cast<unsigned char>(Line[i]);
-        if (IsColumnLeadByte(b) && i + 1 < Length) {
+        if (IsSjisLeadByte(b) && i + 1 < Length) {
             col += 2;
             ++i;
         } else if (b == 9) {

@@ -11,14 +11,12 @@
 //
 // TEditorAttributeArray walks a line and its map column by column and knows, for each
 // column, the byte that column shows.
+#include "base/shift_jis.h"
+
 #include <string>
 
 // The control's word-delimiter bytes: 0-47, 58-64, 91-94, 96, 123-128, 160-165, 253-255.
 bool IsColumnDelimiter(unsigned char b);
-// Code page 932 lead bytes: 0x81-0x9F and 0xE0-0xFC.
-inline bool IsColumnLeadByte(unsigned char b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
 
 std::string GetColumnMap(const std::string& Line, int TabSpaceCount, bool WordWrap, int WrapByte);
 // The same map written into Map (its capacity is reused between calls).  With StartColumn,

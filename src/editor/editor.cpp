@@ -93,7 +93,7 @@ bool TEditor::CanRedo() const {
 void TEditor::SetBorderStyle(TBorderStyle Value) {
     if (Value == FBorderStyle) return;
     FBorderStyle = Value;
-    if (HostReady()) FHost->ShowBorder(Value == bsSingle);
+    if (HostReady()) FHost->ShowBorder(Value == TBorderStyle::bsSingle);
     UpdateMetrics();
 }
 
@@ -101,8 +101,8 @@ void TEditor::SetScrollBars(TScrollStyle Value) {
     if (Value == FScrollBars) return;
     FScrollBars = Value;
     if (HostReady())
-        FHost->ShowScrollBars(Value == ssHorizontal || Value == ssBoth,
-                              Value == ssVertical || Value == ssBoth);
+        FHost->ShowScrollBars(Value == TScrollStyle::ssHorizontal || Value == TScrollStyle::ssBoth,
+                              Value == TScrollStyle::ssVertical || Value == TScrollStyle::ssBoth);
     UpdateMetrics();
 }
 
@@ -133,12 +133,14 @@ void TEditor::UpdateMetrics() {
     FRowHeight = std::max(1, FCharHeight + FMargin.Line() + FMargin.UnderlinePixel());
     FAdvances.assign(1000, FCharWidth);
     FItalic = ItalicMode();
-    int HBar = (FScrollBars == ssHorizontal || FScrollBars == ssBoth) && FHost
-                   ? FHost->HScrollBarHeight()
-                   : 0;
-    int VBar = (FScrollBars == ssVertical || FScrollBars == ssBoth) && FHost
-                   ? FHost->VScrollBarWidth()
-                   : 0;
+    int HBar =
+        (FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth) && FHost
+            ? FHost->HScrollBarHeight()
+            : 0;
+    int VBar =
+        (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth) && FHost
+            ? FHost->VScrollBarWidth()
+            : 0;
     // A control smaller than one cell still counts one visible row and column, so that
     // the page and scroll arithmetic never works with an empty view.
     FVisibleRows = std::max(1, (FHeight - FMargin.Top() - 5 - HBar) / FRowHeight);
@@ -157,11 +159,11 @@ void TEditor::UpdateScrollBars() {
     FTopRow = std::min(FTopRow, MaxTopRow());
     FTopCol = std::min(FTopCol, MaxTopCol());
     if (!HostReady()) return;
-    if (FScrollBars == ssVertical || FScrollBars == ssBoth)
-        FHost->SetScrollBar(sbVertical, 0, std::max(FVisibleRows, MaxTopRow()), FVisibleRows,
-                            FTopRow);
-    if (FScrollBars == ssHorizontal || FScrollBars == ssBoth)
-        FHost->SetScrollBar(sbHorizontal, 0, MaxTopCol(), FVisibleCols, FTopCol);
+    if (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth)
+        FHost->SetScrollBar(TScrollBarKind::sbVertical, 0, std::max(FVisibleRows, MaxTopRow()),
+                            FVisibleRows, FTopRow);
+    if (FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth)
+        FHost->SetScrollBar(TScrollBarKind::sbHorizontal, 0, MaxTopCol(), FVisibleCols, FTopCol);
 }
 
 TRect TEditor::TextArea() const {
@@ -188,7 +190,7 @@ void TEditor::SetTopRow(int Value) {
         FTopRow = New;
         int Rows = std::min(std::max(D, -(FVisibleRows + 1)), FVisibleRows + 1);
         FHost->ScrollPixels(0, Rows * FRowHeight, TextArea());
-        FHost->SetScrollPos(sbVertical, FTopRow);
+        FHost->SetScrollPos(TScrollBarKind::sbVertical, FTopRow);
         PlaceImeWindow();
         DoTopRowChange();
     }
@@ -207,7 +209,7 @@ void TEditor::SetTopCol(int Value) {
     if (D != 0) {
         FTopCol = New;
         FHost->ScrollPixels(D * FCharWidth, 0, TextArea());
-        FHost->SetScrollPos(sbHorizontal, FTopCol);
+        FHost->SetScrollPos(TScrollBarKind::sbHorizontal, FTopCol);
         PlaceImeWindow();
         DoTopColChange();
     }
@@ -229,29 +231,29 @@ namespace {
 int ScrollStep(TScrollCode Code, int Page, int Track, int Pos, int Max) {
     int Step = 0;
     switch (Code) {
-    case scLineUp:
+    case TScrollCode::scLineUp:
         Step = -1;
         break;
-    case scLineDown:
+    case TScrollCode::scLineDown:
         Step = 1;
         break;
-    case scPageUp:
+    case TScrollCode::scPageUp:
         Step = -std::max(1, Page);
         break;
-    case scPageDown:
+    case TScrollCode::scPageDown:
         Step = std::max(1, Page);
         break;
-    case scThumbPosition:
-    case scThumbTrack:
+    case TScrollCode::scThumbPosition:
+    case TScrollCode::scThumbTrack:
         Step = Track - Pos;
         break;
-    case scTop:
+    case TScrollCode::scTop:
         Step = -Pos;
         break;
-    case scBottom:
+    case TScrollCode::scBottom:
         Step = Max - Pos;
         break;
-    case scEndScroll:
+    case TScrollCode::scEndScroll:
         break;
     }
     return std::max(-Pos, std::min(Step, Max - Pos));
@@ -260,8 +262,8 @@ int ScrollStep(TScrollCode Code, int Page, int Track, int Pos, int Max) {
 } // namespace
 
 void TEditor::VScroll(TScrollCode Code, int Pos) {
-    if (Code == scEndScroll) return;
-    int Track = FHost ? FHost->ScrollTrackPos(sbVertical) : Pos;
+    if (Code == TScrollCode::scEndScroll) return;
+    int Track = FHost ? FHost->ScrollTrackPos(TScrollBarKind::sbVertical) : Pos;
     int Step = ScrollStep(Code, FVisibleRows, Track, FTopRow, MaxTopRow());
     if (Step != 0) {
         SetTopRow(FTopRow + Step);
@@ -276,7 +278,7 @@ void TEditor::VScroll(TScrollCode Code, int Pos) {
 }
 
 void TEditor::HScroll(TScrollCode Code, int Pos) {
-    if (Code == scEndScroll) return;
+    if (Code == TScrollCode::scEndScroll) return;
     int Step = ScrollStep(Code, FVisibleCols, Pos, FTopCol, MaxTopCol());
     if (Step != 0) SetTopCol(FTopCol + Step);
     RecreateCaret();
@@ -340,8 +342,8 @@ void TEditor::Change() {
     if (FList->TextChanged()) {
         // An anchor or selection over rows that changed under it (an edit through another
         // view or through Lines) no longer means anything.
-        if (FSelectionState == sstAnchored)
-            FSelectionState = sstNone;
+        if (FSelectionState == TEditorSelectionState::sstAnchored)
+            FSelectionState = TEditorSelectionState::sstNone;
         else if (Selected() && !FKeepSelection)
             CleanSelectionInternal();
         FModified = true;
@@ -392,7 +394,7 @@ int TEditor::GetTextLen() const {
     long long Length = 0;
     for (int R = 0; R < N; ++R)
         Length += static_cast<long long>(FList->Get(R).size()) +
-                  (FList->GetRowAttribute(R) == raCrlf ? 2 : 0);
+                  (FList->GetRowAttribute(R) == TEditorRowAttribute::raCrlf ? 2 : 0);
     return static_cast<int>(std::min<long long>(Length, 0x7FFFFFFF));
 }
 

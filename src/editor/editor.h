@@ -9,6 +9,7 @@
 // scrolling, the row-list view), editor_caret.cpp (positions, keys, moves),
 // editor_selection.cpp, editor_edit.cpp (typing and deleting), editor_clipboard.cpp
 // (clipboard, box paste, drag-move), editor_indent.cpp and editor_mouse.cpp.
+#include "base/input.h"
 #include "editor/column_map.h"
 #include "editor/editor_prop.h"
 #include "editor/editor_strings.h"
@@ -29,61 +30,9 @@
 class TClipboard;
 class TEditorPopupMenu;
 class TEditorParser;
+enum class TEditorTokenKind : std::uint8_t;
 
-// Shift state of a key or mouse message.
-enum TShiftStateFlag : unsigned {
-    ssShift = 1,
-    ssAlt = 2,
-    ssCtrl = 4,
-    ssLeft = 8,
-    ssRight = 16,
-    ssMiddle = 32,
-    ssDouble = 64,
-};
-using TShiftState = unsigned;
-
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
-
-// Virtual key codes the control handles.
-enum : int {
-    vkBack = 8,
-    vkTab = 9,
-    vkReturn = 13,
-    vkControl = 17,
-    vkEscape = 27,
-    vkPrior = 33,
-    vkNext = 34,
-    vkEnd = 35,
-    vkHome = 36,
-    vkLeft = 37,
-    vkUp = 38,
-    vkRight = 39,
-    vkDown = 40,
-    vkDelete = 46,
-};
-
-// Scroll-bar requests, as the platform's scroll messages carry them.
-enum TScrollCode {
-    scLineUp,
-    scLineDown,
-    scPageUp,
-    scPageDown,
-    scThumbPosition,
-    scThumbTrack,
-    scTop,
-    scBottom,
-    scEndScroll,
-};
-
-enum TEditorSelectionState { sstNone, sstAnchored, sstSelected };
-
-// What the control asks the dialog manager to pass on to it.
-enum TDialogCode : unsigned {
-    dcWantArrows = 1,
-    dcWantTab = 2,
-    dcWantAllKeys = 4,
-    dcWantChars = 0x80,
-};
+enum class TEditorSelectionState { sstNone, sstAnchored, sstSelected };
 
 // The name under which a box copy marks its clipboard text.
 extern const char* const BoxClipboardFormat;
@@ -192,7 +141,7 @@ public:
     virtual void RecreateCaret();
 
     // Selection.
-    bool Selected() const override { return FSelectionState == sstSelected; }
+    bool Selected() const override { return FSelectionState == TEditorSelectionState::sstSelected; }
     TEditorSelectionState SelectionState() const { return FSelectionState; }
     int SelStart();
     void SetSelStart(int Value);
@@ -207,7 +156,7 @@ public:
     void CleanSelection() override;
     void ToggleBoxMode();
     void SelectTokenAt(int X, int Y);
-    bool GetTokenAt(int X, int Y, std::string& Text, int& Kind);
+    bool GetTokenAt(int X, int Y, std::string& Text, TEditorTokenKind& Kind);
     bool IsInSelection(int Row, int Col);
     void SelectRow(int Row);
     void ExtendRowSelection(int Row);
@@ -270,7 +219,7 @@ public:
     void HScroll(TScrollCode Code, int Pos = 0);
     // Arrow keys and characters always; Tab with WantTabs; every key (Return among them)
     // with WantReturns.
-    unsigned DialogCode() const;
+    TDialogCode DialogCode() const;
     // True while a drag-move of the selection or a row-selection drag is under way.
     bool Dragging() const { return FDragging; }
     bool RowSelecting() const { return FRowSelecting; }
@@ -321,7 +270,8 @@ public:
     TCanvas* Canvas() const { return FPaintCanvas; }
     // Text output on the paint canvas in which every byte advances one cell; Options are
     // TTextOutOption flags, Rect the clip rectangle.
-    void DrawTextOut(const TRect& Rect, int X, unsigned Options, const std::string& Text, int Y);
+    void DrawTextOut(const TRect& Rect, int X, TTextOutOption Options, const std::string& Text,
+                     int Y);
     // True when some colour the control draws with is italic: rows are then drawn token
     // by token over a filled background.
     bool ItalicMode() const;
@@ -331,7 +281,7 @@ public:
     // Box-pastes the clipboard's plain text whether or not it carries the box marker.
     void BoxPasteClipboard();
     bool ClipboardHasText() const;
-    void DrawTextOut(const TRect& Rect, int X, unsigned Options, const char* Text, int Length,
+    void DrawTextOut(const TRect& Rect, int X, TTextOutOption Options, const char* Text, int Length,
                      int Y);
 
 protected:
@@ -357,7 +307,7 @@ protected:
 private:
     struct TRemainder {
         std::string Text;
-        TEditorRowAttribute Attribute = raEof;
+        TEditorRowAttribute Attribute = TEditorRowAttribute::raEof;
         int InsertPos = 0; // byte where the selection was cut out
     };
     struct TBlock {
@@ -401,7 +351,7 @@ private:
     void BoxSlice(int Row, int& First, int& End);
     std::vector<TRemainder> RemainderRows();
     void MoveCaretToBlockTopLeft();
-    bool TokenAt(int X, int Y, int& LineRow, int& Start, std::string& Text, int& Kind);
+    bool TokenAt(int X, int Y, int& LineRow, int& Start, std::string& Text, TEditorTokenKind& Kind);
 
     // editor_edit.cpp
     // Inserts S at byte Pos of Text, filling with spaces up to Pos.
@@ -463,8 +413,8 @@ private:
     bool FWantTabs = true;
     bool FWantReturns = true;
     bool FModified = false;
-    TScrollStyle FScrollBars = ssBoth;
-    TBorderStyle FBorderStyle = bsSingle;
+    TScrollStyle FScrollBars = TScrollStyle::ssBoth;
+    TBorderStyle FBorderStyle = TBorderStyle::bsSingle;
     int FWidth = 185;
     int FHeight = 89;
 
@@ -491,7 +441,7 @@ private:
     int FUnderlineRow = -1; // the row whose underline is drawn, -1 none
 
     // Selection.
-    TEditorSelectionState FSelectionState = sstNone;
+    TEditorSelectionState FSelectionState = TEditorSelectionState::sstNone;
     int FAnchorRow = 0, FAnchorByte = 0, FAnchorCol = 0;
     int FSelStartRow = 0, FSelEndRow = 0, FSelStartByte = 0, FSelEndByte = -1;
     int FBlockTopRow = 0, FBlockBottomRow = 0, FBlockLeftCol = 0, FBlockRightCol = 0;

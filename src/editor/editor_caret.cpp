@@ -24,7 +24,8 @@ const std::string& TEditor::RowString(int Row) const {
 }
 
 TEditorRowAttribute TEditor::RowAttribute(int Row) const {
-    return Row >= 0 && Row < FList->Count() ? FList->GetRowAttribute(Row) : raEof;
+    return Row >= 0 && Row < FList->Count() ? FList->GetRowAttribute(Row)
+                                            : TEditorRowAttribute::raEof;
 }
 
 const std::string& TEditor::RowMap(int Row) {
@@ -78,7 +79,7 @@ void TEditor::SetRow(int Value) {
     if (Value == FRow && FRow != N) return;
     UnderlineSuspend();
     int R = std::min(std::max(Value, 0), N);
-    if (R == N && R >= 1 && RowAttribute(N - 1) == raEof) R = N - 1;
+    if (R == N && R >= 1 && RowAttribute(N - 1) == TEditorRowAttribute::raEof) R = N - 1;
     FRow = R;
     AdjustCol(true, -1);
     UnderlineResume();
@@ -142,8 +143,9 @@ void TEditor::AdjustCol(bool RowChanged, int Direction) {
         Remember();
         TEditorRowAttribute A = RowAttribute(FRow);
         int WrapByte = WrapOption().WrapByte();
-        if (A != raWrapped && FCol >= WrapByte) FCol = std::max(W, WrapByte - 1);
-        if (A == raWrapped) FCol = std::max(0, W - 1);
+        if (A != TEditorRowAttribute::raWrapped && FCol >= WrapByte)
+            FCol = std::max(W, WrapByte - 1);
+        if (A == TEditorRowAttribute::raWrapped) FCol = std::max(0, W - 1);
         StepOffTrail(-1);
         StepOffFill(-1);
     }
@@ -164,7 +166,7 @@ void TEditor::CaretShow() {
 void TEditor::CaretPixelPos(int& X, int& Y) const {
     X = FMargin.Left() + (FCol - FTopCol) * FCharWidth;
     Y = FMargin.Top() + (FRow - FTopRow) * FRowHeight;
-    if (FCaret.Style() == csBrief && !FOverwrite) Y += FCharHeight - 2;
+    if (FCaret.Style() == TEditorCaretStyle::csBrief && !FOverwrite) Y += FCharHeight - 2;
 }
 
 void TEditor::UpdateCaret() {
@@ -184,7 +186,7 @@ void TEditor::PlaceCaret(bool Scroll) {
     if (FOverwrite) {
         W = Glyph;
         H = FCharHeight;
-    } else if (FCaret.Style() == csBrief) {
+    } else if (FCaret.Style() == TEditorCaretStyle::csBrief) {
         W = Glyph;
         H = 2;
     } else {
@@ -258,7 +260,8 @@ int TEditor::RowToLine(int Row) const {
     int N = RowCount();
     if (Row <= 0 || N == 0) return 0;
     int Lines = FList->LineCount();
-    if (Row >= N) return Lines - (FList->GetRowAttribute(N - 1) != raCrlf ? 1 : 0);
+    if (Row >= N)
+        return Lines - (FList->GetRowAttribute(N - 1) != TEditorRowAttribute::raCrlf ? 1 : 0);
     // The last line whose first row is at or before Row.
     int Lo = 0, Hi = Lines - 1;
     while (Lo < Hi) {
@@ -285,9 +288,9 @@ int TEditor::RowColToLinePos(int Row, int Col) {
 int TEditor::RowSize(int Row) const {
     int Len = static_cast<int>(RowString(Row).size());
     switch (RowAttribute(Row)) {
-    case raCrlf:
+    case TEditorRowAttribute::raCrlf:
         return Len + 2;
-    case raEof:
+    case TEditorRowAttribute::raEof:
         return Len + 1;
     default:
         return Len;
@@ -317,10 +320,10 @@ void TEditor::WalkOffset(int Row, int Byte, int Count, int& OutRow, int& OutByte
     while (R < N) {
         int Len = static_cast<int>(FList->Get(R).size());
         TEditorRowAttribute A = FList->GetRowAttribute(R);
-        if (A == raWrapped && R < N - 1) {
+        if (A == TEditorRowAttribute::raWrapped && R < N - 1) {
             if (Rem < Len) break;
             Rem -= Len;
-        } else if (A == raCrlf) {
+        } else if (A == TEditorRowAttribute::raCrlf) {
             if (Rem < Len + 2) {
                 Rem = std::min<long long>(Rem, Len);
                 break;
@@ -367,10 +370,10 @@ int TEditor::CaretBaseRow(int Row) const {
 
 // Keys ----------------------------------------------------------------------------------
 
-unsigned TEditor::DialogCode() const {
-    unsigned Code = dcWantArrows | dcWantChars;
-    if (FWantTabs) Code |= dcWantTab;
-    if (FWantReturns) Code |= dcWantAllKeys;
+TDialogCode TEditor::DialogCode() const {
+    TDialogCode Code = TDialogCode::dcWantArrows | TDialogCode::dcWantChars;
+    if (FWantTabs) Code |= TDialogCode::dcWantTab;
+    if (FWantReturns) Code |= TDialogCode::dcWantAllKeys;
     return Code;
 }
 
@@ -409,8 +412,8 @@ void TEditor::KeyUp(int& Key, TShiftState Shift) {
 bool TEditor::NavigationKey(int Key, TShiftState Shift) {
     if (!IsNavigationKey(Key)) return false;
     if (RowCount() == 0) return true;
-    const bool WithShift = (Shift & ssShift) != 0;
-    const bool WithCtrl = (Shift & ssCtrl) != 0;
+    const bool WithShift = Has(Shift, TShiftState::ssShift);
+    const bool WithCtrl = Has(Shift, TShiftState::ssCtrl);
     if (WithShift && !Selected())
         StartSelection();
     else if (!WithShift && Selected())
@@ -445,7 +448,8 @@ bool TEditor::NavigationKey(int Key, TShiftState Shift) {
         if (WithCtrl) {
             WordLeft();
         } else if (FCol == 0) {
-            if (FRow > 0 && (FCaret.NextLine() || RowAttribute(FRow - 1) == raWrapped))
+            if (FRow > 0 &&
+                (FCaret.NextLine() || RowAttribute(FRow - 1) == TEditorRowAttribute::raWrapped))
                 MoveTo(FRow - 1, RowWidth(FRow - 1));
         } else {
             SetCol(FCol - 1);
@@ -457,8 +461,9 @@ bool TEditor::NavigationKey(int Key, TShiftState Shift) {
         } else {
             int Old = FCol;
             SetCol(FCol + 1);
-            if (FCol <= Old && FRow < RowCount() && RowAttribute(FRow) != raEof &&
-                (FCaret.NextLine() || RowAttribute(FRow) == raWrapped))
+            if (FCol <= Old && FRow < RowCount() &&
+                RowAttribute(FRow) != TEditorRowAttribute::raEof &&
+                (FCaret.NextLine() || RowAttribute(FRow) == TEditorRowAttribute::raWrapped))
                 MoveTo(FRow + 1, 0);
         }
         break;
@@ -477,7 +482,7 @@ bool TEditor::NavigationKey(int Key, TShiftState Shift) {
         if (WithCtrl) {
             SetTopRow(FTopRow + Step);
             if (FRow < FTopRow) SetRow(FRow + Step);
-        } else if (RowAttribute(FRow) != raEof && FRow < RowCount()) {
+        } else if (RowAttribute(FRow) != TEditorRowAttribute::raEof && FRow < RowCount()) {
             SetRow(FRow + Step);
         }
         break;
@@ -492,7 +497,7 @@ void TEditor::PageMove(int Delta) {
         SetRow(0);
         return;
     }
-    if (RowAttribute(FTopRow) == raEof && Delta > 0) return;
+    if (RowAttribute(FTopRow) == TEditorRowAttribute::raEof && Delta > 0) return;
     int K = FRow - FTopRow;
     CaretHide();
     SetTopRow(std::max(0, std::min(FTopRow + Delta, RowCount())));
@@ -510,8 +515,8 @@ std::vector<int> TEditor::WordStarts(int Row) {
         ExpandTabs(S, FCaret.TabSpaceCount(), WordWrap(), WrapOption().WrapByte());
     int State = Row < RowCount() ? FList->GetRowState(Row) : RowStateNotComputed;
     std::unique_ptr<TEditorParser> P = CreateParser(Expanded, State);
-    while (P->Token() != toEOF) {
-        if (P->Token() != toSymbol) Starts.push_back(P->SourcePos());
+    while (P->Token() != TEditorTokenKind::toEOF) {
+        if (P->Token() != TEditorTokenKind::toSymbol) Starts.push_back(P->SourcePos());
         P->NextToken();
     }
     return Starts;
@@ -520,7 +525,7 @@ std::vector<int> TEditor::WordStarts(int Row) {
 void TEditor::WordRight() {
     int R = FRow, C = FCol;
     // The end of the last row of a text without a final line break has nothing after it.
-    if (C >= RowWidth(R) && R < RowCount() && RowAttribute(R) != raEof) {
+    if (C >= RowWidth(R) && R < RowCount() && RowAttribute(R) != TEditorRowAttribute::raEof) {
         ++R;
         C = -1;
     }
@@ -529,7 +534,7 @@ void TEditor::WordRight() {
     auto It = std::upper_bound(Starts.begin(), Starts.end(), C);
     if (It != Starts.end()) {
         TC = *It;
-    } else if (RowAttribute(R) != raWrapped) {
+    } else if (RowAttribute(R) != TEditorRowAttribute::raWrapped) {
         TC = RowWidth(R);
     } else {
         TR = R + 1;
@@ -547,7 +552,7 @@ void TEditor::WordLeft() {
         if (R == 0) return;
         --R;
         C = RowWidth(R);
-        if (RowAttribute(R) == raCrlf) {
+        if (RowAttribute(R) == TEditorRowAttribute::raCrlf) {
             TR = R;
             TC = C;
             Found = true;

@@ -99,7 +99,7 @@ void TEditor::BoxPaste(const std::string& Text) {
     std::string New;
     for (TRemainder& Entry : Rows) {
         New += Entry.Text;
-        if (Entry.Attribute != raWrapped) New += "\r\n";
+        if (Entry.Attribute != TEditorRowAttribute::raWrapped) New += "\r\n";
     }
     CaretHide();
     UnderlineSuspend();

@@ -70,7 +70,7 @@ void TEditor::ReplaceSelectionBy(const std::string& S) {
     std::string Text;
     for (const TRemainder& Entry : Rows) {
         Text += Entry.Text;
-        if (Entry.Attribute == raCrlf) Text += "\r\n";
+        if (Entry.Attribute == TEditorRowAttribute::raCrlf) Text += "\r\n";
     }
     int Base = CaretBaseRow(FSelStartRow);
     int P = OffsetFromRowByte(Base, FSelStartRow, Rows[0].InsertPos) + static_cast<int>(S.size());
@@ -101,7 +101,8 @@ void TEditor::InsertAtCaret(const std::string& S, bool Overwriting) {
         // character whose first half is covered leaves a space for its second half.
         New = T.substr(0, static_cast<std::size_t>(B)) + S;
         int E = FCol + static_cast<int>(S.size());
-        while (E > RowWidth(Last) && RowAttribute(Last) == raWrapped && Last + 1 < RowCount()) {
+        while (E > RowWidth(Last) && RowAttribute(Last) == TEditorRowAttribute::raWrapped &&
+               Last + 1 < RowCount()) {
             E -= RowWidth(Last);
             ++Last;
         }
@@ -163,9 +164,9 @@ void TEditor::KeyPress(char Key) {
     } else if (C == vkReturn) {
         ReturnKey();
     } else if (C == vkTab) {
-        TShiftState Shift = 0;
-        if (FHost && FHost->ShiftDown()) Shift |= ssShift;
-        if (FHost && FHost->CtrlDown()) Shift |= ssCtrl;
+        TShiftState Shift = TShiftState();
+        if (FHost && FHost->ShiftDown()) Shift |= TShiftState::ssShift;
+        if (FHost && FHost->CtrlDown()) Shift |= TShiftState::ssCtrl;
         TabKey(Shift);
     } else if (C == vkBack) {
         BackspaceKey();
@@ -236,7 +237,7 @@ void TEditor::ReturnKey() {
             W = R == F && Count > FCol ? FCol : Count;
         } else if (FCaret.PrevSpaceIndent() && R == F && T.empty()) {
             for (int P = F - 1; P >= 0; --P) {
-                bool LineStart = P == 0 || RowAttribute(P - 1) == raCrlf;
+                bool LineStart = P == 0 || RowAttribute(P - 1) == TEditorRowAttribute::raCrlf;
                 if (LineStart && !RowString(P).empty()) {
                     W = LeadingBlanks(P);
                     break;
@@ -260,7 +261,7 @@ void TEditor::ReturnKey() {
 // Tab, Backspace, Delete -------------------------------------------------------------------
 
 void TEditor::TabKey(TShiftState Shift) {
-    if ((Shift & (ssShift | ssCtrl)) || FReadOnly || !FWantTabs) return;
+    if (Has(Shift, TShiftState::ssShift | TShiftState::ssCtrl) || FReadOnly || !FWantTabs) return;
     int Tab = FCaret.TabSpaceCount();
     int Step = Tab - FCol % Tab;
     if (WordWrap()) {
@@ -307,7 +308,7 @@ void TEditor::BackspaceKey() {
         if (R == 0) return;
         const int P = R - 1;
         int Kept = static_cast<int>(RowString(P).size());
-        if (RowAttribute(P) == raWrapped) {
+        if (RowAttribute(P) == TEditorRowAttribute::raWrapped) {
             // The rows are one line: the last character of the previous row goes.
             const std::string& M = RowMap(P);
             int C = static_cast<int>(M.size()) - 1;
@@ -359,17 +360,15 @@ void TEditor::DeleteKey() {
         return;
     }
     TEditorRowAttribute A = RowAttribute(R);
-    if (A == raEof) return;
+    if (A == TEditorRowAttribute::raEof) return;
     std::string New = T;
     if (B > static_cast<int>(New.size())) New.append(static_cast<std::size_t>(B) - New.size(), ' ');
     int Last = R;
     if (R + 1 < N) {
         std::string Next = RowString(R + 1);
         // Within a wrapped line there is no line break to remove: the next character goes.
-        if (A == raWrapped && !Next.empty())
-            Next.erase(0, IsColumnLeadByte(static_cast<unsigned char>(Next[0])) && Next.size() > 1
-                              ? 2
-                              : 1);
+        if (A == TEditorRowAttribute::raWrapped && !Next.empty())
+            Next.erase(0, SjisCharLength(Next.data(), Next.size(), 0));
         New += Next;
         Last = R + 1;
     }
@@ -387,7 +386,7 @@ void TEditor::DeleteRow(int Row) {
     FList->ReplaceRows(Row, 1, std::string());
     if (Row <= 0)
         MoveCaret(Row, 0);
-    else if (RowAttribute(Row - 1) == raEof)
+    else if (RowAttribute(Row - 1) == TEditorRowAttribute::raEof)
         MoveCaret(Row - 1, RowWidth(Row - 1));
     else
         MoveCaret(Row, 0);
@@ -399,12 +398,14 @@ void TEditor::ConvertWrapToReturns() {
     if (!Selected() || !WordWrap() || !WrapOption().FollowRetMark()) return;
     int First = FSelStartRow;
     int Last = FSelEndRow;
-    if (RowAttribute(Last) == raEof && Last > First && RowAttribute(Last - 1) == raCrlf) --Last;
+    if (RowAttribute(Last) == TEditorRowAttribute::raEof && Last > First &&
+        RowAttribute(Last - 1) == TEditorRowAttribute::raCrlf)
+        --Last;
     Last = std::min(Last, RowCount() - 1);
     std::string Text;
     for (int R = First; R <= Last; ++R) {
         Text += RowString(R);
-        if (R < Last || RowAttribute(R) == raCrlf) Text += "\r\n";
+        if (R < Last || RowAttribute(R) == TEditorRowAttribute::raCrlf) Text += "\r\n";
     }
     CleanSelection();
     CaretHide();

@@ -62,7 +62,8 @@ void TEditor::ShiftStream(bool Tab, bool Indent) {
     std::string New;
     for (int R = Start; R <= End; ++R) {
         std::string W = WorkingText(R, Tab);
-        if (R == 0 || RowAttribute(R - 1) != raWrapped) ShiftAt(W, 0, Tab, Indent);
+        if (R == 0 || RowAttribute(R - 1) != TEditorRowAttribute::raWrapped)
+            ShiftAt(W, 0, Tab, Indent);
         New += W;
         FList->AppendLineBreak(R, New);
     }
@@ -78,7 +79,7 @@ void TEditor::ShiftStream(bool Tab, bool Indent) {
     FBlockTopRow = Start;
     FBlockLeftCol = 0;
     int EndByte;
-    if (RowAttribute(NewEnd) != raEof) {
+    if (RowAttribute(NewEnd) != TEditorRowAttribute::raEof) {
         FBlockBottomRow = NewEnd + 1;
         FBlockRightCol = 0;
         EndByte = 0;
@@ -120,8 +121,8 @@ void TEditor::ShiftBox(bool Tab, bool Indent) {
     std::string Map;
     for (int R = Top; R <= Bottom; ++R) {
         std::string W = WorkingText(R, Tab);
-        bool SingleRowLine =
-            RowAttribute(R) != raWrapped && (R == 0 || RowAttribute(R - 1) != raWrapped);
+        bool SingleRowLine = RowAttribute(R) != TEditorRowAttribute::raWrapped &&
+                             (R == 0 || RowAttribute(R - 1) != TEditorRowAttribute::raWrapped);
         BuildColumnMap(W.data(), static_cast<int>(W.size()), TabCount, Wrap, WrapByte, Map);
         const int P = LeftEdgeByte(Map, FBlockLeftCol, static_cast<int>(W.size()));
         bool Fits = true;

@@ -31,12 +31,12 @@ bool TEditor::PosToRowCol(int X, int Y, int& Row, int& ByteIndex) {
 void TEditor::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (FDragging || FRowSelecting) return;
     if (FHost && FHost->HasWindow() && !FHost->Focused()) FHost->SetFocus();
-    if (Button != mbLeft) return;
+    if (Button != TMouseButton::mbLeft) return;
     FLeftDown = true;
     FMouseCancelled = false;
     if (HostReady()) FHost->SetMouseCapture(true);
-    const bool WithShift = (Shift & ssShift) != 0;
-    const bool WithAlt = (Shift & ssAlt) != 0;
+    const bool WithShift = Has(Shift, TShiftState::ssShift);
+    const bool WithAlt = Has(Shift, TShiftState::ssAlt);
     int BR, BC, CR, CC;
     PixelToRowCol(X, Y, true, BR, BC);
     PixelToRowCol(X, Y, false, CR, CC);
@@ -65,7 +65,7 @@ void TEditor::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     FDownY = Y;
     if (CanSelDrag() && X >= FMargin.Left() && IsInSelection(CR, CC)) {
         SetRowCol(CR, CC);
-        if (FCaret.SelDragMode() == dmAutomatic) BeginSelDrag();
+        if (FCaret.SelDragMode() == TDragMode::dmAutomatic) BeginSelDrag();
         return;
     }
     if (X < FMargin.Left() && FCaret.RowSelect()) {
@@ -110,7 +110,7 @@ void TEditor::MouseMove(TShiftState Shift, int X, int Y) {
     SetRowCol(BR, BC);
     if (Selected()) {
         UpdateSelection();
-    } else if (FSelectionState == sstAnchored) {
+    } else if (FSelectionState == TEditorSelectionState::sstAnchored) {
         int Threshold = FCharWidth / 2;
         if (std::abs(X - FDownX) >= Threshold || std::abs(Y - FDownY) >= Threshold)
             ExtendSelection();
@@ -118,14 +118,14 @@ void TEditor::MouseMove(TShiftState Shift, int X, int Y) {
 }
 
 void TEditor::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (Button != mbLeft) return;
+    if (Button != TMouseButton::mbLeft) return;
     if (FDragging) {
         bool Outside = X < 0 || Y < 0 || X >= FWidth || Y >= FHeight;
         EndDrag();
         // The caret has followed the pointer: it marks the drop point.
         if (Outside || IsInSelection(FRow, FCol))
             CleanSelection();
-        else if (Shift & ssCtrl)
+        else if (Has(Shift, TShiftState::ssCtrl))
             CopySelectionTo(FRow, FCol);
         else
             MoveSelection(FRow, FCol);

@@ -12,7 +12,7 @@
 namespace {
 
 bool HasItalic(TFontStyles Style) {
-    return (Style & fsItalic) != 0;
+    return Has(Style, TFontStyle::fsItalic);
 }
 
 TRect Intersect(const TRect& A, const TRect& B) {
@@ -58,12 +58,12 @@ bool TEditor::ItalicMode() const {
 // character boundaries, and the parts wholly outside the clip are not drawn at all.  An
 // opaque output fills its whole clip, so each part's clip is narrowed to its own span
 // (the first visible part fills from the clip's left, the last to its right).
-void TEditor::DrawTextOut(const TRect& Rect, int X, unsigned Options, const std::string& Text,
+void TEditor::DrawTextOut(const TRect& Rect, int X, TTextOutOption Options, const std::string& Text,
                           int Y) {
     DrawTextOut(Rect, X, Options, Text.data(), static_cast<int>(Text.size()), Y);
 }
 
-void TEditor::DrawTextOut(const TRect& Rect, int X, unsigned Options, const char* Text, int N,
+void TEditor::DrawTextOut(const TRect& Rect, int X, TTextOutOption Options, const char* Text, int N,
                           int Y) {
     if (!FPaintCanvas) return;
     const int Chunk = static_cast<int>(FAdvances.size());
@@ -72,15 +72,14 @@ void TEditor::DrawTextOut(const TRect& Rect, int X, unsigned Options, const char
         FPaintCanvas->OutputText(X, Y, Options, Rect, Text, N, FAdvances.data());
         return;
     }
-    bool Opaque = (Options & toOpaque) != 0;
+    bool Opaque = Has(Options, TTextOutOption::toOpaque);
     bool Drawn = false;
     int Start = 0;
     while (Start < N) {
         int Limit = std::min(N, Start + Chunk);
         int End = Start;
         while (End < Limit) {
-            int Step =
-                IsColumnLeadByte(static_cast<unsigned char>(Text[End])) && End + 1 < N ? 2 : 1;
+            int Step = static_cast<int>(SjisCharLength(Text, N, End));
             if (End + Step > Limit) break;
             End += Step;
         }
@@ -145,7 +144,8 @@ void TEditor::Paint(TCanvas& Canvas, const TRect& Clip) {
                 PaintSelectedRow(Row, RowR, X0, Y);
         } else {
             Canvas.FillRect(RowR, FColor);
-            if (Row == N && N >= 1 && FMarks.EofMark().Visible() && RowAttribute(N - 1) != raEof)
+            if (Row == N && N >= 1 && FMarks.EofMark().Visible() &&
+                RowAttribute(N - 1) != TEditorRowAttribute::raEof)
                 DrawEof(X0, Y);
         }
         // The line margin and the underline pixel below the text of the row.
@@ -218,7 +218,7 @@ void TEditor::PaintPiece(int Row, const TRect& R, int X, int Y, bool IsSelected)
     Canvas.SetBkColor(Bk);
     Canvas.SetTextColor(Fg);
     if (!FItalic)
-        DrawTextOut(R, X, toOpaque | toClipped, L, Y);
+        DrawTextOut(R, X, TTextOutOption::toOpaque | TTextOutOption::toClipped, L, Y);
     else
         Canvas.FillRect(R, Bk);
 
@@ -227,7 +227,7 @@ void TEditor::PaintPiece(int Row, const TRect& R, int X, int Y, bool IsSelected)
     TRect Clip = R;
     if (!L.empty()) {
         int StateRow = Row;
-        if (Wrap && Row > 0 && RowAttribute(Row - 1) == raWrapped) {
+        if (Wrap && Row > 0 && RowAttribute(Row - 1) == TEditorRowAttribute::raWrapped) {
             const std::string& Prev = RowString(Row - 1);
             Line = Prev + L;
             LineX = X - static_cast<int>(Prev.size()) * CW;
@@ -235,7 +235,7 @@ void TEditor::PaintPiece(int Row, const TRect& R, int X, int Y, bool IsSelected)
             if (FList->GetRowState(StateRow) == RowStateNotComputed)
                 FList->UpdateRowStates(StateRow, false);
         }
-        if (Wrap && RowAttribute(Row) == raWrapped && Row + 1 < RowCount()) {
+        if (Wrap && RowAttribute(Row) == TEditorRowAttribute::raWrapped && Row + 1 < RowCount()) {
             Line += RowString(Row + 1);
             Clip.Right = std::min(Clip.Right, X + static_cast<int>(L.size()) * CW);
         }
@@ -248,55 +248,55 @@ void TEditor::PaintPiece(int Row, const TRect& R, int X, int Y, bool IsSelected)
                    FReserveWordList.Contains(Line.data() + P.SourcePos(), P.TokenLength());
         };
         std::unique_ptr<TEditorParser> P = CreateParser(Line, State);
-        for (; P->Token() != toEOF; P->NextToken()) {
+        for (; P->Token() != TEditorTokenKind::toEOF; P->NextToken()) {
             int TX = LineX + P->SourcePos() * CW;
             int TEnd = TX + P->TokenLength() * CW;
             if (TEnd <= Clip.Left) continue;
             if (TX >= Clip.Right) break;
             const TEditorColor* TC = nullptr;
             switch (P->Token()) {
-            case toSymbol:
+            case TEditorTokenKind::toSymbol:
                 TC = Listed(*P) ? &C.Reserve() : &C.Symbol();
                 break;
-            case toString:
+            case TEditorTokenKind::toString:
                 TC = &C.Str();
                 break;
-            case toInteger:
-            case toFloat:
+            case TEditorTokenKind::toInteger:
+            case TEditorTokenKind::toFloat:
                 TC = &C.Int();
                 break;
-            case toBracket: {
+            case TEditorTokenKind::toBracket: {
                 int I = P->TokenBracketIndex();
                 if (I >= 0 && I < FView.Brackets().Count())
                     TC = &FView.Brackets().Items(I)->ItemColor();
                 break;
             }
-            case toComment:
+            case TEditorTokenKind::toComment:
                 TC = &C.Comment();
                 break;
-            case toAnk:
+            case TEditorTokenKind::toAnk:
                 TC = Listed(*P) ? &C.Reserve() : &C.Ank();
                 break;
-            case toDBSymbol:
-            case toDBInt:
-            case toDBAlph:
-            case toDBHira:
-            case toDBKana:
-            case toDBKanji:
-            case toKanaSymbol:
-            case toKana:
+            case TEditorTokenKind::toDBSymbol:
+            case TEditorTokenKind::toDBInt:
+            case TEditorTokenKind::toDBAlph:
+            case TEditorTokenKind::toDBHira:
+            case TEditorTokenKind::toDBKana:
+            case TEditorTokenKind::toDBKanji:
+            case TEditorTokenKind::toKanaSymbol:
+            case TEditorTokenKind::toKana:
                 TC = Listed(*P) ? &C.Reserve() : &C.DBCS();
                 break;
-            case toUrl:
+            case TEditorTokenKind::toUrl:
                 TC = Listed(*P) ? &C.Reserve() : &C.Url();
                 break;
-            case toMail:
+            case TEditorTokenKind::toMail:
                 TC = Listed(*P) ? &C.Reserve() : &C.Mail();
                 break;
-            case toPerlComment:
+            case TEditorTokenKind::toPerlComment:
                 TC = &C.Comment();
                 break;
-            case toPerlString:
+            case TEditorTokenKind::toPerlString:
                 TC = &C.Str();
                 break;
             default:
@@ -317,9 +317,9 @@ void TEditor::PaintPiece(int Row, const TRect& R, int X, int Y, bool IsSelected)
             Canvas.SetFont(FFont, Style);
             Canvas.SetTextColor(TokFg);
             Canvas.SetBkColor(TokBk);
-            unsigned Options = toClipped;
+            TTextOutOption Options = TTextOutOption::toClipped;
             if (!FItalic)
-                Options |= toOpaque;
+                Options |= TTextOutOption::toOpaque;
             else if (TokBk != FColor)
                 Canvas.FillRect(TokR, TokBk);
             DrawTextOut(TokR, TX, Options, Line.data() + P->SourcePos(), P->TokenLength(), Y);
@@ -332,9 +332,9 @@ void TEditor::PaintPiece(int Row, const TRect& R, int X, int Y, bool IsSelected)
     int E = X + static_cast<int>(L.size()) * CW;
     if (E < R.Right && E >= R.Left) {
         TEditorRowAttribute A = RowAttribute(Row);
-        if (Row == RowCount() - 1 && A == raEof && FMarks.EofMark().Visible())
+        if (Row == RowCount() - 1 && A == TEditorRowAttribute::raEof && FMarks.EofMark().Visible())
             DrawEof(E, Y);
-        else if (A == raCrlf && FMarks.RetMark().Visible()) {
+        else if (A == TEditorRowAttribute::raCrlf && FMarks.RetMark().Visible()) {
             if (IsSelected)
                 DrawSelectedRetMark(E, Y);
             else
@@ -359,7 +359,7 @@ void TEditor::DrawEof(int X, int Y) {
     FPaintCanvas->SetFont(FFont, FFont.Style());
     FPaintCanvas->SetBkColor(FColor);
     FPaintCanvas->SetTextColor(FMarks.EofMark().Color());
-    DrawTextOut(R, X, toOpaque | toClipped, "[EOF]", Y);
+    DrawTextOut(R, X, TTextOutOption::toOpaque | TTextOutOption::toClipped, "[EOF]", Y);
     CaretShow();
 }
 

@@ -2,8 +2,8 @@
 // One complete set of a control's appearance settings, held apart from any control:
 // the host keeps one per edit mode and copies it to the editor in one step.  Copying
 // between two sets lives here; copying to and from a control comes with the control.
-#include "editor/font.h"
-#include "editor/platform_values.h"
+#include "base/font.h"
+#include "base/platform_values.h"
 #include "editor/view_info.h"
 #include "editor/view_settings.h"
 #include "editor/word_list.h"
@@ -11,8 +11,8 @@
 
 #include <functional>
 
-enum TScrollStyle : unsigned char { ssNone, ssHorizontal, ssVertical, ssBoth };
-enum TBorderStyle : unsigned char { bsNone, bsSingle };
+enum class TScrollStyle : unsigned char { ssNone, ssHorizontal, ssVertical, ssBoth };
+enum class TBorderStyle : unsigned char { bsNone, bsSingle };
 
 class TEditorProp {
 public:
@@ -58,7 +58,7 @@ private:
     TEditorMargin FMargin;
     TEditorMarks FMarks;
     TWordList FReserveWordList;
-    TScrollStyle FScrollBars = ssNone;
+    TScrollStyle FScrollBars = TScrollStyle::ssNone;
     TEditorViewInfo FView;
     bool FWordWrap = false;
     TEditorWrapOption FWrapOption;

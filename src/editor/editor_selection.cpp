@@ -13,7 +13,7 @@
 void TEditor::StartSelection() {
     CleanSelection();
     if (RowCount() == 0) return;
-    FSelectionState = sstAnchored;
+    FSelectionState = TEditorSelectionState::sstAnchored;
     FAnchorRow = FRow;
     int Len = static_cast<int>(RowString(FRow).size());
     FAnchorByte = std::min(ByteIndexOfCol(FRow, FCol), Len);
@@ -27,17 +27,17 @@ void TEditor::StartSelection() {
 }
 
 void TEditor::ExtendSelection() {
-    if (FSelectionState == sstAnchored) {
+    if (FSelectionState == TEditorSelectionState::sstAnchored) {
         UnderlineSuspend();
-        FSelectionState = sstSelected;
+        FSelectionState = TEditorSelectionState::sstSelected;
         UpdateSelection();
-    } else if (FSelectionState == sstSelected) {
+    } else if (FSelectionState == TEditorSelectionState::sstSelected) {
         UpdateSelection();
     }
 }
 
 void TEditor::UpdateSelection() {
-    if (FSelectionState != sstSelected) return;
+    if (FSelectionState != TEditorSelectionState::sstSelected) return;
     int Len = static_cast<int>(RowString(FRow).size());
     int B = std::min(ByteIndexOfCol(FRow, FCol), Len);
     FSelStartRow = std::min(FAnchorRow, FRow);
@@ -109,8 +109,8 @@ void TEditor::CleanSelection() {
 void TEditor::CleanSelectionInternal() {
     FBoxLocked = false;
     SetBoxMode(FHost && FHost->AltDown());
-    if (FSelectionState != sstSelected) return;
-    FSelectionState = sstNone;
+    if (FSelectionState != TEditorSelectionState::sstSelected) return;
+    FSelectionState = TEditorSelectionState::sstNone;
     if (HostReady() && (FBlockTopRow != FBlockBottomRow || FBlockLeftCol != FBlockRightCol)) {
         InvalidateRows(std::max(FBlockTopRow - 1, FTopRow),
                        std::min(FBlockBottomRow, FTopRow + FVisibleRows));
@@ -198,14 +198,14 @@ int TEditor::SelStart() {
     int N = std::min(R, RowCount());
     for (int I = 0; I < N; ++I)
         Offset += static_cast<long long>(FList->Get(I).size()) +
-                  (FList->GetRowAttribute(I) == raCrlf ? 2 : 0);
+                  (FList->GetRowAttribute(I) == TEditorRowAttribute::raCrlf ? 2 : 0);
     return static_cast<int>(Offset);
 }
 
 int TEditor::SelLength() {
     if (!Selected()) return 0;
     if (FSelStartRow == FSelEndRow) return std::max(0, FSelEndByte - FSelStartByte + 1);
-    auto Break = [this](int R) { return RowAttribute(R) == raCrlf ? 2 : 0; };
+    auto Break = [this](int R) { return RowAttribute(R) == TEditorRowAttribute::raCrlf ? 2 : 0; };
     long long Length = 0;
     if (FBoxMode) {
         for (int R = FBlockTopRow; R <= FBlockBottomRow; ++R) {
@@ -303,9 +303,9 @@ void TEditor::SelectRow(int Row) {
     int N = RowCount();
     if (N == 0) return;
     int R = std::min(Row, N);
-    if (R == N && RowAttribute(N - 1) == raEof) R = N - 1;
+    if (R == N && RowAttribute(N - 1) == TEditorRowAttribute::raEof) R = N - 1;
     R = std::max(0, R);
-    if (RowAttribute(R) != raEof) {
+    if (RowAttribute(R) != TEditorRowAttribute::raEof) {
         MoveCaret(R, 0);
         StartSelection();
         MoveCaret(R + 1, 0);
@@ -327,9 +327,9 @@ void TEditor::SelectRow(int Row) {
 
 void TEditor::ExtendRowSelection(int Row) {
     int N = RowCount();
-    if (N == 0 || FSelectionState == sstNone) return;
+    if (N == 0 || FSelectionState == TEditorSelectionState::sstNone) return;
     int R = std::min(Row, N);
-    if (R == N && RowAttribute(N - 1) == raEof) R = N - 1;
+    if (R == N && RowAttribute(N - 1) == TEditorRowAttribute::raEof) R = N - 1;
     R = std::max(0, R);
     auto Reanchor = [this](int AnchorRow) {
         FRowSelAnchor = AnchorRow;
@@ -342,7 +342,7 @@ void TEditor::ExtendRowSelection(int Row) {
         MoveCaret(R, 0);
     } else {
         if (FRowSelLast < FRowSelAnchor && !FRowSelAnchorIsLast) Reanchor(FRowSelAnchor - 1);
-        if (RowAttribute(R) != raEof)
+        if (RowAttribute(R) != TEditorRowAttribute::raEof)
             MoveCaret(R + 1, 0);
         else if (FRowSelAnchorIsLast)
             MoveCaret(R, 0);
@@ -357,7 +357,8 @@ void TEditor::ExtendRowSelection(int Row) {
 
 // The token of the colouring parser that covers the character under a point, found by
 // parsing the whole logical line from its first row.
-bool TEditor::TokenAt(int X, int Y, int& LineRow, int& Start, std::string& Text, int& Kind) {
+bool TEditor::TokenAt(int X, int Y, int& LineRow, int& Start, std::string& Text,
+                      TEditorTokenKind& Kind) {
     int R, B;
     if (!PosToRowCol(X, Y, R, B)) return false;
     LineRow = FList->FirstRowOfLine(R);
@@ -366,7 +367,7 @@ bool TEditor::TokenAt(int X, int Y, int& LineRow, int& Start, std::string& Text,
     for (int I = LineRow; I <= FList->LastRowOfLine(LineRow); ++I)
         Line += RowString(I);
     std::unique_ptr<TEditorParser> P = CreateParser(Line, FList->GetRowState(LineRow));
-    for (; P->Token() != toEOF && P->SourcePos() <= Offset; P->NextToken()) {
+    for (; P->Token() != TEditorTokenKind::toEOF && P->SourcePos() <= Offset; P->NextToken()) {
         if (Offset < P->SourcePos() + P->TokenLength()) {
             Start = P->SourcePos();
             Text = P->TokenString();
@@ -377,13 +378,14 @@ bool TEditor::TokenAt(int X, int Y, int& LineRow, int& Start, std::string& Text,
     return false;
 }
 
-bool TEditor::GetTokenAt(int X, int Y, std::string& Text, int& Kind) {
+bool TEditor::GetTokenAt(int X, int Y, std::string& Text, TEditorTokenKind& Kind) {
     int LineRow, Start;
     return TokenAt(X, Y, LineRow, Start, Text, Kind);
 }
 
 void TEditor::SelectTokenAt(int X, int Y) {
-    int LineRow, Start, Kind;
+    int LineRow, Start;
+    TEditorTokenKind Kind;
     std::string Token;
     if (!TokenAt(X, Y, LineRow, Start, Token, Kind)) return;
     CleanSelection();

@@ -6,7 +6,7 @@ void TEditorStringList::AddRow(std::string S, TEditorRowAttribute Attribute) {
     int Index = Count();
     InsertItems(Index, 1);
     Item(Index).S = std::move(S);
-    Item(Index).Data = Attribute;
+    Item(Index).Data = static_cast<std::uint32_t>(Attribute);
     Changed();
 }
 

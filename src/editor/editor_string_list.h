@@ -1,11 +1,11 @@
 #pragma once
 // A list of screen rows: every string is one row, and its data word holds how the row
 // ends (bits 0-3) and the colouring state at its start plus 2 (bits 4-7).
-#include "editor/pointer_string_list.h"
+#include "base/string_list.h"
 
 #include <string>
 
-enum TEditorRowAttribute : unsigned char {
+enum class TEditorRowAttribute : unsigned char {
     raCrlf = 0,    // the row ends its logical line with a line break
     raWrapped = 1, // the logical line continues on the next row
     raEof = 2,     // the last row, no line break after it
@@ -26,7 +26,7 @@ public:
         return static_cast<TEditorRowAttribute>(Data(Index) & 0xF);
     }
     void SetRowAttribute(int Index, TEditorRowAttribute Value) {
-        SetData(Index, (Data(Index) & 0xFF0) | Value);
+        SetData(Index, (Data(Index) & 0xFF0) | static_cast<std::uint32_t>(Value));
     }
     int GetRowState(int Index) const { return static_cast<int>((Data(Index) & 0xF0) >> 4) - 2; }
     // A state change does not count as a touch of the row: indexes derived from the

@@ -1,6 +1,6 @@
 #include "editor/editor_strings.h"
 
-#include "editor/errors.h"
+#include "base/errors.h"
 #include "editor/row_list.h"
 #include "editor/row_list_view.h"
 
@@ -51,7 +51,7 @@ int TEditorStrings::Add(const std::string& S) {
     int Result = Count();
     FOwner.CleanSelection();
     int N = L.Count();
-    if (N > 0 && L.GetRowAttribute(N - 1) != raCrlf) {
+    if (N > 0 && L.GetRowAttribute(N - 1) != TEditorRowAttribute::raCrlf) {
         std::string T = L.Get(N - 1) + "\r\n" + S;
         L.ReplaceRows(N - 1, 1, T);
         FOwner.SetCaretByOffset(N - 1, static_cast<int>(T.size()));
@@ -95,7 +95,7 @@ std::string TEditorStrings::Text() {
     int N = L.Count();
     std::size_t Length = 0;
     for (int R = 0; R < N; ++R)
-        Length += L.Get(R).size() + (L.GetRowAttribute(R) == raCrlf ? 2 : 0);
+        Length += L.Get(R).size() + (L.GetRowAttribute(R) == TEditorRowAttribute::raCrlf ? 2 : 0);
     std::string Result;
     Result.resize(Length);
     char* P = Length ? &Result[0] : nullptr;
@@ -103,7 +103,7 @@ std::string TEditorStrings::Text() {
         const std::string& S = L.Get(R);
         if (!S.empty()) std::memcpy(P, S.data(), S.size());
         P += S.size();
-        if (L.GetRowAttribute(R) == raCrlf) {
+        if (L.GetRowAttribute(R) == TEditorRowAttribute::raCrlf) {
             *P++ = '\r';
             *P++ = '\n';
         }
@@ -126,7 +126,7 @@ void TEditorStrings::SetText(const std::string& Value) {
 void TEditorStrings::PlaceCaretAfterAssign() {
     TEditorScreenStrings& L = List();
     int N = L.Count();
-    FOwner.SetRow(N > 0 && L.GetRowAttribute(N - 1) == raEof ? N - 1 : N);
+    FOwner.SetRow(N > 0 && L.GetRowAttribute(N - 1) == TEditorRowAttribute::raEof ? N - 1 : N);
     FOwner.SetCol(0);
 }
 
@@ -142,14 +142,11 @@ void TEditorStrings::Assign(const TPointerStringList& Source) {
 }
 
 void TEditorStrings::BeginUpdate() {
-    if (FUpdateCount == 0) SetUpdateState(true);
-    ++FUpdateCount;
+    if (FUpdates.Begin()) SetUpdateState(true);
 }
 
 void TEditorStrings::EndUpdate() {
-    if (FUpdateCount == 0) return;
-    --FUpdateCount;
-    if (FUpdateCount == 0) SetUpdateState(false);
+    if (FUpdates.End()) SetUpdateState(false);
 }
 
 // Bulk changes through Lines run with the caret hidden and the window's redrawing off;
@@ -183,7 +180,7 @@ std::vector<std::string> WriteStoredLines(const TEditorScreenStrings& Rows) {
     int N = Rows.Count();
     for (int R = 0; R < N;) {
         std::string Line = Rows.Get(R);
-        while (R < N - 1 && Rows.GetRowAttribute(R) == raWrapped)
+        while (R < N - 1 && Rows.GetRowAttribute(R) == TEditorRowAttribute::raWrapped)
             Line += Rows.Get(++R);
         ++R;
         Lines.push_back(std::move(Line));
@@ -195,6 +192,6 @@ void ReadStoredLines(TEditorScreenStrings& Rows, const std::vector<std::string>&
     Rows.BeginUpdate();
     Rows.Clear();
     for (const std::string& Line : Lines)
-        Rows.AddRow(Line, raCrlf);
+        Rows.AddRow(Line, TEditorRowAttribute::raCrlf);
     Rows.EndUpdate();
 }

@@ -2,6 +2,8 @@
 // The Lines facade of a control: the rows of its row list presented as logical lines.
 // It has no storage of its own; every change goes through the row list's ReplaceRows
 // and puts the control's caret after the new text.
+#include "base/update_counter.h"
+
 #include <string>
 #include <vector>
 
@@ -35,7 +37,7 @@ public:
 
     void BeginUpdate();
     void EndUpdate();
-    int UpdateCount() const { return FUpdateCount; }
+    int UpdateCount() const { return FUpdates.Count(); }
 
 protected:
     virtual void SetUpdateState(bool Updating);
@@ -46,7 +48,7 @@ private:
     void PlaceCaretAfterAssign();
 
     TLinesHost& FOwner;
-    int FUpdateCount = 0;
+    TUpdateCounter FUpdates;
 };
 
 // The stored form of a control's lines: one string per logical line, rows joined while

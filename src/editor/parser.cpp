@@ -1,5 +1,6 @@
 #include "editor/parser.h"
 
+#include "base/shift_jis.h"
 #include "editor/view_info.h"
 
 #include <cstring>
@@ -48,10 +49,6 @@ inline bool Is(unsigned char c, std::uint8_t cls) {
     return (kChars.cls[c] & cls) != 0;
 }
 
-inline bool IsLead(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 // The terminator, CR and LF end the text of a row.
 inline bool IsEnd(unsigned char c) {
     return c == 0 || c == '\r' || c == '\n';
@@ -66,7 +63,7 @@ inline bool StartsWith(const unsigned char* P, const std::string& S) {
 
 // One character: two bytes at a lead byte that has a second byte.
 inline const unsigned char* NextChar(const unsigned char* P) {
-    return P + ((IsLead(P[0]) && P[1] != 0) ? 2 : 1);
+    return P + ((IsSjisLeadByte(P[0]) && P[1] != 0) ? 2 : 1);
 }
 
 } // namespace
@@ -118,7 +115,7 @@ void TEditorParser::NextToken() {
     SkipBlanks();
     FTokenStart = FPos;
     if (IsEnd(*FPos)) {
-        FToken = toEOF;
+        FToken = TEditorTokenKind::toEOF;
         return;
     }
     if (FView && ViewRules()) return;
@@ -161,7 +158,7 @@ bool TEditorParser::ViewRules() {
     if (view.Url() && ScanUrl()) return true;
     if (!view.Commenter().empty() && StartsWith(FPos, view.Commenter())) {
         ToEndOfText();
-        FToken = toComment;
+        FToken = TEditorTokenKind::toComment;
         return true;
     }
     const bool perl = !view.PerlCommenter().empty();
@@ -187,7 +184,7 @@ bool TEditorParser::ViewRules() {
 
 bool TEditorParser::ScanRightBracket() {
     const std::string& right = FView->Brackets().Items(FBracketState)->RightBracket();
-    FToken = toBracket;
+    FToken = TEditorTokenKind::toBracket;
     if (right.empty()) {
         ToEndOfText();
         return true;
@@ -214,7 +211,7 @@ bool TEditorParser::ScanMail() {
         ++FPos;
     }
     if (!(at && dot)) return false;
-    FToken = toMail;
+    FToken = TEditorTokenKind::toMail;
     return true;
 }
 
@@ -241,7 +238,7 @@ bool TEditorParser::ScanUrl() {
     FPos += prefix->size();
     while (Is(*FPos, ccUrl))
         ++FPos;
-    FToken = toUrl;
+    FToken = TEditorTokenKind::toUrl;
     return true;
 }
 
@@ -261,7 +258,7 @@ bool TEditorParser::ScanPerlComment() {
         ++FPos;
     }
     ToEndOfText();
-    FToken = toPerlComment;
+    FToken = TEditorTokenKind::toPerlComment;
     return true;
 }
 
@@ -294,7 +291,7 @@ bool TEditorParser::ScanPerlVar() {
     default:
         return false;
     }
-    FToken = toPerlVar;
+    FToken = TEditorTokenKind::toPerlVar;
     return true;
 }
 
@@ -310,7 +307,7 @@ void TEditorParser::ScanQuoted(unsigned char Quote) {
         }
         ++FPos;
     }
-    FToken = toString;
+    FToken = TEditorTokenKind::toString;
 }
 
 void TEditorParser::ScanPerlQuoted(unsigned char Quote) {
@@ -328,7 +325,7 @@ void TEditorParser::ScanPerlQuoted(unsigned char Quote) {
         }
         ++FPos;
     }
-    FToken = toPerlString;
+    FToken = TEditorTokenKind::toPerlString;
 }
 
 bool TEditorParser::ScanHex() {
@@ -337,7 +334,7 @@ bool TEditorParser::ScanHex() {
     FPos += prefix.size();
     while (Is(*FPos, ccHex))
         ++FPos;
-    FToken = toInteger;
+    FToken = TEditorTokenKind::toInteger;
     return true;
 }
 
@@ -351,87 +348,87 @@ bool TEditorParser::ScanControlCode() {
         while (Is(*FPos, ccDigit))
             ++FPos;
     }
-    FToken = toString;
+    FToken = TEditorTokenKind::toString;
     return true;
 }
 
 void TEditorParser::GeneralScan() {
     const unsigned char b = FPos[0];
     const unsigned char t = FPos[1]; // in bounds: b is not the terminator
-    if (IsLead(b)) {
+    if (IsSjisLeadByte(b)) {
         if (t == 0) { // a lead byte cut off by the end of the text
             ++FPos;
-            FToken = toSymbol;
+            FToken = TEditorTokenKind::toSymbol;
             return;
         }
         if (b == 0x82 && t >= 0x4F && t <= 0x58) {
-            FToken = toDBInt;
+            FToken = TEditorTokenKind::toDBInt;
             while ((FPos[0] == 0x82 && FPos[1] >= 0x4F && FPos[1] <= 0x58) ||
                    (FPos[0] == 0x81 && (FPos[1] == 0x43 || FPos[1] == 0x44)))
                 FPos += 2;
         } else if (b == 0x82 && t >= 0x60 && t <= 0x9A) {
-            FToken = toDBAlph;
+            FToken = TEditorTokenKind::toDBAlph;
             while (FPos[0] == 0x82 && FPos[1] >= 0x60 && FPos[1] <= 0x9A)
                 FPos += 2;
         } else if (b == 0x82 && t >= 0x9F && t <= 0xF1) {
-            FToken = toDBHira;
+            FToken = TEditorTokenKind::toDBHira;
             while ((FPos[0] == 0x82 && FPos[1] >= 0x9F && FPos[1] <= 0xF1) ||
                    (FPos[0] == 0x81 && (FPos[1] == 0x5B || FPos[1] == 0x7C)))
                 FPos += 2;
         } else if (b == 0x83 && t >= 0x40 && t <= 0x96) {
-            FToken = toDBKana;
+            FToken = TEditorTokenKind::toDBKana;
             while ((FPos[0] == 0x83 && FPos[1] >= 0x40 && FPos[1] <= 0x96) ||
                    (FPos[0] == 0x81 && (FPos[1] == 0x5B || FPos[1] == 0x7C)))
                 FPos += 2;
         } else if (b == 0x83 && t >= 0x9F && t <= 0xF0) {
-            FToken = toDBSymbol;
+            FToken = TEditorTokenKind::toDBSymbol;
             while (FPos[0] == 0x83 && FPos[1] >= 0x9F && FPos[1] <= 0xF0)
                 FPos += 2;
         } else if (b >= 0x84 && b <= 0x87) {
-            FToken = toDBSymbol;
+            FToken = TEditorTokenKind::toDBSymbol;
             while (FPos[0] >= 0x84 && FPos[0] <= 0x87 && FPos[1] != 0)
                 FPos += 2;
         } else if (b >= 0x88) {
-            FToken = toDBKanji;
+            FToken = TEditorTokenKind::toDBKanji;
             while (((FPos[0] >= 0x88 && FPos[0] <= 0x9F) || (FPos[0] >= 0xE0 && FPos[0] <= 0xFC)) &&
                    FPos[1] != 0)
                 FPos += 2;
         } else {
             // 0x81 symbols, and unassigned codes after 0x82 and 0x83: one
             // whole character, so that no token splits it.
-            FToken = toDBSymbol;
+            FToken = TEditorTokenKind::toDBSymbol;
             FPos += 2;
         }
         return;
     }
     if (b >= 0xA1 && b <= 0xA5) {
         ++FPos;
-        FToken = toKanaSymbol;
+        FToken = TEditorTokenKind::toKanaSymbol;
     } else if (b >= 0xA6 && b <= 0xDF) {
         while (*FPos >= 0xA6 && *FPos <= 0xDF)
             ++FPos;
-        FToken = toKana;
+        FToken = TEditorTokenKind::toKana;
     } else if (b == 9) {
         ++FPos;
-        FToken = toTab;
+        FToken = TEditorTokenKind::toTab;
     } else if (Is(b, ccIdStart)) {
         while (Is(*FPos, ccIdent))
             ++FPos;
-        FToken = toAnk;
+        FToken = TEditorTokenKind::toAnk;
     } else if (Is(b, ccDigit)) {
         ScanNumber();
     } else {
         ++FPos;
-        FToken = toSymbol;
+        FToken = TEditorTokenKind::toSymbol;
     }
 }
 
 void TEditorParser::ScanNumber() {
     while (Is(*FPos, ccDigit))
         ++FPos;
-    FToken = toInteger;
+    FToken = TEditorTokenKind::toInteger;
     if (*FPos == '.') {
-        FToken = toFloat;
+        FToken = TEditorTokenKind::toFloat;
         const unsigned char after = FPos[1];
         if (Is(after, ccDigit)) {
             FPos += 2;
@@ -443,7 +440,7 @@ void TEditorParser::ScanNumber() {
             ScanExponent();
         }
     } else if (*FPos == 'E' || *FPos == 'e') {
-        FToken = toFloat;
+        FToken = TEditorTokenKind::toFloat;
         ScanExponent();
     }
 }

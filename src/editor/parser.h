@@ -15,7 +15,7 @@ class TEditorViewInfo;
 
 // Token kinds; the values are stored and compared by the painter, word
 // moves and token selection.  5, 10 and 13 are never produced.
-enum TEditorTokenKind : std::uint8_t {
+enum class TEditorTokenKind : std::uint8_t {
     toEOF = 0,
     toSymbol = 1,
     toString = 2,
@@ -110,5 +110,5 @@ private:
     int FLength;
     Ptr FPos;
     Ptr FTokenStart;
-    TEditorTokenKind FToken = toEOF;
+    TEditorTokenKind FToken = TEditorTokenKind::toEOF;
 };

@@ -1,7 +1,7 @@
 #include "editor/row_list.h"
 
+#include "base/errors.h"
 #include "editor/column_map.h"
-#include "editor/errors.h"
 #include "editor/row_list_view.h"
 #include "editor/undo.h"
 #include "editor/word_wrap.h"
@@ -82,7 +82,7 @@ void TEditorScreenStrings::NotifyViews() {
 void TEditorScreenStrings::ClampViews() {
     int N = Count();
     if (N == 0 && FViews.empty()) return;
-    int MaxRow = (N > 0 && GetRowAttribute(N - 1) == raEof) ? N - 1 : N;
+    int MaxRow = (N > 0 && GetRowAttribute(N - 1) == TEditorRowAttribute::raEof) ? N - 1 : N;
     for (TRowListView* View : FViews) {
         if (View->Row() > N - 1 && View->Row() != MaxRow) View->SetRow(MaxRow);
         if (View->TopRow() > N - 1 && View->TopRow() != MaxRow) View->SetTopRow(MaxRow);
@@ -132,14 +132,14 @@ void TEditorScreenStrings::Redo() {
 
 int TEditorScreenStrings::FirstRowOfLine(int Row) const {
     int R = Row;
-    while (R >= 1 && R - 1 < Count() && GetRowAttribute(R - 1) == raWrapped)
+    while (R >= 1 && R - 1 < Count() && GetRowAttribute(R - 1) == TEditorRowAttribute::raWrapped)
         --R;
     return R;
 }
 
 int TEditorScreenStrings::LastRowOfLine(int Row) const {
     int R = Row;
-    while (R >= 0 && R < Count() - 1 && GetRowAttribute(R) == raWrapped)
+    while (R >= 0 && R < Count() - 1 && GetRowAttribute(R) == TEditorRowAttribute::raWrapped)
         ++R;
     return R;
 }
@@ -148,13 +148,13 @@ void TEditorScreenStrings::GetRowsText(int Row, int Count_, TEditorRowAttribute&
                                        int& Rows, std::string& Text) const {
     Text.clear();
     Rows = 0;
-    Attribute = raInvalid;
+    Attribute = TEditorRowAttribute::raInvalid;
     int N = Count();
     if (Row < 0 || Row > N - 1) return;
     int E;
     if (Count_ == -1) {
         E = Row;
-        while (E < N - 1 && GetRowAttribute(E) == raWrapped)
+        while (E < N - 1 && GetRowAttribute(E) == TEditorRowAttribute::raWrapped)
             ++E;
     } else {
         if (Count_ <= 0) return;
@@ -164,14 +164,14 @@ void TEditorScreenStrings::GetRowsText(int Row, int Count_, TEditorRowAttribute&
     Attribute = GetRowAttribute(E);
     std::size_t Length = 0;
     for (int R = Row; R <= E; ++R)
-        Length += Item(R).S.size() + (GetRowAttribute(R) == raCrlf ? 2 : 0);
+        Length += Item(R).S.size() + (GetRowAttribute(R) == TEditorRowAttribute::raCrlf ? 2 : 0);
     Text.resize(Length);
     char* P = Length ? &Text[0] : nullptr;
     for (int R = Row; R <= E; ++R) {
         const std::string& S = Item(R).S;
         if (!S.empty()) std::memcpy(P, S.data(), S.size());
         P += S.size();
-        if (GetRowAttribute(R) == raCrlf) {
+        if (GetRowAttribute(R) == TEditorRowAttribute::raCrlf) {
             *P++ = '\r';
             *P++ = '\n';
         }
@@ -223,7 +223,8 @@ void TEditorScreenStrings::ReplaceRowRange(int Row, int Count_, TEditorStringLis
 }
 
 void TEditorScreenStrings::AppendLineBreak(int Row, std::string& S) const {
-    if (Row >= 0 && Row <= Count() - 1 && GetRowAttribute(Row) == raCrlf) S += "\r\n";
+    if (Row >= 0 && Row <= Count() - 1 && GetRowAttribute(Row) == TEditorRowAttribute::raCrlf)
+        S += "\r\n";
 }
 
 // The edit primitive -------------------------------------------------------------------
@@ -240,7 +241,7 @@ void TEditorScreenStrings::ReplaceRows(int Row, int Count_, const std::string& T
     int First = FirstRowOfLine(Row);
     // Text added after a last row without a line break continues that row's line;
     // starting a row of its own there would leave raEof inside the text.
-    if (Count_ == 0 && Row == N && N > 0 && GetRowAttribute(N - 1) == raEof)
+    if (Count_ == 0 && Row == N && N > 0 && GetRowAttribute(N - 1) == TEditorRowAttribute::raEof)
         First = FirstRowOfLine(N - 1);
     int End = Row + Count_ - 1;
     int Last = LastRowOfLine(End);
@@ -262,7 +263,7 @@ void TEditorScreenStrings::ReplaceRows(int Row, int Count_, const std::string& T
     if (End < Last) {
         Tail = GetRowAttribute(Last);
     } else if (Last >= N - 1) {
-        Tail = EndsWithLineBreak(Text) ? raCrlf : raEof;
+        Tail = EndsWithLineBreak(Text) ? TEditorRowAttribute::raCrlf : TEditorRowAttribute::raEof;
     } else {
         Last = LastRowOfLine(Last + 1);
         Tail = GetRowAttribute(Last);
@@ -293,7 +294,8 @@ void TEditorScreenStrings::ReplaceRows(int Row, int Count_, const std::string& T
     // An empty end-of-text row that ends the range adds nothing after the new text: when
     // that text ends with a line break, the last new row ends with it, not with raEof
     // (else the final line break would be lost).
-    if (Tail == raEof && EndsWithLineBreak(NewText)) Tail = raCrlf;
+    if (Tail == TEditorRowAttribute::raEof && EndsWithLineBreak(NewText))
+        Tail = TEditorRowAttribute::raCrlf;
 
     // Rows of the line that end well before the edit keep their cuts: only the rows
     // from there on are cut again (the undo step still holds the whole line).
@@ -353,7 +355,8 @@ void TEditorScreenStrings::SyncLineIndex(int Index) {
     FScannedRow = std::min(FScannedRow, FLineStarts.back());
     // Scan on only as far as the line asked for (Index -1: to the end).
     while (FScannedRow < N - 1 && (Index < 0 || static_cast<int>(FLineStarts.size()) <= Index)) {
-        if (GetRowAttribute(FScannedRow) == raCrlf) FLineStarts.push_back(FScannedRow + 1);
+        if (GetRowAttribute(FScannedRow) == TEditorRowAttribute::raCrlf)
+            FLineStarts.push_back(FScannedRow + 1);
         ++FScannedRow;
     }
 }

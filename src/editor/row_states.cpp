@@ -23,12 +23,12 @@ std::string TEditorScreenStrings::FirstTokenOfRow(int Row) const {
 
 int TEditorScreenStrings::StateAfterRow(int Row, int State) const {
     std::string Text = Get(Row);
-    if (FWordWrap && Row < Count() - 1 && GetRowAttribute(Row) == raWrapped)
+    if (FWordWrap && Row < Count() - 1 && GetRowAttribute(Row) == TEditorRowAttribute::raWrapped)
         Text += FirstTokenOfRow(Row + 1);
     int Result = State;
     if (Text.empty()) return Result;
     TEditorParser Parser(Text, State, ParserView());
-    while (Parser.Token() != toEOF) {
+    while (Parser.Token() != TEditorTokenKind::toEOF) {
         Result = Parser.BracketState();
         Parser.NextToken();
     }

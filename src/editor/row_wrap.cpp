@@ -42,7 +42,8 @@ void TEditorScreenStrings::CutLine(const char* Line, int Length, TEditorStringLi
     const TEditorWrapOption& Option = WrapOption();
     if (Length < Option.WrapByte() && ExpandedWidth(Line, Length, ViewTabSpaceCount(), true,
                                                     Option.WrapByte()) < Option.WrapByte()) {
-        Dest.AddRow(std::string(Line, static_cast<std::size_t>(Length)), raCrlf);
+        Dest.AddRow(std::string(Line, static_cast<std::size_t>(Length)),
+                    TEditorRowAttribute::raCrlf);
         return;
     }
     FCutLengths.clear();
@@ -51,7 +52,8 @@ void TEditorScreenStrings::CutLine(const char* Line, int Length, TEditorStringLi
     for (std::size_t I = 0; I < FCutLengths.size(); ++I) {
         int RowLength = FCutLengths[I];
         Dest.AddRow(std::string(Line + Start, static_cast<std::size_t>(RowLength)),
-                    I + 1 < FCutLengths.size() ? raWrapped : raCrlf);
+                    I + 1 < FCutLengths.size() ? TEditorRowAttribute::raWrapped
+                                               : TEditorRowAttribute::raCrlf);
         Start += RowLength;
     }
 }
@@ -60,10 +62,11 @@ void TEditorScreenStrings::WrapText(const std::string& Text, TEditorStringList& 
     Dest.BeginUpdate();
     Dest.Clear();
     if (Text.empty()) {
-        Dest.AddRow(std::string(), raCrlf);
+        Dest.AddRow(std::string(), TEditorRowAttribute::raCrlf);
     } else if (!FWordWrap) {
         ForEachLine(Text, [&](const char* Line, int Length) {
-            Dest.AddRow(std::string(Line, static_cast<std::size_t>(Length)), raCrlf);
+            Dest.AddRow(std::string(Line, static_cast<std::size_t>(Length)),
+                        TEditorRowAttribute::raCrlf);
         });
     } else {
         ForEachLine(Text, [&](const char* Line, int Length) { CutLine(Line, Length, Dest); });
@@ -87,7 +90,8 @@ void TEditorScreenStrings::WrapTextFrom(const std::string& Text, int Offset,
     int Start = Offset;
     for (std::size_t I = 0; I < FCutLengths.size(); ++I) {
         Dest.AddRow(std::string(Line + Start, static_cast<std::size_t>(FCutLengths[I])),
-                    I + 1 < FCutLengths.size() ? raWrapped : raCrlf);
+                    I + 1 < FCutLengths.size() ? TEditorRowAttribute::raWrapped
+                                               : TEditorRowAttribute::raCrlf);
         Start += FCutLengths[I];
     }
     // The lines after it are cut whole.
@@ -127,7 +131,7 @@ void TEditorScreenStrings::WrapAll() {
         int E = LastRowOfLine(R);
         bool Final = E == N - 1;
         if (E == R && !NeedsCut(Item(R).S)) {
-            Out.AddRow(std::move(Item(R).S), raCrlf);
+            Out.AddRow(std::move(Item(R).S), TEditorRowAttribute::raCrlf);
         } else if (E == R) {
             CutLine(Item(R).S.data(), static_cast<int>(Item(R).S.size()), Out);
         } else {
@@ -151,20 +155,20 @@ void TEditorScreenStrings::UnwrapAll() {
     for (TRowListView* View : FViews)
         if (View->Selected()) View->CleanSelection();
     TEditorRowAttribute Tail = GetRowAttribute(N - 1);
-    if (Tail == raWrapped) Tail = raEof;
+    if (Tail == TEditorRowAttribute::raWrapped) Tail = TEditorRowAttribute::raEof;
     TChangeEvent Saved = std::move(OnChange);
     OnChange = nullptr;
     BeginUpdate();
     int W = 0;
     for (int R = 0; R < N;) {
         std::string Joined = std::move(Item(R).S);
-        while (R < N - 1 && GetRowAttribute(R) == raWrapped) {
+        while (R < N - 1 && GetRowAttribute(R) == TEditorRowAttribute::raWrapped) {
             ++R;
             Joined += Item(R).S;
         }
         ++R;
         Item(W).S = std::move(Joined);
-        Item(W).Data = R == N ? Tail : raCrlf;
+        Item(W).Data = static_cast<std::uint32_t>(R == N ? Tail : TEditorRowAttribute::raCrlf);
         ++W;
     }
     EraseItems(W, N - W);

@@ -19,6 +19,8 @@
 //   memchr over the rest.
 #include "editor/search_engine.h"
 
+#include "base/shift_jis.h"
+
 #include <cstddef>
 #include <cstring>
 #include <limits>
@@ -52,10 +54,6 @@
 namespace {
 
 using Offset = std::int64_t;
-
-constexpr bool IsLeadByte(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
 
 struct ByteTables {
     unsigned char upper[256];      // single bytes: ASCII small letters to capitals
@@ -112,7 +110,7 @@ PreparedPattern Prepare(std::string_view text, bool matchCase) {
     for (std::size_t i = 0; i < n;) {
         unsigned char c = static_cast<unsigned char>(text[i]);
         if (c == 0) p.usable = false;
-        if (IsLeadByte(c)) {
+        if (IsSjisLeadByte(c)) {
             if (i + 1 >= n) {
                 p.usable = false;
                 break;
@@ -142,7 +140,7 @@ PreparedPattern Prepare(std::string_view text, bool matchCase) {
     // Second bytes spread over most of the byte range: rank them all alike.
     std::string second(n, 0);
     for (std::size_t i = 0; i < n; ++i)
-        if (IsLeadByte(static_cast<unsigned char>(p.bytes[i]))) second[++i] = 1;
+        if (IsSjisLeadByte(static_cast<unsigned char>(p.bytes[i]))) second[++i] = 1;
     auto rank = [&](std::size_t k) {
         if (second[k]) return p.bytes[k] == p.other[k] ? 1 : 2;
         const int one = Commonness(static_cast<unsigned char>(p.bytes[k]));
@@ -182,12 +180,12 @@ public:
             start = runStart_;
         } else if (known_ && p > runEnd_) {
             Offset j = p;
-            while (j > runEnd_ && IsLeadByte(text_[j - 1]))
+            while (j > runEnd_ && IsSjisLeadByte(text_[j - 1]))
                 --j;
             start = j == runEnd_ ? runStart_ : j;
         } else {
             Offset j = p;
-            while (j > 0 && IsLeadByte(text_[j - 1]))
+            while (j > 0 && IsSjisLeadByte(text_[j - 1]))
                 --j;
             start = j;
         }
@@ -209,7 +207,8 @@ public:
     Search(const unsigned char* text, Offset size, const PreparedPattern& pattern,
            TSearchOptions options)
         : text_(text), size_(size), pat_(pattern), n_(static_cast<Offset>(pattern.bytes.size())),
-          matchCase_(options & soMatchCase), wholeWord_(options & soWholeWord), trail_(text) {}
+          matchCase_(Has(options, TSearchOption::soMatchCase)),
+          wholeWord_(Has(options, TSearchOption::soWholeWord)), trail_(text) {}
 
     // The first accepted match at or after From, up to the last position
     // where the pattern fits; -1 when none comes before the end of the text.
@@ -447,14 +446,14 @@ std::optional<std::int32_t> SearchBuffer(std::string_view Buffer, TSearchSelecti
             ? static_cast<Offset>(Buffer.size())
             : std::numeric_limits<std::int32_t>::max();
     if (selStart > size) return std::nullopt;
-    const PreparedPattern pattern = Prepare(Pattern, Options & soMatchCase);
+    const PreparedPattern pattern = Prepare(Pattern, Has(Options, TSearchOption::soMatchCase));
     if (!pattern.usable) return std::nullopt;
     const Offset n = static_cast<Offset>(Pattern.size());
     const auto* text = reinterpret_cast<const unsigned char*>(Buffer.data());
     Search search(text, size, pattern, Options);
 
     Offset found;
-    if (Options & soDown) {
+    if (Has(Options, TSearchOption::soDown)) {
         const Offset from = selStart + selLength;
         // No zero byte may end the text before the first candidate's end.
         if (from + n > size || HasZero(text, from + n)) return std::nullopt;

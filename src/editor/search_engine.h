@@ -14,6 +14,8 @@
 // delimiter byte or the end of the text.  Word bytes are digits, ASCII
 // letters, the bytes of double-byte characters and half-width katakana;
 // everything else (the underscore included) delimits words.
+#include "base/flags.h"
+
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -21,7 +23,7 @@
 // The search option word shared with the find and replace commands.  The
 // engine reads soDown, soMatchCase and soWholeWord; the replace flags
 // travel in the same word and are ignored here.
-enum TSearchOption : std::uint16_t {
+enum class TSearchOption : std::uint16_t {
     soDown = 1,
     soMatchCase = 2,
     soWholeWord = 4,
@@ -29,7 +31,8 @@ enum TSearchOption : std::uint16_t {
     soReplaceAll = 32,
     soReplaceConfirm = 64,
 };
-using TSearchOptions = std::uint16_t;
+ZEF_FLAGS(TSearchOption);
+using TSearchOptions = TSearchOption;
 
 // A selection as flat byte offsets into the searched buffer.
 struct TSearchSelection {

@@ -43,22 +43,23 @@ void TEditorUndoObj::Exchange(TUndoData& S, std::string& CurText,
                               TEditorRowAttribute& CurAttribute, int& Inserted) {
     int CurRows = 0;
     CurText.clear();
-    CurAttribute = raInvalid;
+    CurAttribute = TEditorRowAttribute::raInvalid;
     if (S.RowCount != 0) {
         FOwner.GetRowsText(S.StartRow, S.RowCount, CurAttribute, CurRows, CurText);
         FOwner.DeleteRows(S.StartRow, S.RowCount);
     }
     Inserted = 0;
-    if (S.Attribute != raInvalid) {
+    if (S.Attribute != TEditorRowAttribute::raInvalid) {
         TEditorStringList Rows;
         FOwner.WrapText(S.Text, Rows);
         // Old rows that ended inside a wrapped line own no line-end row.
-        if (S.Attribute == raWrapped && Rows.Count() > 1 && Rows.Get(Rows.Count() - 1).empty())
+        if (S.Attribute == TEditorRowAttribute::raWrapped && Rows.Count() > 1 &&
+            Rows.Get(Rows.Count() - 1).empty())
             Rows.Delete(Rows.Count() - 1);
         // Old rows that ended with an empty end-of-text row after a line break: the
         // text ends with that break, and the empty row must come back too.
-        if (S.Attribute == raEof && EndsWithLineBreak(S.Text))
-            Rows.AddRow(std::string(), raEof);
+        if (S.Attribute == TEditorRowAttribute::raEof && EndsWithLineBreak(S.Text))
+            Rows.AddRow(std::string(), TEditorRowAttribute::raEof);
         Rows.SetRowAttribute(Rows.Count() - 1, S.Attribute);
         Inserted = Rows.Count();
         FOwner.InsertRows(S.StartRow, Rows);

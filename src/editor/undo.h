@@ -15,7 +15,7 @@ struct TUndoData {
     int CaretCol = 0;
     int StartRow = -1;
     int RowCount = 0;
-    TEditorRowAttribute Attribute = raInvalid;
+    TEditorRowAttribute Attribute = TEditorRowAttribute::raInvalid;
     std::string Text;
 };
 

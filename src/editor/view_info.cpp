@@ -1,6 +1,6 @@
 #include "editor/view_info.h"
 
-#include "editor/errors.h"
+#include "base/errors.h"
 
 #include <algorithm>
 

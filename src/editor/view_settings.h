@@ -3,8 +3,8 @@
 // marks and colours.  Setters that notify call Changed() only when the value
 // differs; the others are plain field writes that take effect when the
 // control next reads the field.
-#include "editor/notify_persistent.h"
-#include "editor/platform_values.h"
+#include "base/notify_persistent.h"
+#include "base/platform_values.h"
 
 // Stores Value and calls Owner.Changed() when it differs from Field.
 template <typename T> void UpdateSetting(TNotifyPersistent& Owner, T& Field, const T& Value) {
@@ -33,8 +33,8 @@ private:
     TCursor FLeftMarginCursor = crRightArrow;
 };
 
-enum TDragMode { dmManual, dmAutomatic };
-enum TEditorCaretStyle { csDefault, csBrief };
+enum class TDragMode { dmManual, dmAutomatic };
+enum class TEditorCaretStyle { csDefault, csBrief };
 
 class TEditorCaret : public TNotifyPersistent {
 public:
@@ -85,10 +85,10 @@ private:
     bool FNextLine = false;
     bool FPrevSpaceIndent = false;
     bool FRowSelect = true;
-    TDragMode FSelDragMode = dmAutomatic;
+    TDragMode FSelDragMode = TDragMode::dmAutomatic;
     bool FSelMove = true;
     bool FSoftTab = false;
-    TEditorCaretStyle FStyle = csDefault;
+    TEditorCaretStyle FStyle = TEditorCaretStyle::csDefault;
     bool FTabIndent = false;
     int FTabSpaceCount = 8;
 };
@@ -174,7 +174,7 @@ private:
     friend class TEditorColors; // writes the fields of all entries at once
     TColor FBkColor = clWindow;
     TColor FColor = clWindowText;
-    TFontStyles FStyle = 0;
+    TFontStyles FStyle = TFontStyles();
 };
 
 class TEditorColors : public TNotifyPersistent {

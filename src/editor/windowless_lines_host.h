@@ -43,9 +43,10 @@ public:
         while (R < FList->Count()) {
             int Len = static_cast<int>(FList->Get(R).size());
             TEditorRowAttribute A = FList->GetRowAttribute(R);
-            int Size = Len + (A == raCrlf ? 2 : 0);
-            if ((Offset < Size || (A != raWrapped && Offset <= Len) || R == FList->Count() - 1) &&
-                (Offset < Size || A != raCrlf)) {
+            int Size = Len + (A == TEditorRowAttribute::raCrlf ? 2 : 0);
+            if ((Offset < Size || (A != TEditorRowAttribute::raWrapped && Offset <= Len) ||
+                 R == FList->Count() - 1) &&
+                (Offset < Size || A != TEditorRowAttribute::raCrlf)) {
                 FRow = R;
                 FCol = Offset < Len ? Offset : Len;
                 return;

@@ -23,7 +23,7 @@ int TWordList::Compare(const char* A, int ALength, const char* B, int BLength) {
             Y = Fold(Y);
         }
         if (X != Y) return X < Y ? -1 : 1;
-        Trail = !Trail && IsColumnLeadByte(X);
+        Trail = !Trail && IsSjisLeadByte(X);
     }
     return ALength == BLength ? 0 : (ALength < BLength ? -1 : 1);
 }

@@ -1,6 +1,7 @@
 #include "editor/word_wrap.h"
 
-#include "editor/errors.h"
+#include "base/errors.h"
+#include "base/shift_jis.h"
 
 #include <algorithm>
 
@@ -65,12 +66,12 @@ bool ContainsChar(const char* Ch, int ChLength, const std::string& Set) {
     if (ChLength <= 0 || ChLength > n) return false;
     const char* s = Set.data();
     for (int i = 0; i + ChLength <= n;) {
-        int step = IsColumnLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < n ? 2 : 1;
+        int step = static_cast<int>(SjisCharLength(s, n, i));
         if (std::equal(Ch, Ch + ChLength, s + i)) {
             // The match must end on a character boundary too: half a pair is no character.
             int j = i;
             while (j < i + ChLength)
-                j += IsColumnLeadByte(static_cast<unsigned char>(s[j])) && j + 1 < n ? 2 : 1;
+                j += static_cast<int>(SjisCharLength(s, n, j));
             if (j == i + ChLength) return true;
         }
         i += step;

@@ -7,8 +7,8 @@
 // may then reach WrapByte + 4 columns), Leading keeps LeadStr characters off the end
 // of a row and FollowStr characters off its start, and FollowRetMark lets the line-break
 // mark of a line that fills its last row exactly stay on that row.
+#include "base/notify_persistent.h"
 #include "editor/column_map.h"
-#include "editor/notify_persistent.h"
 
 #include <string>
 #include <vector>

@@ -8,10 +8,11 @@
 
 // Text-output options: fill the clip rectangle with the background colour first, and
 // keep every pixel inside the clip rectangle.
-enum TTextOutOption : unsigned {
+enum class TTextOutOption : unsigned {
     toOpaque = 1,
     toClipped = 2,
 };
+ZEF_FLAGS(TTextOutOption);
 
 class TCanvas : public TCanvasMetrics {
 public:
@@ -21,10 +22,10 @@ public:
     virtual void SetTextColor(TColor Color) = 0;
     virtual void SetBkColor(TColor Color) = 0;
     // Draws Length bytes at (X, Y); byte I advances by Advances[I].  Advances holds at
-    // least Length entries.  Options: TTextOutOption flags; without toOpaque the text is
-    // drawn transparently.
-    virtual void OutputText(int X, int Y, unsigned Options, const TRect& Clip, const char* Text,
-                            int Length, const int* Advances) = 0;
+    // least Length entries.  Options: TTextOutOption flags; without TTextOutOption::toOpaque the
+    // text is drawn transparently.
+    virtual void OutputText(int X, int Y, TTextOutOption Options, const TRect& Clip,
+                            const char* Text, int Length, const int* Advances) = 0;
     virtual void FillRect(const TRect& Rect, TColor Color) = 0;
     // A solid 1-pixel line from (X1, Y1) up to, not including, (X2, Y2).
     virtual void Line(int X1, int Y1, int X2, int Y2, TColor Color) = 0;

@@ -2,9 +2,10 @@
 // Files as the loader and saver use them: block reads, create-or-truncate writes,
 // existence tests, and the pieces of a safe save (a new file in the target's folder,
 // then replacing the target by it).
+#include "base/errors.h"
+
 #include <cstddef>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 // A file open for reading.
@@ -48,26 +49,6 @@ public:
     // were) when that fails.
     virtual bool Replace(const std::string& Source, const std::string& Target) = 0;
     virtual bool Delete(const std::string& Name) = 0;
-};
-
-// The file errors whose messages the user sees.
-class EFOpenError : public std::runtime_error {
-public:
-    explicit EFOpenError(const std::string& FileName)
-        : std::runtime_error("ファイル " + FileName + " は開けません") {}
-};
-
-class EFCreateError : public std::runtime_error {
-public:
-    explicit EFCreateError(const std::string& FileName)
-        : std::runtime_error("ファイル " + FileName + " を作成できません") {}
-};
-
-// A read that failed after the file had been opened.
-class EReadError : public std::runtime_error {
-public:
-    explicit EReadError(const std::string& FileName)
-        : std::runtime_error("ファイル " + FileName + " を読み込めません") {}
 };
 
 // The file system of the platform the program runs on (Win32 or POSIX).

@@ -2,9 +2,9 @@
 // Message boxes: a text, a caption, buttons and an icon; the answer is the button.
 #include <string>
 
-enum TMessageButtons { mbOk, mbOkCancel, mbYesNoCancel };
-enum TMessageIcon { miNone, miInformation, miWarning, miError, miQuestion };
-enum TMessageResult { mrOk, mrCancel, mrYes, mrNo };
+enum class TMessageButtons { mbOk, mbOkCancel, mbYesNoCancel };
+enum class TMessageIcon { miNone, miInformation, miWarning, miError, miQuestion };
+enum class TMessageResult { mrOk, mrCancel, mrYes, mrNo };
 
 class TMessageBox {
 public:

@@ -3,28 +3,9 @@
 // painting, pixel scrolling, the two scroll bars, the caret, the input method's
 // composition window, cursors, mouse capture, the keyboard state and the focus.
 // The control decides everything; the host only carries the requests to the platform.
-#include "editor/platform_values.h"
+#include "base/platform_values.h"
 
-// A rectangle in client pixels; Right and Bottom are exclusive.
-struct TRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-
-    bool operator==(const TRect& O) const {
-        return Left == O.Left && Top == O.Top && Right == O.Right && Bottom == O.Bottom;
-    }
-    bool Empty() const { return Right <= Left || Bottom <= Top; }
-};
-
-enum TScrollBarKind { sbHorizontal, sbVertical };
-
-// Stock cursors a text view shows on the screen during a drag of its selection.
-constexpr TCursor crNoDrop = -13;
-// The index the "CopyDrop" cursor takes in the screen's cursor table; the Windows layer
-// registers its image under this index at start-up, beside crRightArrow.
-constexpr TCursor crCopyDrop = 2;
+enum class TScrollBarKind { sbHorizontal, sbVertical };
 
 class TTextViewHost {
 public:

@@ -1,3 +1,5 @@
+#include "support/enum_print.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -144,24 +146,25 @@ TEST(KanjiEucSjis, KanaAndCutOffBytes) {
 TEST(ConvertKanjiCode, PicksTheRoutineByDetectedCode) {
     const std::string sjis = "漢字かなカナ\r\nabc ｶﾞ\r\n";
     const std::string euc = SjisToEuc(sjis), jis = SjisToJis(sjis);
-    EXPECT_EQ(euc, ConvertKanjiCode(sjis, kcEuc));
-    EXPECT_EQ(jis, ConvertKanjiCode(sjis, kcJis));
-    EXPECT_EQ(sjis, ConvertKanjiCode(sjis, kcSjis));
-    EXPECT_EQ(EucToJis(euc), ConvertKanjiCode(euc, kcJis));
-    EXPECT_EQ(EucToSjis(euc), ConvertKanjiCode(euc, kcSjis));
-    EXPECT_EQ(JisToEuc(jis), ConvertKanjiCode(jis, kcEuc));
-    EXPECT_EQ(JisToSjis(jis), ConvertKanjiCode(jis, kcSjis));
-    EXPECT_EQ(jis, ConvertKanjiCode(jis, kcJis));
+    EXPECT_EQ(euc, ConvertKanjiCode(sjis, TKanjiCode::kcEuc));
+    EXPECT_EQ(jis, ConvertKanjiCode(sjis, TKanjiCode::kcJis));
+    EXPECT_EQ(sjis, ConvertKanjiCode(sjis, TKanjiCode::kcSjis));
+    EXPECT_EQ(EucToJis(euc), ConvertKanjiCode(euc, TKanjiCode::kcJis));
+    EXPECT_EQ(EucToSjis(euc), ConvertKanjiCode(euc, TKanjiCode::kcSjis));
+    EXPECT_EQ(JisToEuc(jis), ConvertKanjiCode(jis, TKanjiCode::kcEuc));
+    EXPECT_EQ(JisToSjis(jis), ConvertKanjiCode(jis, TKanjiCode::kcSjis));
+    EXPECT_EQ(jis, ConvertKanjiCode(jis, TKanjiCode::kcJis));
     const std::string old = "\x1B$@0!\x1B(J";
-    EXPECT_EQ("亜", ConvertKanjiCode(old, kcSjis));
-    EXPECT_EQ(old, ConvertKanjiCode(old, kcJis));
+    EXPECT_EQ("亜", ConvertKanjiCode(old, TKanjiCode::kcSjis));
+    EXPECT_EQ(old, ConvertKanjiCode(old, TKanjiCode::kcJis));
     // Undecided, binary and unknown targets: unchanged.
     const std::string either = "\xA4\xA2\xA4\xA4";
-    for (TKanjiCode t : {kcJis, kcEuc, kcSjis, kcAscii, kcEucOrSjis})
+    for (TKanjiCode t : {TKanjiCode::kcJis, TKanjiCode::kcEuc, TKanjiCode::kcSjis,
+                         TKanjiCode::kcAscii, TKanjiCode::kcEucOrSjis})
         EXPECT_EQ(either, ConvertKanjiCode(either, t)) << t;
-    EXPECT_EQ(sjis, ConvertKanjiCode(sjis, kcBinary));
+    EXPECT_EQ(sjis, ConvertKanjiCode(sjis, TKanjiCode::kcBinary));
     const std::string binary = "\x01\x82\xA0";
-    EXPECT_EQ(binary, ConvertKanjiCode(binary, kcEuc));
+    EXPECT_EQ(binary, ConvertKanjiCode(binary, TKanjiCode::kcEuc));
 }
 
 TEST(KanjiConversions, RoundTripEveryJisX0208Character) {
@@ -261,10 +264,14 @@ struct TPair {
     TKanjiCode Source, Target;
     std::string (*Whole)(const std::string&);
 };
-const TPair kPairs[] = {{kcJis, kcSjis, JisToSjis},    {kcJisOld, kcEuc, JisToEuc},
-                        {kcEuc, kcSjis, EucToSjis},    {kcEuc, kcJis, EucToJis},
-                        {kcSjis, kcJis, SjisToJis},    {kcSjis, kcEuc, SjisToEuc},
-                        {kcEucOrSjis, kcJis, nullptr}, {kcSjis, kcSjis, nullptr}};
+const TPair kPairs[] = {{TKanjiCode::kcJis, TKanjiCode::kcSjis, JisToSjis},
+                        {TKanjiCode::kcJisOld, TKanjiCode::kcEuc, JisToEuc},
+                        {TKanjiCode::kcEuc, TKanjiCode::kcSjis, EucToSjis},
+                        {TKanjiCode::kcEuc, TKanjiCode::kcJis, EucToJis},
+                        {TKanjiCode::kcSjis, TKanjiCode::kcJis, SjisToJis},
+                        {TKanjiCode::kcSjis, TKanjiCode::kcEuc, SjisToEuc},
+                        {TKanjiCode::kcEucOrSjis, TKanjiCode::kcJis, nullptr},
+                        {TKanjiCode::kcSjis, TKanjiCode::kcSjis, nullptr}};
 
 TEST(TKanjiStreamConverter, EveryCutGivesTheWholeResult) {
     std::mt19937 rng(5);
@@ -291,7 +298,7 @@ TEST(TKanjiStreamConverter, LargeBlocksAndReuseAfterFinish) {
     std::string sjis;
     for (int i = 0; i < 30000; ++i)
         sjis += i % 7 ? "漢字ｶﾞ" : "ascii text\r\n";
-    TKanjiStreamConverter cvt(kcSjis, kcJis);
+    TKanjiStreamConverter cvt(TKanjiCode::kcSjis, TKanjiCode::kcJis);
     EXPECT_TRUE(cvt.Converts());
     for (int pass = 0; pass < 2; ++pass) {
         std::string out;
@@ -300,7 +307,7 @@ TEST(TKanjiStreamConverter, LargeBlocksAndReuseAfterFinish) {
         cvt.Finish(out);
         EXPECT_EQ(SjisToJis(sjis), out) << pass; // Finish starts over in kanji mode off
     }
-    EXPECT_FALSE(TKanjiStreamConverter(kcAscii, kcEuc).Converts());
+    EXPECT_FALSE(TKanjiStreamConverter(TKanjiCode::kcAscii, TKanjiCode::kcEuc).Converts());
 }
 
 } // namespace

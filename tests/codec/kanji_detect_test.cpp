@@ -11,51 +11,53 @@
 namespace {
 
 TEST(DetectKanjiCode, ShortSamplesAndTheLastByte) {
-    EXPECT_EQ(kcAscii, DetectKanjiCode(""));
+    EXPECT_EQ(TKanjiCode::kcAscii, DetectKanjiCode(""));
     for (int b = 0; b < 256; ++b)
-        EXPECT_EQ(kcAscii, DetectKanjiCode(B({b}))) << b;
-    EXPECT_EQ(kcAscii, DetectKanjiCode("abc\xF0"));
-    EXPECT_EQ(kcAscii, DetectKanjiCode("abc\x01")); // neither scan looks at the last byte
-    EXPECT_EQ(kcBinary, DetectKanjiCode("ab\x01z"));
-    EXPECT_EQ(kcBinary, DetectKanjiCode("ab\xFFz"));
+        EXPECT_EQ(TKanjiCode::kcAscii, DetectKanjiCode(B({b}))) << b;
+    EXPECT_EQ(TKanjiCode::kcAscii, DetectKanjiCode("abc\xF0"));
+    EXPECT_EQ(TKanjiCode::kcAscii,
+              DetectKanjiCode("abc\x01")); // neither scan looks at the last byte
+    EXPECT_EQ(TKanjiCode::kcBinary, DetectKanjiCode("ab\x01z"));
+    EXPECT_EQ(TKanjiCode::kcBinary, DetectKanjiCode("ab\xFFz"));
 }
 
 TEST(DetectKanjiCode, FirstDecisiveByteWins) {
-    EXPECT_EQ(kcSjis, DetectKanjiCode(B({0x82, 0xA0})));
-    EXPECT_EQ(kcEucOrSjis, DetectKanjiCode(B({0xA4, 0xA2})));
-    EXPECT_EQ(kcSjis, DetectKanjiCode(B({0xB1, 0x0D, 0x0A})));
-    EXPECT_EQ(kcEucOrSjis, DetectKanjiCode(B({0x8E, 0xB1})));
-    EXPECT_EQ(kcSjis, DetectKanjiCode(B({0x8E, 0x40})));
-    EXPECT_EQ(kcEuc, DetectKanjiCode(B({'a', 0xF0, 'b'})));
-    EXPECT_EQ(kcEuc, DetectKanjiCode(B({0xE0, 0xFD})));
-    EXPECT_EQ(kcSjis, DetectKanjiCode(B({0xE0, 0x40})));
+    EXPECT_EQ(TKanjiCode::kcSjis, DetectKanjiCode(B({0x82, 0xA0})));
+    EXPECT_EQ(TKanjiCode::kcEucOrSjis, DetectKanjiCode(B({0xA4, 0xA2})));
+    EXPECT_EQ(TKanjiCode::kcSjis, DetectKanjiCode(B({0xB1, 0x0D, 0x0A})));
+    EXPECT_EQ(TKanjiCode::kcEucOrSjis, DetectKanjiCode(B({0x8E, 0xB1})));
+    EXPECT_EQ(TKanjiCode::kcSjis, DetectKanjiCode(B({0x8E, 0x40})));
+    EXPECT_EQ(TKanjiCode::kcEuc, DetectKanjiCode(B({'a', 0xF0, 'b'})));
+    EXPECT_EQ(TKanjiCode::kcEuc, DetectKanjiCode(B({0xE0, 0xFD})));
+    EXPECT_EQ(TKanjiCode::kcSjis, DetectKanjiCode(B({0xE0, 0x40})));
     // Shift_JIS first, EUC-JP after it.
-    EXPECT_EQ(kcSjis, DetectKanjiCode(B({0x82, 0xA0, 0xA4, 0xF0})));
+    EXPECT_EQ(TKanjiCode::kcSjis, DetectKanjiCode(B({0x82, 0xA0, 0xA4, 0xF0})));
     // 0x80 and 0xA0 decide nothing; the EUC-JP sign after them does.
-    EXPECT_EQ(kcEuc, DetectKanjiCode(B({0x80, 0xA0, 0xB0, 0xF1})));
+    EXPECT_EQ(TKanjiCode::kcEuc, DetectKanjiCode(B({0x80, 0xA0, 0xB0, 0xF1})));
 }
 
 TEST(DetectKanjiCode, RunTestAfterKanaAndLeadByte) {
-    EXPECT_EQ(kcSjis, DetectKanjiCode(B({0xB0, 0xEC, 0x41, 0x82})));
-    EXPECT_EQ(kcEuc, DetectKanjiCode(B({0xB0, 0xEC, 0xFE})));
-    EXPECT_EQ(kcSjis, DetectKanjiCode(B({0xB0, 0xEC, 0x20, 0x82, 0xA0})));
+    EXPECT_EQ(TKanjiCode::kcSjis, DetectKanjiCode(B({0xB0, 0xEC, 0x41, 0x82})));
+    EXPECT_EQ(TKanjiCode::kcEuc, DetectKanjiCode(B({0xB0, 0xEC, 0xFE})));
+    EXPECT_EQ(TKanjiCode::kcSjis, DetectKanjiCode(B({0xB0, 0xEC, 0x20, 0x82, 0xA0})));
     // The run's Shift_JIS range stops at 0x9C; the main table's goes to 0x9F.
-    EXPECT_EQ(kcEucOrSjis, DetectKanjiCode(B({0xB0, 0xEC, 0x9D, 0x9F})));
-    EXPECT_EQ(kcSjis, DetectKanjiCode(B({0xB0, 0xEC, 0x9D, 0x20, 0x9F, 0x40})));
+    EXPECT_EQ(TKanjiCode::kcEucOrSjis, DetectKanjiCode(B({0xB0, 0xEC, 0x9D, 0x9F})));
+    EXPECT_EQ(TKanjiCode::kcSjis, DetectKanjiCode(B({0xB0, 0xEC, 0x9D, 0x20, 0x9F, 0x40})));
     // The byte that ends a run is consumed: an ESC there is never read as an escape.
-    EXPECT_EQ(kcEucOrSjis, DetectKanjiCode(B({0xB0, 0xEC, 0x1B, '$', 'B'})));
-    EXPECT_EQ(kcEucOrSjis, DetectKanjiCode(std::string(600, 'a') + B({0xB0, 0xEC, 0x01, 'x'})));
+    EXPECT_EQ(TKanjiCode::kcEucOrSjis, DetectKanjiCode(B({0xB0, 0xEC, 0x1B, '$', 'B'})));
+    EXPECT_EQ(TKanjiCode::kcEucOrSjis,
+              DetectKanjiCode(std::string(600, 'a') + B({0xB0, 0xEC, 0x01, 'x'})));
 }
 
 TEST(DetectKanjiCode, EscapeSequences) {
-    EXPECT_EQ(kcJis, DetectKanjiCode(std::string(600, 'x') + "\x1B$B"));
-    EXPECT_EQ(kcJisOld, DetectKanjiCode("\x1B$@"));
-    EXPECT_EQ(kcAscii, DetectKanjiCode("\x1B(J"));
-    EXPECT_EQ(kcJis, DetectKanjiCode("\x1B(B\x1B(J ab \x1B$B"));
+    EXPECT_EQ(TKanjiCode::kcJis, DetectKanjiCode(std::string(600, 'x') + "\x1B$B"));
+    EXPECT_EQ(TKanjiCode::kcJisOld, DetectKanjiCode("\x1B$@"));
+    EXPECT_EQ(TKanjiCode::kcAscii, DetectKanjiCode("\x1B(J"));
+    EXPECT_EQ(TKanjiCode::kcJis, DetectKanjiCode("\x1B(B\x1B(J ab \x1B$B"));
     // An escape that the sample cuts after "$" decides nothing and reads nothing more.
-    EXPECT_EQ(kcAscii, DetectKanjiCode("ab\x1B$"));
+    EXPECT_EQ(TKanjiCode::kcAscii, DetectKanjiCode("ab\x1B$"));
     // ESC takes the byte after it along: this 0x82 is not a first byte.
-    EXPECT_EQ(kcAscii, DetectKanjiCode(B({0x1B, 0x82, 'a'})));
+    EXPECT_EQ(TKanjiCode::kcAscii, DetectKanjiCode(B({0x1B, 0x82, 'a'})));
 }
 
 TEST(DetectKanjiCode, BinaryPrescanCoversOnly512Bytes) {
@@ -63,20 +65,20 @@ TEST(DetectKanjiCode, BinaryPrescanCoversOnly512Bytes) {
     s[0] = '\x82';
     s[1] = '\xA0';
     s[99] = '\x05';
-    EXPECT_EQ(kcBinary, DetectKanjiCode(s));
+    EXPECT_EQ(TKanjiCode::kcBinary, DetectKanjiCode(s));
     s[99] = 'a';
     s[599] = '\x05';
-    EXPECT_EQ(kcSjis, DetectKanjiCode(s));
+    EXPECT_EQ(TKanjiCode::kcSjis, DetectKanjiCode(s));
     s[0] = s[1] = 'a';
-    EXPECT_EQ(kcBinary, DetectKanjiCode(s)); // the main scan, still undecided, meets it
+    EXPECT_EQ(TKanjiCode::kcBinary, DetectKanjiCode(s)); // the main scan, still undecided, meets it
     s[599] = 'a';
     s[511] = '\xFF'; // position 512: the last one the pre-scan reads
     s[0] = '\x82';
     s[1] = '\xA0';
-    EXPECT_EQ(kcBinary, DetectKanjiCode(s));
+    EXPECT_EQ(TKanjiCode::kcBinary, DetectKanjiCode(s));
     s[511] = 'a';
     s[512] = '\xFF';
-    EXPECT_EQ(kcSjis, DetectKanjiCode(s));
+    EXPECT_EQ(TKanjiCode::kcSjis, DetectKanjiCode(s));
 }
 
 TEST(DetectKanjiCode, LongUndecidedRunsReachTheEnd) {
@@ -130,11 +132,11 @@ TEST(TKanjiDetector, DecidesEarlyAndByteByByte) {
     for (std::size_t i = 0; i < s.size() && !d.Decided(); ++i)
         d.Feed(&s[i], 1);
     EXPECT_TRUE(d.Decided());
-    EXPECT_EQ(kcSjis, d.Finish());
+    EXPECT_EQ(TKanjiCode::kcSjis, d.Finish());
     d.Reset();
     d.Feed("ab", 2);
     EXPECT_FALSE(d.Decided());
-    EXPECT_EQ(kcAscii, d.Finish());
+    EXPECT_EQ(TKanjiCode::kcAscii, d.Finish());
 }
 
 } // namespace

@@ -16,63 +16,63 @@ inline unsigned char At(const std::string& s, std::size_t i) {
 inline TKanjiCode Detect(const std::string& s) {
     const std::size_t L = s.size();
     for (std::size_t p = 0; p < 512 && p + 1 < L; ++p)
-        if (At(s, p) < 0x08 || At(s, p) == 0xFF) return kcBinary;
-    TKanjiCode r = kcAscii;
+        if (At(s, p) < 0x08 || At(s, p) == 0xFF) return TKanjiCode::kcBinary;
+    TKanjiCode r = TKanjiCode::kcAscii;
     std::size_t p = 0;
-    while ((r == kcAscii || r == kcEucOrSjis) && p + 1 < L) {
+    while ((r == TKanjiCode::kcAscii || r == TKanjiCode::kcEucOrSjis) && p + 1 < L) {
         unsigned x = At(s, p), y = At(s, p + 1);
         if (x == 0x1B) {
             if (y == '$') {
                 unsigned z = p + 2 < L ? At(s, p + 2) : 0;
                 if (z == 'B')
-                    r = kcJis;
+                    r = TKanjiCode::kcJis;
                 else if (z == '@')
-                    r = kcJisOld;
+                    r = TKanjiCode::kcJisOld;
                 p += 3;
             } else {
                 p += 2;
             }
         } else if (x < 0x08 || x == 0xFF) {
-            r = kcBinary;
+            r = TKanjiCode::kcBinary;
         } else if (x < 0x80 || x == 0x80 || x == 0xA0) {
             p += 1;
         } else if (x == 0x8E) {
             if ((y >= 0x40 && y <= 0x7E) || (y >= 0x80 && y <= 0xA0) || (y >= 0xE0 && y <= 0xFC))
-                r = kcSjis;
+                r = TKanjiCode::kcSjis;
             else if (y >= 0xA1 && y <= 0xDF)
-                r = kcEucOrSjis;
+                r = TKanjiCode::kcEucOrSjis;
             p += 2;
         } else if (x <= 0x9F) {
-            r = kcSjis;
+            r = TKanjiCode::kcSjis;
         } else if (x <= 0xDF) {
             p += 2;
             if (y >= 0xF0 && y <= 0xFE)
-                r = kcEuc;
+                r = TKanjiCode::kcEuc;
             else if (y >= 0xA1 && y <= 0xDF)
-                r = kcEucOrSjis;
+                r = TKanjiCode::kcEucOrSjis;
             else if (y <= 0x9F)
-                r = kcSjis;
+                r = TKanjiCode::kcSjis;
             else if (y >= 0xE0 && y <= 0xEF) {
-                r = kcEucOrSjis;
-                while (p < L && At(s, p) >= 0x40 && r == kcEucOrSjis) {
+                r = TKanjiCode::kcEucOrSjis;
+                while (p < L && At(s, p) >= 0x40 && r == TKanjiCode::kcEucOrSjis) {
                     unsigned b = At(s, p++);
                     if ((b >= 0x81 && b <= 0x8D) || (b >= 0x8F && b <= 0x9C))
-                        r = kcSjis;
+                        r = TKanjiCode::kcSjis;
                     else if (b == 0xFD || b == 0xFE)
-                        r = kcEuc;
+                        r = TKanjiCode::kcEuc;
                 }
                 ++p; // the byte that ended the run
             }
         } else if (x <= 0xEF) {
             if ((y >= 0x40 && y <= 0x7E) || (y >= 0x80 && y <= 0xA0))
-                r = kcSjis;
+                r = TKanjiCode::kcSjis;
             else if (y == 0xFD || y == 0xFE)
-                r = kcEuc;
+                r = TKanjiCode::kcEuc;
             else if (y >= 0xA1 && y <= 0xFC)
-                r = kcEucOrSjis;
+                r = TKanjiCode::kcEucOrSjis;
             p += 2;
         } else {
-            r = kcEuc;
+            r = TKanjiCode::kcEuc;
         }
     }
     return r;

@@ -1,8 +1,9 @@
 // NKF32.DLL through the library loader: binding, the stubs of missing entry points, and
 // the loader and saver converting through the library piece by piece.
+#include "app/document_files.h"
 #include "codec/kanji_convert.h"
 #include "codec/nkf.h"
-#include "codec/text_file.h"
+#include "codec/text_save.h"
 #include "platform/headless/fake_library_loader.h"
 #include "platform/headless/memory_file_system.h"
 #include "platform/headless/recording_message_box.h"
@@ -113,7 +114,7 @@ TEST_F(NkfTest, MissingEntryPointsSayPanicOnce) {
     ASSERT_EQ(2u, Messages.Messages.size());
     for (const auto& M : Messages.Messages) {
         EXPECT_EQ("PANIC!!", M.Caption);
-        EXPECT_EQ(miError, M.Icon);
+        EXPECT_EQ(TMessageIcon::miError, M.Icon);
     }
     EXPECT_NE(std::string::npos, Messages.Messages[0].Text.find("SetNkfOption"));
     EXPECT_NE(std::string::npos, Messages.Messages[1].Text.find("NkfConvert"));
@@ -184,7 +185,7 @@ TEST_F(NkfTest, SaverConvertsThroughTheLibraryWithoutTheEucLimit) {
     Doc.SetSaveCvt(3);
     ASSERT_TRUE(Doc.SaveFile(Editor, "out.txt"));
     EXPECT_EQ(SjisToEuc(Sjis), Files.Bytes("out.txt"));
-    EXPECT_EQ(kcEuc, Doc.CurrentKanjiCode());
+    EXPECT_EQ(TKanjiCode::kcEuc, Doc.CurrentKanjiCode());
     Doc.SetSaveCvt(2);
     ASSERT_TRUE(Doc.SaveFile(Editor, "out.txt"));
     EXPECT_EQ(SjisToJis(Sjis), Files.Bytes("out.txt"));

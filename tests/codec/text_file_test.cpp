@@ -1,12 +1,15 @@
 // Loading and saving text files: line cutting across blocks, conversion across blocks,
 // the save codes, and failures that must leave the user's text and files intact.
+#include "app/document_files.h"
 #include "codec/kanji_convert.h"
-#include "codec/text_file.h"
+#include "codec/text_save.h"
 #include "platform/file_system.h"
 #include "platform/headless/memory_file_system.h"
 #include "platform/headless/recording_message_box.h"
 #include "support/fake_text_editor.h"
 #include "support/line_cut_reference.h"
+
+#include "support/enum_print.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +41,7 @@ protected:
         return LoadFromFileDetect(Editor, Files, nullptr, "C:\\doc\\a.txt", &Result);
     }
     TCut Current() {
-        TCut Cut{Editor.RowTexts(), Editor.LastAttribute() == raEof};
+        TCut Cut{Editor.RowTexts(), Editor.LastAttribute() == TEditorRowAttribute::raEof};
         return Cut;
     }
     void ExpectRows(const TCut& Expected) {
@@ -48,7 +51,7 @@ protected:
             ASSERT_EQ(Expected.Rows[I], Got.Rows[I]) << "row " << I;
         EXPECT_EQ(Expected.LastEof, Got.LastEof);
         for (int R = 0; R + 1 < Editor.Rows().Count(); ++R)
-            ASSERT_EQ(raCrlf, Editor.Rows().GetRowAttribute(R)) << "row " << R;
+            ASSERT_EQ(TEditorRowAttribute::raCrlf, Editor.Rows().GetRowAttribute(R)) << "row " << R;
     }
     std::string Saved(int SaveCvt) {
         Doc.SetSaveCvt(SaveCvt);
@@ -65,11 +68,11 @@ protected:
 
 TEST_F(TextFileTest, LineEndsOfEveryKindAndTheLastLine) {
     EXPECT_EQ((std::vector<std::string>{"abc", "def"}), LoadPlain("abc\r\ndef").Rows);
-    EXPECT_EQ(raEof, Editor.LastAttribute());
+    EXPECT_EQ(TEditorRowAttribute::raEof, Editor.LastAttribute());
     EXPECT_EQ("abc\r\ndef", Saved(1));
 
     EXPECT_EQ((std::vector<std::string>{"abc"}), LoadPlain("abc\r\n").Rows);
-    EXPECT_EQ(raCrlf, Editor.LastAttribute());
+    EXPECT_EQ(TEditorRowAttribute::raCrlf, Editor.LastAttribute());
     EXPECT_EQ("abc\r\n", Saved(1));
 
     LoadPlain("a\nb\n");
@@ -97,7 +100,7 @@ TEST_F(TextFileTest, LineEndsCutByTheBlockBoundary) {
     // A CR at the end of the file.
     LoadPlain(std::string(B - 1, 'x') + "\r");
     EXPECT_EQ(1u, Current().Rows.size());
-    EXPECT_EQ(raCrlf, Editor.LastAttribute());
+    EXPECT_EQ(TEditorRowAttribute::raCrlf, Editor.LastAttribute());
 }
 
 TEST_F(TextFileTest, LongLinesAndTheEndMark) {
@@ -116,7 +119,7 @@ TEST_F(TextFileTest, LongLinesAndTheEndMark) {
     LoadPlain("abc\r\n\x1A"
               "def");
     EXPECT_EQ((std::vector<std::string>{"abc"}), Current().Rows);
-    EXPECT_EQ(raCrlf, Editor.LastAttribute());
+    EXPECT_EQ(TEditorRowAttribute::raCrlf, Editor.LastAttribute());
     // 0x1A in a later block stops the load there.
     LoadPlain(Long + "\x1A" + Long);
     EXPECT_EQ((std::vector<std::string>{Long}), Current().Rows);
@@ -152,19 +155,19 @@ TEST_F(TextFileTest, DetectsAndConvertsAcrossBlockBoundaries) {
     for (std::size_t Shift = 0; Shift < 12; ++Shift) {
         SCOPED_TRACE(Shift);
         std::string Pad(Shift, 'p');
-        EXPECT_EQ(kcJis, LoadDetect(Pad + Jis));
+        EXPECT_EQ(TKanjiCode::kcJis, LoadDetect(Pad + Jis));
         ExpectRows(ReferenceCut(JisToSjis(Pad + Jis)));
-        EXPECT_EQ(kcEuc, LoadDetect(Pad + Euc));
+        EXPECT_EQ(TKanjiCode::kcEuc, LoadDetect(Pad + Euc));
         ExpectRows(ReferenceCut(Pad + Sjis));
     }
     // A JIS file that stays in kanji mode across the boundary, and an EUC pair cut there.
     std::string Kanji = "\x1B$B";
     for (std::size_t I = 0; I < B; ++I)
         Kanji += "\x30\x21";
-    EXPECT_EQ(kcJis, LoadDetect(Kanji));
+    EXPECT_EQ(TKanjiCode::kcJis, LoadDetect(Kanji));
     ExpectRows(ReferenceCut(JisToSjis(Kanji)));
     std::string EucRun = "\xB0\xF0" + std::string(B - 3, 'x') + "\xB0\xA1\xF0\xA1";
-    EXPECT_EQ(kcEuc, LoadDetect(EucRun));
+    EXPECT_EQ(TKanjiCode::kcEuc, LoadDetect(EucRun));
     ExpectRows(ReferenceCut(EucToSjis(EucRun)));
 }
 
@@ -172,7 +175,7 @@ TEST_F(TextFileTest, BrokenCharacterThatSwallowsALineEnd) {
     // A stray EUC lead byte takes the LF after it as its trail byte: the converted text
     // has fewer lines than the file, and no empty row is left over.
     std::string Euc = "\xB0\xF0\r\n\xA4\nabc\ndef\n";
-    EXPECT_EQ(kcEuc, LoadDetect(Euc));
+    EXPECT_EQ(TKanjiCode::kcEuc, LoadDetect(Euc));
     ExpectRows(ReferenceCut(EucToSjis(Euc)));
 }
 
@@ -183,7 +186,7 @@ TEST_F(TextFileTest, OpenFileSetsTheCodeAndThePanel) {
     Files.SetFile("e.txt", "");
     Editor.SetModified(true);
     Doc.LoadFile(Editor, "e.txt");
-    EXPECT_EQ(kcSjis, Doc.CurrentKanjiCode());
+    EXPECT_EQ(TKanjiCode::kcSjis, Doc.CurrentKanjiCode());
     EXPECT_EQ(0, Editor.Rows().Count());
     EXPECT_FALSE(Editor.Modified());
     EXPECT_EQ("", Panel.back());
@@ -191,13 +194,13 @@ TEST_F(TextFileTest, OpenFileSetsTheCodeAndThePanel) {
     const std::string Sjis = "かな漢字\r\nabc\r\n";
     Files.SetFile("j.txt", SjisToJis(Sjis));
     Doc.LoadFile(Editor, "j.txt");
-    EXPECT_EQ(kcJis, Doc.CurrentKanjiCode());
+    EXPECT_EQ(TKanjiCode::kcJis, Doc.CurrentKanjiCode());
     EXPECT_EQ("JIS", Panel.back());
     EXPECT_EQ((std::vector<std::string>{"かな漢字", "abc"}), Editor.RowTexts());
     EXPECT_EQ(SjisToJis(Sjis), Saved(0));
-    EXPECT_EQ(kcJis, Doc.CurrentKanjiCode());
+    EXPECT_EQ(TKanjiCode::kcJis, Doc.CurrentKanjiCode());
     EXPECT_EQ(Sjis, Saved(1));
-    EXPECT_EQ(kcSjis, Doc.CurrentKanjiCode());
+    EXPECT_EQ(TKanjiCode::kcSjis, Doc.CurrentKanjiCode());
     EXPECT_EQ("", Panel.back());
 
     Files.SetFile("u.txt", SjisToEuc(Sjis));
@@ -207,7 +210,7 @@ TEST_F(TextFileTest, OpenFileSetsTheCodeAndThePanel) {
     // Without automatic conversion the escape sequences are text.
     Doc.SetLoadAutoCvt(false);
     Doc.LoadFile(Editor, "j.txt");
-    EXPECT_EQ(kcAscii, Doc.CurrentKanjiCode());
+    EXPECT_EQ(TKanjiCode::kcAscii, Doc.CurrentKanjiCode());
     EXPECT_EQ(JisToSjis(Editor.RowTexts()[0]), "かな漢字");
     EXPECT_NE(std::string::npos, Editor.RowTexts()[0].find("\x1B$B"));
 }
@@ -221,19 +224,19 @@ TEST_F(TextFileTest, SaveCodeTable) {
         TKanjiCode After;
     };
     const TRow Table[] = {
-        {0, kcJis, SjisToJis(Sjis), kcJis},
-        {0, kcJisOld, SjisToJis(Sjis), kcJisOld},
-        {0, kcEuc, SjisToEuc(Sjis), kcEuc},
-        {0, kcSjis, Sjis, kcSjis},
-        {0, kcAscii, Sjis, kcAscii},
-        {0, kcEucOrSjis, Sjis, kcEucOrSjis},
-        {0, kcBinary, Sjis, kcBinary},
-        {1, kcJis, Sjis, kcSjis},
-        {1, kcEuc, Sjis, kcSjis},
-        {2, kcSjis, SjisToJis(Sjis), kcJis},
-        {2, kcAscii, SjisToJis(Sjis), kcJis},
-        {3, kcSjis, SjisToEuc(Sjis), kcEuc},
-        {3, kcJis, SjisToEuc(Sjis), kcEuc},
+        {0, TKanjiCode::kcJis, SjisToJis(Sjis), TKanjiCode::kcJis},
+        {0, TKanjiCode::kcJisOld, SjisToJis(Sjis), TKanjiCode::kcJisOld},
+        {0, TKanjiCode::kcEuc, SjisToEuc(Sjis), TKanjiCode::kcEuc},
+        {0, TKanjiCode::kcSjis, Sjis, TKanjiCode::kcSjis},
+        {0, TKanjiCode::kcAscii, Sjis, TKanjiCode::kcAscii},
+        {0, TKanjiCode::kcEucOrSjis, Sjis, TKanjiCode::kcEucOrSjis},
+        {0, TKanjiCode::kcBinary, Sjis, TKanjiCode::kcBinary},
+        {1, TKanjiCode::kcJis, Sjis, TKanjiCode::kcSjis},
+        {1, TKanjiCode::kcEuc, Sjis, TKanjiCode::kcSjis},
+        {2, TKanjiCode::kcSjis, SjisToJis(Sjis), TKanjiCode::kcJis},
+        {2, TKanjiCode::kcAscii, SjisToJis(Sjis), TKanjiCode::kcJis},
+        {3, TKanjiCode::kcSjis, SjisToEuc(Sjis), TKanjiCode::kcEuc},
+        {3, TKanjiCode::kcJis, SjisToEuc(Sjis), TKanjiCode::kcEuc},
     };
     Files.SetFile("s.txt", Sjis);
     LoadFromFile(Editor, Files, "s.txt");
@@ -250,7 +253,7 @@ TEST_F(TextFileTest, SaveCodeTable) {
     Files.SetFile("u.txt", SjisToEuc(Sjis));
     LoadFromFile(Editor, Files, "u.txt");
     EXPECT_EQ(SjisToEuc(Sjis), Saved(3));
-    EXPECT_EQ(ConvertKanjiCode(SjisToEuc(Sjis), kcJis), Saved(2));
+    EXPECT_EQ(ConvertKanjiCode(SjisToEuc(Sjis), TKanjiCode::kcJis), Saved(2));
     EXPECT_TRUE(Messages.Messages.empty());
 }
 
@@ -258,10 +261,10 @@ TEST_F(TextFileTest, SaveCodeTable) {
 // as EUC-JP or JIS: the editor's text is Shift_JIS.
 TEST_F(TextFileTest, UndecidedTextIsSavedConverted) {
     const std::string Sjis = "\xe4\xa2\xe4\xa2\r\n";
-    ASSERT_EQ(kcEucOrSjis, DetectKanjiCode(Sjis));
+    ASSERT_EQ(TKanjiCode::kcEucOrSjis, DetectKanjiCode(Sjis));
     Files.SetFile("s.txt", Sjis);
     LoadFromFile(Editor, Files, "s.txt");
-    Doc.SetCurrentKanjiCode(kcSjis);
+    Doc.SetCurrentKanjiCode(TKanjiCode::kcSjis);
     EXPECT_EQ(SjisToEuc(Sjis), Saved(3));
     EXPECT_EQ(SjisToJis(Sjis), Saved(2));
     EXPECT_NE(Sjis, SjisToEuc(Sjis));
@@ -270,13 +273,13 @@ TEST_F(TextFileTest, UndecidedTextIsSavedConverted) {
 TEST_F(TextFileTest, SaveInCodePutsTheSettingBack) {
     LoadPlain("漢字\r\n");
     Doc.SetSaveCvt(0);
-    Doc.SetCurrentKanjiCode(kcSjis);
+    Doc.SetCurrentKanjiCode(TKanjiCode::kcSjis);
     // Cancelled: nothing saved, the setting as it was.
     Doc.SaveInCode(2, [] {});
     EXPECT_EQ(0, Doc.SaveCvt());
     Doc.SaveInCode(1, [&] { Doc.SaveFile(Editor, "j.txt"); });
     EXPECT_EQ(SjisToJis("漢字\r\n"), Files.Bytes("j.txt"));
-    EXPECT_EQ(kcJis, Doc.CurrentKanjiCode());
+    EXPECT_EQ(TKanjiCode::kcJis, Doc.CurrentKanjiCode());
     EXPECT_EQ(0, Doc.SaveCvt());
     Files.FailCreate = true;
     EXPECT_THROW(Doc.SaveInCode(2, [&] { Doc.SaveFile(Editor, "e.txt"); }), EFCreateError);
@@ -295,22 +298,22 @@ TEST_F(TextFileTest, EucSaveLimitWithoutNkf) {
     LoadFromFile(Editor, Files, "big.txt");
     Files.SetFile("out.txt", "old");
     Editor.SetModified(true);
-    Doc.SetCurrentKanjiCode(kcJis);
+    Doc.SetCurrentKanjiCode(TKanjiCode::kcJis);
     EXPECT_FALSE(Doc.SaveFile(Editor, "out.txt"));
     EXPECT_EQ("old", Files.Bytes("out.txt"));
     EXPECT_TRUE(Editor.Modified());
-    EXPECT_EQ(kcJis, Doc.CurrentKanjiCode());
+    EXPECT_EQ(TKanjiCode::kcJis, Doc.CurrentKanjiCode());
     ASSERT_EQ(1u, Messages.Messages.size());
     EXPECT_EQ("EUC の保存は上限 100KB です。", Messages.Messages[0].Text);
     EXPECT_EQ("Zefnote", Messages.Messages[0].Caption);
-    EXPECT_EQ(miInformation, Messages.Messages[0].Icon);
-    EXPECT_EQ(mbOk, Messages.Messages[0].Buttons);
+    EXPECT_EQ(TMessageIcon::miInformation, Messages.Messages[0].Icon);
+    EXPECT_EQ(TMessageButtons::mbOk, Messages.Messages[0].Buttons);
 }
 
 TEST_F(TextFileTest, AFileThatCannotBeOpenedLeavesTheTextAlone) {
     LoadPlain("keep me\r\n");
     Editor.SetModified(true);
-    Doc.SetCurrentKanjiCode(kcEuc);
+    Doc.SetCurrentKanjiCode(TKanjiCode::kcEuc);
     Doc.SetLoadAutoCvt(true);
     try {
         Doc.LoadFile(Editor, "C:\\none.txt");
@@ -327,7 +330,7 @@ TEST_F(TextFileTest, AFileThatCannotBeOpenedLeavesTheTextAlone) {
     EXPECT_THROW(Doc.LoadFile(Editor, "bad.txt"), EReadError);
     EXPECT_EQ((std::vector<std::string>{"keep me"}), Editor.RowTexts());
     EXPECT_TRUE(Editor.Modified());
-    EXPECT_EQ(kcEuc, Doc.CurrentKanjiCode());
+    EXPECT_EQ(TKanjiCode::kcEuc, Doc.CurrentKanjiCode());
 
     // Failing after the count (the fourth read ends the count, the sixth is the second
     // block of the fill): the part read, marked modified.
@@ -341,7 +344,7 @@ TEST_F(TextFileTest, AFileThatCannotBeOpenedLeavesTheTextAlone) {
     EXPECT_EQ(B / 6, Editor.RowTexts().size());
     EXPECT_EQ("line", Editor.RowTexts().back());
     EXPECT_TRUE(Editor.Modified());
-    EXPECT_EQ(kcEuc, Doc.CurrentKanjiCode());
+    EXPECT_EQ(TKanjiCode::kcEuc, Doc.CurrentKanjiCode());
 }
 
 TEST_F(TextFileTest, AFailedWriteLeavesTheOldFile) {
@@ -366,7 +369,7 @@ TEST_F(TextFileTest, AFailedWriteLeavesTheOldFile) {
             Failure.Inject(Disk);
             TTextFiles Saver(Disk, Messages);
             Saver.SetSaveCvt(SaveCvt);
-            Saver.SetCurrentKanjiCode(kcAscii);
+            Saver.SetCurrentKanjiCode(TKanjiCode::kcAscii);
             Editor.SetModified(true);
             try {
                 Saver.SaveFile(Editor, "C:\\doc\\out.txt");
@@ -377,7 +380,7 @@ TEST_F(TextFileTest, AFailedWriteLeavesTheOldFile) {
             EXPECT_EQ(Old, Disk.Bytes("C:\\doc\\out.txt"));
             EXPECT_EQ(1u, Disk.FileCount()) << "the new file was not removed";
             EXPECT_TRUE(Editor.Modified());
-            EXPECT_EQ(kcAscii, Saver.CurrentKanjiCode());
+            EXPECT_EQ(TKanjiCode::kcAscii, Saver.CurrentKanjiCode());
         }
     }
     // WriteTextFile fails the same way.
@@ -406,12 +409,12 @@ TEST_F(TextFileTest, ZeroBytesBecomeSpacesAndTheUserIsTold) {
     ASSERT_EQ(1u, Messages.Messages.size());
     EXPECT_NE(std::string::npos, Messages.Messages[0].Text.find("3"));
     EXPECT_NE(std::string::npos, Messages.Messages[0].Text.find("z.txt"));
-    EXPECT_EQ(miInformation, Messages.Messages[0].Icon);
+    EXPECT_EQ(TMessageIcon::miInformation, Messages.Messages[0].Icon);
 
     // In a JIS file too, and detection still sees the bytes before the first zero.
     Files.SetFile("zj.txt", std::string("\x1B$B\x30\x21\x1B(J\0x\r\n", 11));
     R = Doc.LoadFile(Editor, "zj.txt");
-    EXPECT_EQ(kcJis, Doc.CurrentKanjiCode());
+    EXPECT_EQ(TKanjiCode::kcJis, Doc.CurrentKanjiCode());
     EXPECT_EQ((std::vector<std::string>{"亜 x"}), Editor.RowTexts());
     EXPECT_EQ(1, R.ZeroBytes);
 }
@@ -424,7 +427,7 @@ TEST_F(TextFileTest, LoadResetsTheViewAndWrapsWhenWrapIsOn) {
     LoadDetect(Long + "\r\nz");
     EXPECT_EQ(0, Editor.View().TopRow());
     EXPECT_GT(Editor.Rows().Count(), 2);
-    EXPECT_EQ(raWrapped, Editor.Rows().GetRowAttribute(0));
+    EXPECT_EQ(TEditorRowAttribute::raWrapped, Editor.Rows().GetRowAttribute(0));
     EXPECT_EQ(Long + "\r\nz", Saved(1));
 }
 

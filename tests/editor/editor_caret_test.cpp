@@ -19,7 +19,7 @@ TEST(EditorCaret, WrappedRowEndsBeforeItsLastCharacter) {
     THeadlessEditor D;
     D->Caret().SetFreeCaret(false);
     WrapAt20(D, "abcdefghijklmnopqrstuvwxy\r\nz");
-    ASSERT_EQ(D->RowList().GetRowAttribute(0), raWrapped);
+    ASSERT_EQ(D->RowList().GetRowAttribute(0), TEditorRowAttribute::raWrapped);
     int W = D->RowWidth(0);
     D->SetCol(W - 1);
     D.Key(vkRight);
@@ -99,14 +99,14 @@ TEST(EditorCaret, NeverOnATrailColumnOrInsideATabFill) {
 TEST(EditorCaret, CtrlEndAndTheEmptyPositionAfterAFinalLineBreak) {
     THeadlessEditor D;
     D.Load("ab\r\ncde");
-    D.Key(vkEnd, ssCtrl);
+    D.Key(vkEnd, TShiftState::ssCtrl);
     EXPECT_EQ(D.Pos(), "1,3");
     D.Load("ab\r\ncde\r\n");
-    D.Key(vkEnd, ssCtrl);
+    D.Key(vkEnd, TShiftState::ssCtrl);
     EXPECT_EQ(D.Pos(), "2,0");
     D.Key(vkDown);
     EXPECT_EQ(D.Pos(), "2,0") << "nothing below the text";
-    D.Key(vkHome, ssCtrl);
+    D.Key(vkHome, TShiftState::ssCtrl);
     EXPECT_EQ(D.Pos(), "0,0");
     D->SetRow(99);
     EXPECT_EQ(D->Row(), 2);
@@ -117,7 +117,7 @@ TEST(EditorCaret, CtrlEndAndTheEmptyPositionAfterAFinalLineBreak) {
     THeadlessEditor E; // an empty text keeps the caret at (0, 0)
     E.Key(vkDown);
     E.Key(vkRight);
-    E.Key(vkEnd, ssCtrl);
+    E.Key(vkEnd, TShiftState::ssCtrl);
     EXPECT_EQ(E.Pos(), "0,0");
 }
 
@@ -133,7 +133,7 @@ TEST(EditorCaret, VerticalMovesPagesAndAutoRepeatScrolling) {
     EXPECT_EQ(D->TopRow(), 41) << "the view follows the caret down";
     D->SetRow(20);
     EXPECT_EQ(D->TopRow(), 20);
-    D.Key(vkUp, 0, true);
+    D.Key(vkUp, TShiftState(), true);
     EXPECT_EQ(D.Pos(), "18,0") << "a repeated Up on the top row moves two rows";
     EXPECT_EQ(D->TopRow(), 18);
     D.Key(vkDown);
@@ -143,7 +143,7 @@ TEST(EditorCaret, VerticalMovesPagesAndAutoRepeatScrolling) {
     EXPECT_EQ(D.Pos(), "28,0") << "a page move keeps the caret's place on the screen";
     D.Keys(vkPrior, 5);
     EXPECT_EQ(D.Pos(), "0,0");
-    D.Key(vkDown, ssCtrl);
+    D.Key(vkDown, TShiftState::ssCtrl);
     EXPECT_EQ(D->TopRow(), 1);
     EXPECT_EQ(D.Pos(), "1,0") << "Ctrl+Down scrolls and keeps the caret in view";
 }
@@ -151,23 +151,23 @@ TEST(EditorCaret, VerticalMovesPagesAndAutoRepeatScrolling) {
 TEST(EditorCaret, WordMovesStopAtTokenStartsAndLineEnds) {
     THeadlessEditor D;
     D.Load("foo = bar(1);\r\nnext");
-    D.Key(vkRight, ssCtrl);
+    D.Key(vkRight, TShiftState::ssCtrl);
     EXPECT_EQ(D.Pos(), "0,6") << "the symbol '=' is no word start";
-    D.Key(vkRight, ssCtrl);
+    D.Key(vkRight, TShiftState::ssCtrl);
     EXPECT_EQ(D.Pos(), "0,10");
-    D.Key(vkRight, ssCtrl);
+    D.Key(vkRight, TShiftState::ssCtrl);
     EXPECT_EQ(D.Pos(), "0,13") << "no word start left: end of the row";
-    D.Key(vkRight, ssCtrl);
+    D.Key(vkRight, TShiftState::ssCtrl);
     EXPECT_EQ(D.Pos(), "1,0");
-    D.Key(vkLeft, ssCtrl);
+    D.Key(vkLeft, TShiftState::ssCtrl);
     EXPECT_EQ(D.Pos(), "0,13") << "the end of the previous line is a stop";
-    D.Key(vkLeft, ssCtrl);
+    D.Key(vkLeft, TShiftState::ssCtrl);
     EXPECT_EQ(D.Pos(), "0,10");
-    D.Key(vkEnd, ssCtrl);
-    D.Key(vkRight, ssCtrl);
+    D.Key(vkEnd, TShiftState::ssCtrl);
+    D.Key(vkRight, TShiftState::ssCtrl);
     EXPECT_EQ(D.Pos(), "1,4") << "the end of a text without final line break stays put";
     D.Load("漢字かなabc");
-    D.Key(vkRight, ssCtrl);
+    D.Key(vkRight, TShiftState::ssCtrl);
     EXPECT_EQ(D.Pos(), "0,4") << "kanji and hiragana are tokens of their own";
 }
 
@@ -231,7 +231,7 @@ TEST(EditorCaret, ShapeFollowsStyleOverwriteAndDoubleByteCells) {
     D->SetCol(1);
     EXPECT_EQ(D.Host.CaretWidth, 16) << "a block over both cells of a double-byte character";
     D->SetOverwrite(false);
-    D->Caret().SetStyle(csBrief);
+    D->Caret().SetStyle(TEditorCaretStyle::csBrief);
     EXPECT_EQ(D.Host.CaretWidth, 16);
     EXPECT_EQ(D.Host.CaretHeight, 2);
     EXPECT_EQ(D.Host.CaretY, D->Margin().Top() + 16 - 2);

@@ -73,7 +73,7 @@ TEST(EditorEdit, BackspaceOverCharactersTabsAndWraps) {
     W->WrapOption().SetWrapByte(20);
     W->SetWordWrap(true);
     W.Load(std::string(18, 'a') + "いうえ");
-    ASSERT_EQ(W->RowList().GetRowAttribute(0), raWrapped);
+    ASSERT_EQ(W->RowList().GetRowAttribute(0), TEditorRowAttribute::raWrapped);
     std::string Row0 = W->RowString(0);
     W->SetRowCol(1, 0);
     W.Type("\b");
@@ -132,7 +132,7 @@ TEST(EditorEdit, ReturnWithAutoIndent) {
         << "an empty line takes the indent of the line above";
 
     D.Load("ab\r\n");
-    D.Key(vkEnd, ssCtrl);
+    D.Key(vkEnd, TShiftState::ssCtrl);
     D.Type("\r");
     EXPECT_EQ(D.Text(), "ab\r\n\r\n");
     EXPECT_EQ(D.Pos(), "2,0");
@@ -184,7 +184,7 @@ TEST(EditorEdit, SelectionReplacedByTypingPasteAndText) {
 TEST(EditorEdit, BoxDeleteAndBoxPaste) {
     THeadlessEditor D;
     D.Load("abcdef\r\nghijkl\r\nmnopqr\r\n");
-    D.Drag(0, 1, 1, 3, ssAlt);
+    D.Drag(0, 1, 1, 3, TShiftState::ssAlt);
     ASSERT_EQ(D->SelText(), "bc\r\nhi\r\n");
     D->CutClipboard();
     EXPECT_EQ(D.Text(), "adef\r\ngjkl\r\nmnopqr\r\n");
@@ -250,11 +250,11 @@ TEST(EditorEdit, DragMoveAndDragCopy) {
     EXPECT_EQ(D.Text(), "hello world");
 
     D.Drag(0, 0, 0, 5);
-    D->MouseDown(mbLeft, ssLeft, D.X(1) + 1, D.Y(0));
+    D->MouseDown(TMouseButton::mbLeft, TShiftState::ssLeft, D.X(1) + 1, D.Y(0));
     EXPECT_TRUE(D->Dragging());
     EXPECT_EQ(D.Host.ScreenCursor, crDrag);
-    D->MouseMove(ssLeft, D.X(11) + 1, D.Y(0));
-    D->MouseUp(mbLeft, 0, D.X(11) + 1, D.Y(0));
+    D->MouseMove(TShiftState::ssLeft, D.X(11) + 1, D.Y(0));
+    D->MouseUp(TMouseButton::mbLeft, TShiftState(), D.X(11) + 1, D.Y(0));
     EXPECT_EQ(D.Text(), " worldhello");
     EXPECT_EQ(D.Pos(), "0,11");
     EXPECT_FALSE(D->Dragging());
@@ -262,9 +262,9 @@ TEST(EditorEdit, DragMoveAndDragCopy) {
     EXPECT_EQ(D.Host.ControlCursor, D->Caret().Cursors().DefaultCursor());
 
     D.Drag(0, 0, 0, 6);
-    D->MouseDown(mbLeft, ssLeft, D.X(2) + 1, D.Y(0));
-    D->MouseMove(ssLeft, D.X(11) + 1, D.Y(0));
-    D->MouseUp(mbLeft, ssCtrl, D.X(11) + 1, D.Y(0));
+    D->MouseDown(TMouseButton::mbLeft, TShiftState::ssLeft, D.X(2) + 1, D.Y(0));
+    D->MouseMove(TShiftState::ssLeft, D.X(11) + 1, D.Y(0));
+    D->MouseUp(TMouseButton::mbLeft, TShiftState::ssCtrl, D.X(11) + 1, D.Y(0));
     EXPECT_EQ(D.Text(), " worldhello world") << "Ctrl at release copies";
     EXPECT_EQ(D->RowList().UndoObj().UndoCount(), 2);
 }

@@ -7,10 +7,10 @@ TEST(EditorIndent, StreamShiftsWholeLinesAndReselectsThem) {
     THeadlessEditor D;
     D.Load("l0\r\nl1\r\nl2\r\nline3\r\nl4\r\nl5\r\nl6\r\n");
     D->SetRowCol(3, 2);
-    D.Key(vkDown, ssShift);
-    D.Key(vkDown, ssShift);
-    D.Key(vkDown, ssShift);
-    D.Key(vkHome, ssShift);
+    D.Key(vkDown, TShiftState::ssShift);
+    D.Key(vkDown, TShiftState::ssShift);
+    D.Key(vkDown, TShiftState::ssShift);
+    D.Key(vkHome, TShiftState::ssShift);
     ASSERT_EQ(D->SelText(), "ne3\r\nl4\r\nl5\r\n");
     D->IndentSelection();
     EXPECT_EQ(D.Text(), "l0\r\nl1\r\nl2\r\n line3\r\n l4\r\n l5\r\nl6\r\n")
@@ -18,7 +18,7 @@ TEST(EditorIndent, StreamShiftsWholeLinesAndReselectsThem) {
     EXPECT_EQ(D->SelText(), " line3\r\n l4\r\n l5\r\n");
     EXPECT_EQ(D.Pos(), "6,0");
     EXPECT_EQ(D->RowList().UndoObj().UndoCount(), 1) << "one undo step";
-    D.Key(vkUp, ssShift);
+    D.Key(vkUp, TShiftState::ssShift);
     EXPECT_EQ(D->SelText(), " line3\r\n l4\r\n") << "extending keeps the first line";
     D->UnindentSelection();
     D->UnindentSelection();
@@ -60,7 +60,7 @@ TEST(EditorIndent, WrappedLinesShiftOnceAndNotInABox) {
     D->SetWordWrap(true);
     std::string Long(30, 'w');
     D.Load(Long + "\r\nshort\r\n");
-    ASSERT_EQ(D->RowList().GetRowAttribute(0), raWrapped);
+    ASSERT_EQ(D->RowList().GetRowAttribute(0), TEditorRowAttribute::raWrapped);
     D->SelectAll();
     D->IndentSelection();
     EXPECT_EQ(D->Lines().Get(0), " " + Long) << "one space at the first row of the line";

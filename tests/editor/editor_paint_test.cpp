@@ -57,7 +57,7 @@ TEST(EditorPaint, RowsAreDrawnOnceAndOnlyColouredTokensAgain) {
     EXPECT_EQ(2, Rows[0].Y);
     EXPECT_EQ(8, Rows[0].Advance);
     EXPECT_TRUE(Rows[0].EvenAdvances);
-    EXPECT_TRUE(Rows[0].Options & toOpaque);
+    EXPECT_TRUE(Has(Rows[0].Options, TTextOutOption::toOpaque));
     // The reserved word (found without regard to case) and the number, nothing else.
     auto If = P.TextsSaying("if");
     ASSERT_EQ(1u, If.size());
@@ -128,7 +128,7 @@ TEST(EditorPaint, ReturnMarksUnderlineAndTheRowHeight) {
     EXPECT_EQ(2 + 16, Lines[0].Y);
     EXPECT_EQ(Blue, Lines[0].Color);
 
-    P.Key(vkRight, ssShift);
+    P.Key(vkRight, TShiftState::ssShift);
     ASSERT_TRUE(P->Selected());
     P.PaintAll();
     EXPECT_TRUE(P.Canvas.Of(THeadlessCanvas::dkLine).empty()) << "no underline under a selection";
@@ -139,9 +139,9 @@ TEST(EditorPaint, StreamSelectionSpans) {
     P.Load("abcdef\r\nghijkl\r\nmnopqr\r\n");
     const TColor SelBk = P->View().Colors().Select().BkColor();
     P.Click(0, 2);
-    P.Key(vkDown, ssShift);
-    P.Key(vkDown, ssShift);
-    P.Key(vkRight, ssShift); // rows 0 col 2 ... row 2 col 3
+    P.Key(vkDown, TShiftState::ssShift);
+    P.Key(vkDown, TShiftState::ssShift);
+    P.Key(vkRight, TShiftState::ssShift); // rows 0 col 2 ... row 2 col 3
     P.PaintAll();
     EXPECT_EQ(clWindow, P.BkAt(0, 1));
     EXPECT_EQ(SelBk, P.BkAt(0, 2));
@@ -156,7 +156,7 @@ TEST(EditorPaint, BoxSelectionStopsAtRowEndsAndCoversWholeDoubleByteCharacters) 
     Painter P;
     P.Load("abあいう\r\nx\r\nabcdefgh\r\n");
     const TColor SelBk = P->View().Colors().Select().BkColor();
-    P.Drag(0, 1, 2, 3, ssAlt); // box from column 1 to column 3 (the trail of あ)
+    P.Drag(0, 1, 2, 3, TShiftState::ssAlt); // box from column 1 to column 3 (the trail of あ)
     ASSERT_TRUE(P->BoxMode());
     P.PaintAll();
     EXPECT_EQ(clWindow, P.BkAt(0, 0));
@@ -219,17 +219,17 @@ TEST(EditorPaint, ALongRowIsCutAtCharactersAndOnlyTheVisiblePartIsDrawn) {
 TEST(EditorPaint, ItalicColoursDrawTokenByTokenOverAFilledBackground) {
     Painter P;
     P.Load("x 1\r\n");
-    P->View().Colors().Int().SetStyle(fsItalic);
+    P->View().Colors().Int().SetStyle(TFontStyle::fsItalic);
     EXPECT_TRUE(P->ItalicMode());
     P.PaintAll();
     for (const auto& D : P.Canvas.Of(THeadlessCanvas::dkText)) {
         if (D.Y == 2) {
-            EXPECT_FALSE(D.Options & toOpaque) << D.Text;
+            EXPECT_FALSE(Has(D.Options, TTextOutOption::toOpaque)) << D.Text;
         }
     }
     auto One = P.TextsSaying("1");
     ASSERT_EQ(1u, One.size());
-    EXPECT_EQ(fsItalic, One[0].Style);
+    EXPECT_EQ(TFontStyle::fsItalic, One[0].Style);
 }
 
 TEST(EditorPaint, ScrollingARowPaintsOnlyTheUncoveredRow) {
@@ -239,7 +239,7 @@ TEST(EditorPaint, ScrollingARowPaintsOnlyTheUncoveredRow) {
         Text += "row " + std::to_string(I) + "\r\n";
     P.Load(Text);
     P.Host.ClearLog();
-    P->VScroll(scLineDown);
+    P->VScroll(TScrollCode::scLineDown);
     EXPECT_EQ(1, P.Host.Scrolls);
     EXPECT_EQ(-16, P.Host.LastScrollDY);
     EXPECT_EQ(1, P->TopRow());
@@ -311,12 +311,12 @@ TEST(EditorPropCopy, CopiesToAndFromAControl) {
     Prop.SetColor(Green);
     Prop.Marks().EofMark().SetVisible(true);
     Prop.ReserveWordList().Add("begin");
-    Prop.Font().SetStyle(fsBold);
+    Prop.Font().SetStyle(TFontStyle::fsBold);
     AssignEditorPropTo(Prop, E.E());
     EXPECT_EQ(Green, E->Color());
     EXPECT_TRUE(E->Marks().EofMark().Visible());
     EXPECT_EQ(1, E->ReserveWordList().Count());
-    EXPECT_EQ(fsBold, E->Font().Style());
+    EXPECT_EQ(TFontStyle::fsBold, E->Font().Style());
     EXPECT_EQ(2, E->RowCount()); // re-cut at 30
     EXPECT_FALSE(E->CanUndo());
 }
@@ -327,7 +327,7 @@ TEST(EditorPaint, SelectedPiecesReachDrawLineAndTheReturnMarkTakesTheSelectionCo
     P->Marks().RetMark().SetColor(Red);
     P.Load("abcd\r\nef\r\n");
     P.Click(0, 1);
-    P.Key(vkDown, ssShift); // row 0 from column 1, row 1 up to column 1
+    P.Key(vkDown, TShiftState::ssShift); // row 0 from column 1, row 1 up to column 1
     std::vector<std::pair<TRect, bool>> Pieces;
     P->OnDrawLine = [&](TEditor*, const std::string&, int, int Y, int, const TRect& R, bool Sel) {
         if (Y == 2) Pieces.push_back({R, Sel});

@@ -38,7 +38,7 @@ TEST(EditorProp, DefaultsAndAssignCopiesEverything) {
     EXPECT_EQ(A.Color(), clWindow);
     EXPECT_EQ(A.Font().Name(), "FixedSys");
     EXPECT_EQ(A.Font().Color(), clWindowText);
-    EXPECT_EQ(A.ScrollBars(), ssNone);
+    EXPECT_EQ(A.ScrollBars(), TScrollStyle::ssNone);
     EXPECT_FALSE(A.WordWrap());
 
     TEditorProp B;
@@ -48,7 +48,7 @@ TEST(EditorProp, DefaultsAndAssignCopiesEverything) {
     B.Margin().SetLeft(30);
     B.Marks().EofMark().SetVisible(true);
     B.ReserveWordList().Add("return");
-    B.SetScrollBars(ssBoth);
+    B.SetScrollBars(TScrollStyle::ssBoth);
     B.View().Brackets().Add()->SetLeftBracket("/*");
     B.SetWordWrap(true);
     B.WrapOption().SetWrapByte(60);
@@ -64,7 +64,7 @@ TEST(EditorProp, DefaultsAndAssignCopiesEverything) {
     EXPECT_EQ(A.Margin().Left(), 30);
     EXPECT_TRUE(A.Marks().EofMark().Visible());
     EXPECT_TRUE(A.ReserveWordList().Contains("RETURN"));
-    EXPECT_EQ(A.ScrollBars(), ssBoth);
+    EXPECT_EQ(A.ScrollBars(), TScrollStyle::ssBoth);
     EXPECT_EQ(A.View().Brackets().Count(), 1);
     EXPECT_TRUE(A.WordWrap());
     EXPECT_EQ(A.WrapOption().WrapByte(), 60);

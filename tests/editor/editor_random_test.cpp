@@ -5,6 +5,8 @@
 // gives back the document it started from, and redoing them all the final one.
 #include "support/headless_editor.h"
 
+#include "support/enum_print.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -105,9 +107,9 @@ private:
     std::string Act(THeadlessEditor& D) {
         TEditor& E = D.E();
         auto Shift = [this] {
-            TShiftState S = 0;
-            if (Pick(3) == 0) S |= ssShift;
-            if (Pick(5) == 0) S |= ssCtrl;
+            TShiftState S = TShiftState();
+            if (Pick(3) == 0) S |= TShiftState::ssShift;
+            if (Pick(5) == 0) S |= TShiftState::ssCtrl;
             return S;
         };
         auto RandomRow = [&] { return Pick(E.RowCount() + 3) - 1; };
@@ -121,7 +123,7 @@ private:
             int K = Keys[Pick(8)];
             TShiftState S = Shift();
             D.Key(K, S, Pick(6) == 0);
-            return "key" + std::to_string(K) + "/" + std::to_string(S);
+            return "key" + std::to_string(K) + "/" + EnumText(S);
         }
         case 3:
         case 4:
@@ -158,8 +160,8 @@ private:
         }
         case 11:
         case 12: {
-            TShiftState S = Pick(3) == 0 ? TShiftState(ssShift) : 0;
-            if (Pick(4) == 0) S |= ssAlt;
+            TShiftState S = Pick(3) == 0 ? TShiftState::ssShift : TShiftState();
+            if (Pick(4) == 0) S |= TShiftState::ssAlt;
             int R1 = RandomRow(), C1 = RandomCol(), R2 = RandomRow(), C2 = RandomCol();
             if (Pick(5) == 0) C1 = -2; // the left margin
             D.Drag(R1, C1, R2, C2, S);
@@ -171,14 +173,14 @@ private:
             int R1 = E.Selected() ? E.BlockTopRow() : RandomRow();
             int C1 = E.Selected() ? E.BlockLeftCol() + Pick(2) : RandomCol();
             int R2 = RandomRow(), C2 = RandomCol();
-            TShiftState S = Pick(2) ? TShiftState(ssCtrl) : 0;
-            E.MouseDown(mbLeft, ssLeft, D.X(C1) + 1, D.Y(R1));
-            E.MouseMove(ssLeft, D.X(C2), D.Y(R2));
+            TShiftState S = Pick(2) ? TShiftState::ssCtrl : TShiftState();
+            E.MouseDown(TMouseButton::mbLeft, TShiftState::ssLeft, D.X(C1) + 1, D.Y(R1));
+            E.MouseMove(TShiftState::ssLeft, D.X(C2), D.Y(R2));
             if (Pick(6) == 0) {
                 int K = vkEscape;
-                E.KeyDown(K, 0);
+                E.KeyDown(K, TShiftState());
             }
-            E.MouseUp(mbLeft, S, D.X(C2), D.Y(R2));
+            E.MouseUp(TMouseButton::mbLeft, S, D.X(C2), D.Y(R2));
             return "dragmove";
         }
         case 14:
@@ -273,15 +275,15 @@ private:
         for (int R = 0; R < N; ++R) {
             ASSERT_EQ(L.Get(R).find_first_of("\r\n"), std::string::npos) << Where();
             if (R < N - 1) {
-                ASSERT_NE(L.GetRowAttribute(R), raEof) << Where();
+                ASSERT_NE(L.GetRowAttribute(R), TEditorRowAttribute::raEof) << Where();
             }
             if (!FWrap) {
-                ASSERT_NE(L.GetRowAttribute(R), raWrapped) << Where();
+                ASSERT_NE(L.GetRowAttribute(R), TEditorRowAttribute::raWrapped) << Where();
             }
         }
         ASSERT_GE(E.Row(), 0) << Where();
         ASSERT_LE(E.Row(), N) << Where();
-        if (N > 0 && L.GetRowAttribute(N - 1) == raEof) {
+        if (N > 0 && L.GetRowAttribute(N - 1) == TEditorRowAttribute::raEof) {
             ASSERT_LT(E.Row(), N) << Where();
         }
         const std::string& M = E.RowMap(E.Row());

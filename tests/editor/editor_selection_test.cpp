@@ -38,13 +38,13 @@ TEST(EditorSelection, BackwardsEqualsForwards) {
     THeadlessEditor D;
     D.Load("row0\r\nrow1 text\r\nrow2\r\nrow3 text\r\n");
     D->SetRowCol(1, 2);
-    D.Key(vkDown, ssShift);
-    D.Key(vkDown, ssShift);
+    D.Key(vkDown, TShiftState::ssShift);
+    D.Key(vkDown, TShiftState::ssShift);
     std::string Forward = D->SelText();
     D->CleanSelection();
     D->SetRowCol(3, 2);
-    D.Key(vkUp, ssShift);
-    D.Key(vkUp, ssShift);
+    D.Key(vkUp, TShiftState::ssShift);
+    D.Key(vkUp, TShiftState::ssShift);
     EXPECT_EQ(D->SelStartRow(), 1);
     EXPECT_EQ(D->SelEndRow(), 3);
     EXPECT_EQ(D->SelText(), Forward);
@@ -81,7 +81,7 @@ TEST(EditorSelection, BoxModeByAltLockAndEscape) {
     int ModeChanges = 0;
     D->OnSelectionModeChange = [&](TEditor*) { ++ModeChanges; };
     D.Load("abcdef\r\nghijkl\r\nmnopqr");
-    D.Drag(0, 1, 2, 4, ssAlt);
+    D.Drag(0, 1, 2, 4, TShiftState::ssAlt);
     EXPECT_TRUE(D->BoxMode());
     EXPECT_EQ(D->SelText(), "bcd\r\nhij\r\nnop\r\n");
     D.Host.Alt = true; // Alt still held while the selection goes
@@ -111,13 +111,13 @@ TEST(EditorSelection, MouseThresholdAndEvents) {
     std::vector<bool> Events;
     D->OnSelectionChange = [&](TEditor*, bool S) { Events.push_back(S); };
     D.Load("hello world\r\nsecond");
-    D->MouseDown(mbLeft, ssLeft, D.X(2), D.Y(0));
-    D->MouseMove(ssLeft, D.X(2) + 2, D.Y(0)); // less than half a cell
+    D->MouseDown(TMouseButton::mbLeft, TShiftState::ssLeft, D.X(2), D.Y(0));
+    D->MouseMove(TShiftState::ssLeft, D.X(2) + 2, D.Y(0)); // less than half a cell
     EXPECT_FALSE(D->Selected());
-    D->MouseMove(ssLeft, D.X(5), D.Y(0));
-    D->MouseMove(ssLeft, D.X(7), D.Y(0));
-    D->MouseMove(ssLeft, D.X(7), D.Y(0) + 3); // same position: the event fires again
-    D->MouseUp(mbLeft, 0, D.X(7), D.Y(0));
+    D->MouseMove(TShiftState::ssLeft, D.X(5), D.Y(0));
+    D->MouseMove(TShiftState::ssLeft, D.X(7), D.Y(0));
+    D->MouseMove(TShiftState::ssLeft, D.X(7), D.Y(0) + 3); // same position: the event fires again
+    D->MouseUp(TMouseButton::mbLeft, TShiftState(), D.X(7), D.Y(0));
     EXPECT_EQ(D->SelText(), "llo w");
     EXPECT_EQ(Events, (std::vector<bool>{true, true, true}));
     D.Key(vkEscape);
@@ -125,23 +125,23 @@ TEST(EditorSelection, MouseThresholdAndEvents) {
     EXPECT_EQ(Events, (std::vector<bool>{true, true, true, false}));
 
     D.Drag(0, 1, 0, 3);
-    D->MouseDown(mbLeft, ssLeft | ssShift, D.X(6), D.Y(1));
-    D->MouseUp(mbLeft, ssShift, D.X(6), D.Y(1));
+    D->MouseDown(TMouseButton::mbLeft, TShiftState::ssLeft | TShiftState::ssShift, D.X(6), D.Y(1));
+    D->MouseUp(TMouseButton::mbLeft, TShiftState::ssShift, D.X(6), D.Y(1));
     EXPECT_EQ(D->SelText(), "ello world\r\nsecond") << "Shift+click extends from the anchor";
 }
 
 TEST(EditorSelection, MouseCancelledByEscape) {
     THeadlessEditor D;
     D.Load("hello world");
-    D->MouseDown(mbLeft, ssLeft, D.X(0), D.Y(0));
-    D->MouseMove(ssLeft, D.X(4), D.Y(0));
+    D->MouseDown(TMouseButton::mbLeft, TShiftState::ssLeft, D.X(0), D.Y(0));
+    D->MouseMove(TShiftState::ssLeft, D.X(4), D.Y(0));
     D.Key(vkEscape);
-    D->MouseMove(ssLeft, D.X(8), D.Y(0));
+    D->MouseMove(TShiftState::ssLeft, D.X(8), D.Y(0));
     EXPECT_FALSE(D->Selected());
     EXPECT_EQ(D.Pos(), "0,4") << "moves are ignored until the button is released";
-    D->MouseUp(mbLeft, 0, D.X(8), D.Y(0));
-    D->MouseDown(mbLeft, ssLeft, D.X(1), D.Y(0));
-    D->MouseMove(ssLeft, D.X(3), D.Y(0));
+    D->MouseUp(TMouseButton::mbLeft, TShiftState(), D.X(8), D.Y(0));
+    D->MouseDown(TMouseButton::mbLeft, TShiftState::ssLeft, D.X(1), D.Y(0));
+    D->MouseMove(TShiftState::ssLeft, D.X(3), D.Y(0));
     EXPECT_TRUE(D->Selected());
 }
 
@@ -149,31 +149,31 @@ TEST(EditorSelection, RowsInTheLeftMargin) {
     THeadlessEditor D;
     D.Load("r0\r\nr1\r\nr2\r\nr3\r\nlast");
     int Margin = D->Margin().Left() - 4;
-    D->MouseDown(mbLeft, ssLeft, Margin, D.Y(2));
+    D->MouseDown(TMouseButton::mbLeft, TShiftState::ssLeft, Margin, D.Y(2));
     EXPECT_EQ(D->SelText(), "r2\r\n") << "the whole row with its line end";
     EXPECT_EQ(D.Pos(), "2,0");
-    D->MouseMove(ssLeft, Margin, D.Y(0));
+    D->MouseMove(TShiftState::ssLeft, Margin, D.Y(0));
     EXPECT_EQ(D->SelText(), "r0\r\nr1\r\nr2\r\n") << "dragging up keeps the anchor row";
-    D->MouseMove(ssLeft, Margin, D.Y(3));
+    D->MouseMove(TShiftState::ssLeft, Margin, D.Y(3));
     EXPECT_EQ(D->SelText(), "r2\r\nr3\r\n");
-    D->MouseUp(mbLeft, 0, Margin, D.Y(3));
+    D->MouseUp(TMouseButton::mbLeft, TShiftState(), Margin, D.Y(3));
     EXPECT_FALSE(D->RowSelecting());
 
-    D->MouseDown(mbLeft, ssLeft, Margin, D.Y(4));
+    D->MouseDown(TMouseButton::mbLeft, TShiftState::ssLeft, Margin, D.Y(4));
     EXPECT_EQ(D->SelText(), "last") << "a last row without line break";
-    D->MouseMove(ssLeft, Margin, D.Y(3));
+    D->MouseMove(TShiftState::ssLeft, Margin, D.Y(3));
     EXPECT_EQ(D->SelText(), "r3\r\nlast");
-    D->MouseUp(mbLeft, 0, Margin, D.Y(3));
+    D->MouseUp(TMouseButton::mbLeft, TShiftState(), Margin, D.Y(3));
 }
 
 TEST(EditorSelection, TokensUnderAPoint) {
     THeadlessEditor D;
     D.Load("int value = 42;\r\n漢字かな");
     std::string Text;
-    int Kind = -1;
+    TEditorTokenKind Kind = TEditorTokenKind::toEOF;
     ASSERT_TRUE(D->GetTokenAt(D.X(6) + 1, D.Y(0), Text, Kind));
     EXPECT_EQ(Text, "value");
-    EXPECT_EQ(Kind, toAnk);
+    EXPECT_EQ(Kind, TEditorTokenKind::toAnk);
     D->SelectTokenAt(D.X(13), D.Y(0));
     EXPECT_EQ(D->SelText(), "42");
     D->SelectTokenAt(D.X(1), D.Y(1));

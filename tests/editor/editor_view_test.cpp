@@ -25,23 +25,24 @@ TEST(EditorView, ScrollBarsAndTheScrollBarMessages) {
     ASSERT_EQ(D->VisibleRows(), 10);
     ASSERT_EQ(D->VisibleCols(), 40);
     EXPECT_EQ(D->MaxTopRow(), 100 - 1 + 10 - 1);
-    EXPECT_EQ(D.Host.Bars[sbVertical].Max, 108);
-    EXPECT_EQ(D.Host.Bars[sbVertical].Page, 10);
-    EXPECT_EQ(D.Host.Bars[sbHorizontal].Max, 1000) << "a fixed extent of 8000 pixels";
-    D->VScroll(scPageDown);
+    EXPECT_EQ(D.Host.Bar(TScrollBarKind::sbVertical).Max, 108);
+    EXPECT_EQ(D.Host.Bar(TScrollBarKind::sbVertical).Page, 10);
+    EXPECT_EQ(D.Host.Bar(TScrollBarKind::sbHorizontal).Max, 1000)
+        << "a fixed extent of 8000 pixels";
+    D->VScroll(TScrollCode::scPageDown);
     EXPECT_EQ(D->TopRow(), 10);
-    EXPECT_EQ(D.Host.Bars[sbVertical].Pos, 10);
+    EXPECT_EQ(D.Host.Bar(TScrollBarKind::sbVertical).Pos, 10);
     EXPECT_EQ(D->Row(), 0) << "without LockScroll the caret stays";
     D->Caret().SetLockScroll(true);
-    D->VScroll(scLineDown);
+    D->VScroll(TScrollCode::scLineDown);
     EXPECT_EQ(D->TopRow(), 11);
     EXPECT_EQ(D->Row(), 1) << "LockScroll moves the caret with the view";
-    D->VScroll(scTop);
+    D->VScroll(TScrollCode::scTop);
     EXPECT_EQ(D->TopRow(), 0);
-    D.Host.Bars[sbVertical].TrackPos = 500;
-    D->VScroll(scThumbTrack);
+    D.Host.Bar(TScrollBarKind::sbVertical).TrackPos = 500;
+    D->VScroll(TScrollCode::scThumbTrack);
     EXPECT_EQ(D->TopRow(), 100) << "the step is clamped to the rows";
-    D->HScroll(scBottom);
+    D->HScroll(TScrollCode::scBottom);
     EXPECT_EQ(D->TopCol(), 1000);
 }
 
@@ -87,10 +88,11 @@ TEST(EditorView, ATextChangeRepaintsOnlyTheChangedRows) {
 
 TEST(EditorView, DialogCodes) {
     THeadlessEditor D;
-    EXPECT_EQ(D->DialogCode(), unsigned(dcWantArrows | dcWantChars | dcWantTab | dcWantAllKeys));
+    EXPECT_EQ(Bits(D->DialogCode()), Bits(TDialogCode::dcWantArrows | TDialogCode::dcWantChars |
+                                          TDialogCode::dcWantTab | TDialogCode::dcWantAllKeys));
     D->SetWantTabs(false);
     D->SetWantReturns(false);
-    EXPECT_EQ(D->DialogCode(), unsigned(dcWantArrows | dcWantChars));
+    EXPECT_EQ(Bits(D->DialogCode()), Bits(TDialogCode::dcWantArrows | TDialogCode::dcWantChars));
 }
 
 TEST(EditorView, CompositionWindowWaitsWhileAKeyRepeats) {
@@ -98,16 +100,16 @@ TEST(EditorView, CompositionWindowWaitsWhileAKeyRepeats) {
     D.Load("abcdef");
     int Before = D.Host.ImeMoves;
     int K = vkRight;
-    D->KeyDown(K, 0, true);
-    D->KeyDown(K, 0, true);
+    D->KeyDown(K, TShiftState(), true);
+    D->KeyDown(K, TShiftState(), true);
     EXPECT_EQ(D.Host.ImeMoves, Before) << "deferred while the key repeats";
-    D->KeyUp(K, 0);
+    D->KeyUp(K, TShiftState());
     EXPECT_EQ(D.Host.ImeMoves, Before + 1);
     EXPECT_EQ(D.Host.ImeX, D->Margin().Left() + 2 * 8);
-    D->KeyDown(K, 0, true);
+    D->KeyDown(K, TShiftState(), true);
     D.Type("x");
     EXPECT_EQ(D.Host.ImeMoves, Before + 2) << "placed before a typed character";
-    D->KeyUp(K, 0);
+    D->KeyUp(K, TShiftState());
     EXPECT_EQ(D.Host.ImeX, D->Margin().Left() + 4 * 8) << "and after it on the key-up";
 }
 
@@ -137,7 +139,7 @@ TEST(EditorView, AControlWithoutWindowStillEdits) {
     E.KeyPress('x');
     EXPECT_EQ(E.Lines().Text(), "axbc\r\n");
     int K = vkEnd;
-    E.KeyDown(K, ssShift);
+    E.KeyDown(K, TShiftState::ssShift);
     EXPECT_EQ(E.SelText(), "bc");
     E.CutClipboard(); // nothing to cut into
     EXPECT_EQ(E.Lines().Text(), "axbc\r\n");
@@ -150,12 +152,12 @@ TEST(EditorView, AControlWithoutWindowStillEdits) {
 // Without a border the client area takes the border's place: the window is told once.
 TEST(EditorView, BorderStyleReachesTheWindowOnce) {
     THeadlessEditor D;
-    EXPECT_EQ(D->BorderStyle(), bsSingle);
+    EXPECT_EQ(D->BorderStyle(), TBorderStyle::bsSingle);
     D.Host.ClearLog();
-    D->SetBorderStyle(bsNone);
-    D->SetBorderStyle(bsNone);
+    D->SetBorderStyle(TBorderStyle::bsNone);
+    D->SetBorderStyle(TBorderStyle::bsNone);
     EXPECT_FALSE(D.Host.BorderShown);
     EXPECT_EQ(std::count(D.Host.Log.begin(), D.Host.Log.end(), "BorderOff"), 1);
-    D->SetBorderStyle(bsSingle);
+    D->SetBorderStyle(TBorderStyle::bsSingle);
     EXPECT_TRUE(D.Host.BorderShown);
 }

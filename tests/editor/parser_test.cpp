@@ -1,6 +1,8 @@
 #include "editor/parser.h"
 #include "editor/view_info.h"
 
+#include "support/enum_print.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -8,7 +10,7 @@
 namespace {
 
 struct Tok {
-    int kind;
+    TEditorTokenKind kind;
     std::string text;
     bool operator==(const Tok& o) const { return kind == o.kind && text == o.text; }
 };
@@ -21,7 +23,7 @@ std::vector<Tok> Scan(const std::string& s, const TEditorViewInfo* view = nullpt
                       int* endState = nullptr) {
     TEditorParser p(s, state, view);
     std::vector<Tok> out;
-    while (p.Token() != toEOF) {
+    while (p.Token() != TEditorTokenKind::toEOF) {
         out.push_back({p.Token(), p.TokenString()});
         p.NextToken();
     }
@@ -34,8 +36,11 @@ std::vector<Tok> Scan(const std::string& s, const TEditorViewInfo* view = nullpt
 TEST(Parser, CommentAfterStatement) {
     TEditorViewInfo v;
     v.SetCommenter("//");
-    std::vector<Tok> want = {{toAnk, "a"}, {toSymbol, "="}, {toInteger, "1"}, {toSymbol, ";"},
-                             {toComment, "// note  x"}};
+    std::vector<Tok> want = {{TEditorTokenKind::toAnk, "a"},
+                             {TEditorTokenKind::toSymbol, "="},
+                             {TEditorTokenKind::toInteger, "1"},
+                             {TEditorTokenKind::toSymbol, ";"},
+                             {TEditorTokenKind::toComment, "// note  x"}};
     EXPECT_EQ(want, Scan("a = 1; // note  x", &v));
 }
 
@@ -48,13 +53,13 @@ TEST(Parser, BracketCarriedOverRows) {
     auto first = Scan("x /* y", &v, -1, &state);
     EXPECT_EQ(0, state);
     ASSERT_EQ(2u, first.size());
-    EXPECT_EQ((Tok{toBracket, "/* y"}), first[1]);
+    EXPECT_EQ((Tok{TEditorTokenKind::toBracket, "/* y"}), first[1]);
     auto second = Scan("z */ w", &v, state, &state);
-    std::vector<Tok> want = {{toBracket, "z */"}, {toAnk, "w"}};
+    std::vector<Tok> want = {{TEditorTokenKind::toBracket, "z */"}, {TEditorTokenKind::toAnk, "w"}};
     EXPECT_EQ(want, second);
     EXPECT_EQ(-1, state);
     // Recognition off: the bracket text is ordinary symbols.
-    EXPECT_EQ(toSymbol, Scan("/*", &v, -2)[0].kind);
+    EXPECT_EQ(TEditorTokenKind::toSymbol, Scan("/*", &v, -2)[0].kind);
 }
 
 TEST(Parser, UrlAndMail) {
@@ -62,49 +67,58 @@ TEST(Parser, UrlAndMail) {
     v.SetUrl(true);
     v.SetMail(true);
     std::string url = "https://example.com/a/b?x=1&y=2#top";
-    EXPECT_EQ((std::vector<Tok>{{toUrl, url}}), Scan(url, &v));
-    EXPECT_NE(toUrl, Scan("HTTP://example.com", &v)[0].kind);
-    EXPECT_EQ((std::vector<Tok>{{toMail, "taro.y@example.jp"}}), Scan("taro.y@example.jp", &v));
+    EXPECT_EQ((std::vector<Tok>{{TEditorTokenKind::toUrl, url}}), Scan(url, &v));
+    EXPECT_NE(TEditorTokenKind::toUrl, Scan("HTTP://example.com", &v)[0].kind);
+    EXPECT_EQ((std::vector<Tok>{{TEditorTokenKind::toMail, "taro.y@example.jp"}}),
+              Scan("taro.y@example.jp", &v));
     auto nomail = Scan("taro@example", &v);
-    EXPECT_EQ(toAnk, nomail[0].kind);
+    EXPECT_EQ(TEditorTokenKind::toAnk, nomail[0].kind);
     EXPECT_EQ("taro", nomail[0].text);
 }
 
 TEST(Parser, Numbers) {
-    std::vector<Tok> a = {{toFloat, "12"}, {toSymbol, "."}};
+    std::vector<Tok> a = {{TEditorTokenKind::toFloat, "12"}, {TEditorTokenKind::toSymbol, "."}};
     EXPECT_EQ(a, Scan("12. "));
-    EXPECT_EQ((std::vector<Tok>{{toFloat, "1.5e-10"}}), Scan("1.5e-10"));
-    EXPECT_EQ((std::vector<Tok>{{toFloat, "1E"}}), Scan("1E "));
-    EXPECT_EQ((std::vector<Tok>{{toFloat, "3.e5"}}), Scan("3.e5"));
+    EXPECT_EQ((std::vector<Tok>{{TEditorTokenKind::toFloat, "1.5e-10"}}), Scan("1.5e-10"));
+    EXPECT_EQ((std::vector<Tok>{{TEditorTokenKind::toFloat, "1E"}}), Scan("1E "));
+    EXPECT_EQ((std::vector<Tok>{{TEditorTokenKind::toFloat, "3.e5"}}), Scan("3.e5"));
 }
 
 TEST(Parser, PerlRules) {
     TEditorViewInfo v;
     v.SetPerlCommenter("#");
     v.SetPerlQuotation("'");
-    std::vector<Tok> a = {{toPerlVar, "$#list"}, {toPerlComment, "# rest"}};
+    std::vector<Tok> a = {{TEditorTokenKind::toPerlVar, "$#list"},
+                          {TEditorTokenKind::toPerlComment, "# rest"}};
     EXPECT_EQ(a, Scan("$#list # rest", &v));
-    EXPECT_EQ(toPerlVar, Scan("\\#", &v)[0].kind);
-    EXPECT_EQ((std::vector<Tok>{{toPerlString, "\"a\\\"b\""}}), Scan("\"a\\\"b\"", &v));
-    EXPECT_EQ((std::vector<Tok>{{toPerlString, "'it''s'"}}), Scan("'it''s'", &v));
+    EXPECT_EQ(TEditorTokenKind::toPerlVar, Scan("\\#", &v)[0].kind);
+    EXPECT_EQ((std::vector<Tok>{{TEditorTokenKind::toPerlString, "\"a\\\"b\""}}),
+              Scan("\"a\\\"b\"", &v));
+    EXPECT_EQ((std::vector<Tok>{{TEditorTokenKind::toPerlString, "'it''s'"}}), Scan("'it''s'", &v));
     // A backslash before the end of the text does not run past it.
-    EXPECT_EQ((std::vector<Tok>{{toPerlString, "'ab\\"}}), Scan("'ab\\", &v));
+    EXPECT_EQ((std::vector<Tok>{{TEditorTokenKind::toPerlString, "'ab\\"}}), Scan("'ab\\", &v));
 }
 
 TEST(Parser, ControlCodeAndHex) {
     TEditorViewInfo v;
     v.SetControlCode(true);
     v.SetHexPrefix("$");
-    EXPECT_EQ((std::vector<Tok>{{toString, "#13"}, {toString, "#10"}}), Scan("#13#10", &v));
-    EXPECT_EQ((std::vector<Tok>{{toString, "#$0D"}}), Scan("#$0D", &v));
-    EXPECT_EQ((std::vector<Tok>{{toInteger, "$FF"}, {toAnk, "g"}}), Scan("$FFg", &v));
+    EXPECT_EQ((std::vector<Tok>{{TEditorTokenKind::toString, "#13"},
+                                {TEditorTokenKind::toString, "#10"}}),
+              Scan("#13#10", &v));
+    EXPECT_EQ((std::vector<Tok>{{TEditorTokenKind::toString, "#$0D"}}), Scan("#$0D", &v));
+    EXPECT_EQ(
+        (std::vector<Tok>{{TEditorTokenKind::toInteger, "$FF"}, {TEditorTokenKind::toAnk, "g"}}),
+        Scan("$FFg", &v));
 }
 
 TEST(Parser, StringsWithDoubledQuote) {
     TEditorViewInfo v;
     v.SetQuotation("'");
-    EXPECT_EQ((std::vector<Tok>{{toString, "'a''b'"}, {toAnk, "c"}}), Scan("'a''b'c", &v));
-    EXPECT_EQ((std::vector<Tok>{{toString, "'open  "}}), Scan("'open  ", &v));
+    EXPECT_EQ(
+        (std::vector<Tok>{{TEditorTokenKind::toString, "'a''b'"}, {TEditorTokenKind::toAnk, "c"}}),
+        Scan("'a''b'c", &v));
+    EXPECT_EQ((std::vector<Tok>{{TEditorTokenKind::toString, "'open  "}}), Scan("'open  ", &v));
 }
 
 TEST(Parser, DoubleByteRuns) {
@@ -112,17 +126,20 @@ TEST(Parser, DoubleByteRuns) {
     // katakana, full-width digits and letters form runs.
     auto t = Scan("\x81\x40\x8A\xBF\x8E\x9A\x82\xA0\x81\x5B\x83\x41\x83\x43\x82\x50\x81\x44\x82\x51"
                   "\x82\x60\xB1\xB2\xA1\t");
-    std::vector<int> kinds;
+    std::vector<TEditorTokenKind> kinds;
     for (auto& x : t) kinds.push_back(x.kind);
-    EXPECT_EQ((std::vector<int>{toDBSymbol, toDBKanji, toDBHira, toDBKana, toDBInt, toDBAlph,
-                                toKana, toKanaSymbol, toTab}),
-              kinds);
+    EXPECT_EQ(
+        (std::vector<TEditorTokenKind>{
+            TEditorTokenKind::toDBSymbol, TEditorTokenKind::toDBKanji, TEditorTokenKind::toDBHira,
+            TEditorTokenKind::toDBKana, TEditorTokenKind::toDBInt, TEditorTokenKind::toDBAlph,
+            TEditorTokenKind::toKana, TEditorTokenKind::toKanaSymbol, TEditorTokenKind::toTab}),
+        kinds);
     EXPECT_EQ("\x82\xA0\x81\x5B", t[2].text);
     EXPECT_EQ("\x82\x50\x81\x44\x82\x51", t[4].text);
     // An unassigned code is one whole character, never half of it.
-    EXPECT_EQ((std::vector<Tok>{{toDBSymbol, "\x82\x40"}}), Scan("\x82\x40"));
+    EXPECT_EQ((std::vector<Tok>{{TEditorTokenKind::toDBSymbol, "\x82\x40"}}), Scan("\x82\x40"));
     // A lead byte cut off at the end of the text.
-    EXPECT_EQ((std::vector<Tok>{{toSymbol, "\x88"}}), Scan("\x88"));
+    EXPECT_EQ((std::vector<Tok>{{TEditorTokenKind::toSymbol, "\x88"}}), Scan("\x88"));
 }
 
 TEST(Parser, SourcePosSkipsBlanksAndStopsAtLineEnd) {
@@ -133,5 +150,5 @@ TEST(Parser, SourcePosSkipsBlanksAndStopsAtLineEnd) {
     EXPECT_EQ(6, p.SourcePos());
     TEditorParser q(std::string("x\0y", 3));
     q.NextToken();
-    EXPECT_EQ(toEOF, q.Token());
+    EXPECT_EQ(TEditorTokenKind::toEOF, q.Token());
 }

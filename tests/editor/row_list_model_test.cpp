@@ -5,6 +5,8 @@
 #include "editor/word_wrap.h"
 #include "support/fake_row_list_view.h"
 
+#include "support/enum_print.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -39,7 +41,7 @@ std::size_t ModelLineStart(const std::string& Text, int Index) {
 std::size_t RowOffset(TEditorScreenStrings& L, int Row) {
     std::size_t Offset = 0;
     for (int R = 0; R < Row && R < L.Count(); ++R)
-        Offset += L.Get(R).size() + (L.GetRowAttribute(R) == raCrlf ? 2 : 0);
+        Offset += L.Get(R).size() + (L.GetRowAttribute(R) == TEditorRowAttribute::raCrlf ? 2 : 0);
     return Offset;
 }
 
@@ -73,9 +75,9 @@ struct ModelDoc {
     for (int R = 0; R < N; ++R) {
         if (L.Get(R).find_first_of("\r\n") != std::string::npos)
             return ::testing::AssertionFailure() << "line break inside row " << R;
-        if (R < N - 1 && L.GetRowAttribute(R) == raEof)
+        if (R < N - 1 && L.GetRowAttribute(R) == TEditorRowAttribute::raEof)
             return ::testing::AssertionFailure() << "raEof before the last row at " << R;
-        if (!L.WordWrap() && L.GetRowAttribute(R) == raWrapped)
+        if (!L.WordWrap() && L.GetRowAttribute(R) == TEditorRowAttribute::raWrapped)
             return ::testing::AssertionFailure() << "wrapped row " << R << " with wrap off";
     }
     if (!L.WordWrap()) return ::testing::AssertionSuccess();
@@ -97,7 +99,7 @@ struct ModelDoc {
                        << "line " << I << " row " << K << ": [" << L.Get(Row) << "] instead of ["
                        << Alone.Get(K) << "]";
             bool LastOfLine = K == Alone.Count() - 1;
-            if ((L.GetRowAttribute(Row) == raWrapped) == LastOfLine)
+            if ((L.GetRowAttribute(Row) == TEditorRowAttribute::raWrapped) == LastOfLine)
                 return ::testing::AssertionFailure()
                        << "attribute " << L.GetRowAttribute(Row) << " of row " << Row;
         }
@@ -134,7 +136,7 @@ void RandomWrapOption(std::mt19937& Rng, TEditorScreenStrings& L) {
 // Adding a line after a last row without a line break (an empty end-of-text row after a
 // line break included) puts the break before the new line, not after it.
 bool LastRowOpen(TEditorScreenStrings& L) {
-    return L.Count() > 0 && L.GetRowAttribute(L.Count() - 1) != raCrlf;
+    return L.Count() > 0 && L.GetRowAttribute(L.Count() - 1) != TEditorRowAttribute::raCrlf;
 }
 
 // One random step, applied to the row list and the model alike; returns its description.
@@ -214,7 +216,7 @@ std::string RandomStep(std::mt19937& Rng, ModelDoc& D) {
 std::string Dump(TEditorScreenStrings& L) {
     std::string S;
     for (int R = 0; R < L.Count(); ++R)
-        S += "[" + L.Get(R) + "]" + std::to_string(L.GetRowAttribute(R)) + " ";
+        S += "[" + L.Get(R) + "]" + EnumText(L.GetRowAttribute(R)) + " ";
     return S;
 }
 

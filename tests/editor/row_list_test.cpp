@@ -1,9 +1,11 @@
+#include "base/errors.h"
 #include "editor/editor_strings.h"
-#include "editor/errors.h"
 #include "editor/row_list.h"
 #include "editor/undo.h"
 #include "editor/word_wrap.h"
 #include "support/fake_row_list_view.h"
+
+#include "support/enum_print.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +21,7 @@ struct Doc {
     std::string Rows() {
         std::string S;
         for (int R = 0; R < List->Count(); ++R)
-            S += List->Get(R) + "|" + std::to_string(List->GetRowAttribute(R)) + " ";
+            S += List->Get(R) + "|" + EnumText(List->GetRowAttribute(R)) + " ";
         return S;
     }
 };
@@ -29,10 +31,10 @@ void CheckInvariants(TEditorScreenStrings& L) {
     for (int R = 0; R < L.Count(); ++R) {
         ASSERT_EQ(L.Get(R).find_first_of("\r\n"), std::string::npos) << R;
         if (R < L.Count() - 1) {
-            ASSERT_NE(L.GetRowAttribute(R), raEof) << R;
+            ASSERT_NE(L.GetRowAttribute(R), TEditorRowAttribute::raEof) << R;
         }
         if (!L.WordWrap()) {
-            ASSERT_NE(L.GetRowAttribute(R), raWrapped) << R;
+            ASSERT_NE(L.GetRowAttribute(R), TEditorRowAttribute::raWrapped) << R;
         }
     }
 }
@@ -79,7 +81,7 @@ TEST(RowList, ReplaceRowsOutsideRowsDoesNothing) {
     int Rows;
     std::string T = "junk";
     D.List->GetRowsText(5, 1, A, Rows, T);
-    EXPECT_EQ(A, raInvalid);
+    EXPECT_EQ(A, TEditorRowAttribute::raInvalid);
     EXPECT_EQ(Rows, 0);
     EXPECT_EQ(T, "");
 }
@@ -89,7 +91,7 @@ TEST(RowList, InsertAtEndRecordsStepWithoutOldText) {
     D.Lines.SetText("a\r\n");
     D.List->ReplaceRows(1, 0, "b\r\n");
     EXPECT_EQ(D.Rows(), "a|0 b|0 ");
-    EXPECT_EQ(D.List->UndoObj().LastUndo().Attribute, raInvalid);
+    EXPECT_EQ(D.List->UndoObj().LastUndo().Attribute, TEditorRowAttribute::raInvalid);
     D.List->Undo();
     EXPECT_EQ(D.Rows(), "a|0 ");
 }
@@ -145,7 +147,7 @@ TEST(RowList, UnwrapKeepsFinalEof) {
     D.List->SetWordWrap(true);
     D.Lines.SetText("x");
     D.List->ReplaceRows(0, 1, std::string(45, 'b'));
-    EXPECT_EQ(D.List->GetRowAttribute(D.List->Count() - 1), raEof);
+    EXPECT_EQ(D.List->GetRowAttribute(D.List->Count() - 1), TEditorRowAttribute::raEof);
     D.List->SetWordWrap(false);
     EXPECT_EQ(D.Rows(), std::string(45, 'b') + "|2 ");
 }

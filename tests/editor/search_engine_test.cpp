@@ -2,6 +2,8 @@
 
 #include "support/naive_search.h"
 
+#include "support/enum_print.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -38,8 +40,8 @@ Found None(std::int32_t start = 0, std::int32_t length = 0) {
     return {false, start, length};
 }
 
-constexpr TSearchOptions kDown = soDown | soMatchCase;
-constexpr TSearchOptions kUp = soMatchCase;
+constexpr TSearchOptions kDown = TSearchOption::soDown | TSearchOption::soMatchCase;
+constexpr TSearchOptions kUp = TSearchOption::soMatchCase;
 
 } // namespace
 
@@ -70,11 +72,13 @@ TEST(SearchEngine, RejectsEmptyInputAndSelectionsOutsideTheText) {
     EXPECT_EQ(None(2, huge), Find("abcabc", "a", kDown, 2, huge));
     EXPECT_EQ(At(0, 1), Find("abcabc", "a", kUp, 3, huge));
     // The replace flags do not change the search.
-    EXPECT_EQ(At(3, 1), Find("abcabc", "a", kDown | soReplaceAll | soReplaceConfirm, 1, 0));
+    EXPECT_EQ(At(3, 1),
+              Find("abcabc", "a",
+                   kDown | TSearchOption::soReplaceAll | TSearchOption::soReplaceConfirm, 1, 0));
 
     TSearchSelection sel{0, 0};
-    EXPECT_FALSE(SearchBuffer("abc", sel, "", soDown));
-    auto at = SearchBuffer("abc", sel, "bc", soDown);
+    EXPECT_FALSE(SearchBuffer("abc", sel, "", TSearchOption::soDown));
+    auto at = SearchBuffer("abc", sel, "bc", TSearchOption::soDown);
     ASSERT_TRUE(at);
     EXPECT_EQ(1, *at);
     EXPECT_EQ(0, sel.SelStart);
@@ -131,45 +135,47 @@ TEST(SearchEngine, MatchesNeverEndInsideACharacter) {
     // character, nor a lone lead byte at the end of the text.
     EXPECT_EQ(None(), Find("a\x82\xA0", "a\x82", kDown));
     EXPECT_EQ(None(), Find("a\x82", "a\x82", kDown));
-    EXPECT_EQ(None(), Find("a\x82", "\x82", soDown));
+    EXPECT_EQ(None(), Find("a\x82", "\x82", TSearchOption::soDown));
     EXPECT_EQ(None(), Find("\x82\xA0", "\x82", kDown));
     EXPECT_EQ(At(0, 1), Find("a\x82", "a", kDown));
 }
 
 TEST(SearchEngine, FoldsAsciiAndFullWidthLatinLettersOnly) {
-    EXPECT_EQ(At(0, 3), Find("abc", "ABC", soDown));
-    EXPECT_EQ(At(4, 3), Find("xAbxAbc", "abC", soDown));
-    EXPECT_EQ(None(), Find("abc", "ABC", soDown | soMatchCase));
-    EXPECT_EQ(At(0, 2), Find("ａ", "Ａ", soDown));
-    EXPECT_EQ(At(0, 2), Find("Ａ", "ａ", soDown));
-    EXPECT_EQ(At(1, 6), Find("xｚＹｘ", "ＺｙＸ", soDown, 1, 0));
-    EXPECT_EQ(At(0, 4), Find("ＡＺ", "ａｚ", soDown));
-    EXPECT_EQ(None(), Find("ａ", "Ａ", soDown | soMatchCase));
-    EXPECT_EQ(None(), Find("Ａ", "A", soDown)); // full-width and ASCII stay apart
-    EXPECT_EQ(None(), Find("ア", "ｱ", soDown));
-    EXPECT_EQ(None(), Find("ｱ", "ア", soDown));
-    EXPECT_EQ(None(), Find("ぁ", "あ", soDown));
+    EXPECT_EQ(At(0, 3), Find("abc", "ABC", TSearchOption::soDown));
+    EXPECT_EQ(At(4, 3), Find("xAbxAbc", "abC", TSearchOption::soDown));
+    EXPECT_EQ(None(), Find("abc", "ABC", TSearchOption::soDown | TSearchOption::soMatchCase));
+    EXPECT_EQ(At(0, 2), Find("ａ", "Ａ", TSearchOption::soDown));
+    EXPECT_EQ(At(0, 2), Find("Ａ", "ａ", TSearchOption::soDown));
+    EXPECT_EQ(At(1, 6), Find("xｚＹｘ", "ＺｙＸ", TSearchOption::soDown, 1, 0));
+    EXPECT_EQ(At(0, 4), Find("ＡＺ", "ａｚ", TSearchOption::soDown));
+    EXPECT_EQ(None(), Find("ａ", "Ａ", TSearchOption::soDown | TSearchOption::soMatchCase));
+    EXPECT_EQ(None(), Find("Ａ", "A", TSearchOption::soDown)); // full-width and ASCII stay apart
+    EXPECT_EQ(None(), Find("ア", "ｱ", TSearchOption::soDown));
+    EXPECT_EQ(None(), Find("ｱ", "ア", TSearchOption::soDown));
+    EXPECT_EQ(None(), Find("ぁ", "あ", TSearchOption::soDown));
     // Trail bytes in the letter range are bytes of a character, not letters:
     // 0x83 0x61 is not 0x83 0x41.
-    EXPECT_EQ(None(), Find("\x83\x41", "\x83\x61", soDown));
-    EXPECT_EQ(None(), Find("\x83\x61", "\x83\x41", soDown));
-    EXPECT_EQ(At(0, 2), Find("\x83\x61", "\x83\x61", soDown));
+    EXPECT_EQ(None(), Find("\x83\x41", "\x83\x61", TSearchOption::soDown));
+    EXPECT_EQ(None(), Find("\x83\x61", "\x83\x41", TSearchOption::soDown));
+    EXPECT_EQ(At(0, 2), Find("\x83\x61", "\x83\x61", TSearchOption::soDown));
     // Folding under the vector scan, both directions.
     std::string text(100, '.');
     text.replace(70, 5, "aＢｃ");
-    EXPECT_EQ(At(70, 5), Find(text, "Aｂｃ", soDown));
-    EXPECT_EQ(At(70, 5), Find(text, "Aｂｃ", 0, 100, 0));
+    EXPECT_EQ(At(70, 5), Find(text, "Aｂｃ", TSearchOption::soDown));
+    EXPECT_EQ(At(70, 5), Find(text, "Aｂｃ", TSearchOptions(), 100, 0));
 }
 
 TEST(SearchEngine, WholeWordsStartAtWordStartsAndEndAtDelimiters) {
-    constexpr TSearchOptions ww = soDown | soMatchCase | soWholeWord;
+    constexpr TSearchOptions ww =
+        TSearchOption::soDown | TSearchOption::soMatchCase | TSearchOption::soWholeWord;
     EXPECT_EQ(None(), Find("xab yy", "ab", ww));
     EXPECT_EQ(None(), Find("abx yy", "ab", ww));
     EXPECT_EQ(At(2, 2), Find("x ab,y", "ab", ww));
     EXPECT_EQ(At(0, 1), Find("a_b", "a", ww));
     EXPECT_EQ(At(2, 1), Find("a_b", "b", ww));
     EXPECT_EQ(At(5, 2), Find("abab ab", "ab", ww));
-    EXPECT_EQ(At(0, 2), Find("ab abab", "ab", soMatchCase | soWholeWord, 7, 0));
+    EXPECT_EQ(At(0, 2),
+              Find("ab abab", "ab", TSearchOption::soMatchCase | TSearchOption::soWholeWord, 7, 0));
     // Double-byte characters and half-width katakana are word bytes; the
     // second byte of a full-width space is a delimiter.
     EXPECT_EQ(None(), Find("abあ", "ab", ww));
@@ -183,20 +189,24 @@ TEST(SearchEngine, WholeWordsStartAtWordStartsAndEndAtDelimiters) {
     // a word that merely touches the end of the text is not a whole word.
     EXPECT_EQ(None(), Find("xab", "ab", ww));
     EXPECT_EQ(At(2, 2), Find("x ab", "ab", ww));
-    EXPECT_EQ(None(3, 0), Find("abx", "ab", soMatchCase | soWholeWord, 3, 0));
-    EXPECT_EQ(At(0, 2), Find("ab x", "ab", soMatchCase | soWholeWord, 4, 0));
+    EXPECT_EQ(None(3, 0),
+              Find("abx", "ab", TSearchOption::soMatchCase | TSearchOption::soWholeWord, 3, 0));
+    EXPECT_EQ(At(0, 2),
+              Find("ab x", "ab", TSearchOption::soMatchCase | TSearchOption::soWholeWord, 4, 0));
     EXPECT_EQ(At(0, 2), Find("ab", "ab", ww));
-    EXPECT_EQ(At(0, 2), Find("ab", "ab", soMatchCase | soWholeWord, 2, 0));
+    EXPECT_EQ(At(0, 2),
+              Find("ab", "ab", TSearchOption::soMatchCase | TSearchOption::soWholeWord, 2, 0));
     // A pattern that starts with a delimiter never starts a word.
-    EXPECT_EQ(None(3, 0), Find("  x", " x", soMatchCase | soWholeWord, 3, 0));
+    EXPECT_EQ(None(3, 0),
+              Find("  x", " x", TSearchOption::soMatchCase | TSearchOption::soWholeWord, 3, 0));
     EXPECT_EQ(None(), Find("  x", " x", ww));
 }
 
 TEST(SearchEngine, FindsMatchesAcrossLineBreaksOnlyWhenAsked) {
     const std::string text = "first\r\nsecond\r\n";
-    EXPECT_EQ(None(), Find(text, "tse", soDown));
-    EXPECT_EQ(At(4, 4), Find(text, "t\r\ns", soDown));
-    EXPECT_EQ(At(7, 6), Find(text, "second", soDown | soWholeWord));
+    EXPECT_EQ(None(), Find(text, "tse", TSearchOption::soDown));
+    EXPECT_EQ(At(4, 4), Find(text, "t\r\ns", TSearchOption::soDown));
+    EXPECT_EQ(At(7, 6), Find(text, "second", TSearchOption::soDown | TSearchOption::soWholeWord));
 }
 
 // Random texts over the bytes that matter (letters of both cases and
@@ -231,7 +241,8 @@ TEST(SearchEngine, AgreesWithTheByteMapWalk) {
         }
         const TSearchOptions options = static_cast<TSearchOptions>(pick(8) | (pick(2) << 4));
         TSearchSelection sel{pick(len + 3) - 1, pick(4) == 0 ? pick(len + 2) : 0};
-        if (pick(2) == 0) sel = {(options & soDown) ? 0 : len, 0}; // a whole-text search
+        if (pick(2) == 0)
+            sel = {Has(options, TSearchOption::soDown) ? 0 : len, 0}; // a whole-text search
         if (pick(50) == 0) sel.SelLength = -1;
         TSearchSelection want = sel, got = sel;
         const bool wantOk = naive::FindInText(text, want, pattern, options);

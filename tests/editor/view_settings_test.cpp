@@ -1,5 +1,7 @@
-#include "editor/errors.h"
+#include "base/errors.h"
 #include "editor/view_info.h"
+
+#include "support/enum_print.h"
 
 #include <gtest/gtest.h>
 
@@ -32,8 +34,8 @@ TEST(CaretSettings, OnlyStyleAndTabCountNotify) {
     caret.SetSoftTab(true);
     caret.Cursors().SetDefaultCursor(crDefault);
     EXPECT_EQ(0, c.n);
-    caret.SetStyle(csBrief);
-    caret.SetStyle(csBrief);
+    caret.SetStyle(TEditorCaretStyle::csBrief);
+    caret.SetStyle(TEditorCaretStyle::csBrief);
     EXPECT_EQ(1, c.n);
     caret.SetTabSpaceCount(9);  // clamps to the current 8: no change
     EXPECT_EQ(1, c.n);
@@ -44,14 +46,14 @@ TEST(CaretSettings, OnlyStyleAndTabCountNotify) {
 TEST(CaretSettings, AssignCopiesUnclampedOnceNotified) {
     TEditorCaret a, b;
     a.SetAutoIndent(false);
-    a.SetSelDragMode(dmManual);
+    a.SetSelDragMode(TDragMode::dmManual);
     a.Cursors().SetInSelCursor(crDrag);
     Counter c;
     c.Watch(b);
     b.Assign(a);
     EXPECT_EQ(1, c.n);
     EXPECT_FALSE(b.AutoIndent());
-    EXPECT_EQ(dmManual, b.SelDragMode());
+    EXPECT_EQ(TDragMode::dmManual, b.SelDragMode());
     EXPECT_EQ(crDrag, b.Cursors().InSelCursor());
     TEditorMargin m;
     EXPECT_THROW(b.Assign(m), EConvertError);
@@ -101,9 +103,9 @@ TEST(ColorSettings, AssignNotifiesOnceAndSetAllLeavesSelect) {
     EXPECT_EQ(clBlack, b.Url().BkColor());
     EXPECT_EQ(clBlack, b.Ank().BkColor());
     EXPECT_EQ(clNavy, b.Select().BkColor());
-    b.SetAllStyle(fsBold);
-    EXPECT_EQ(fsBold, b.Reserve().Style());
-    EXPECT_EQ(0, b.Select().Style());
+    b.SetAllStyle(TFontStyle::fsBold);
+    EXPECT_EQ(TFontStyle::fsBold, b.Reserve().Style());
+    EXPECT_EQ(TFontStyles(), b.Select().Style());
 }
 
 TEST(ViewSettings, QuotationKeepsFirstByte) {

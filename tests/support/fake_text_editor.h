@@ -1,7 +1,7 @@
 #pragma once
 // An editor stand-in for the loader and saver tests: a row list shown by a recording
 // fake view, its Lines facade and a modified flag.
-#include "codec/text_file.h"
+#include "codec/text_load.h"
 #include "editor/editor_strings.h"
 #include "support/fake_row_list_view.h"
 
@@ -27,7 +27,8 @@ public:
         return Texts;
     }
     TEditorRowAttribute LastAttribute() const {
-        return FList->Count() ? FList->GetRowAttribute(FList->Count() - 1) : raInvalid;
+        return FList->Count() ? FList->GetRowAttribute(FList->Count() - 1)
+                              : TEditorRowAttribute::raInvalid;
     }
 
 private:

@@ -6,6 +6,7 @@
 #include "platform/headless/headless_canvas_metrics.h"
 #include "platform/headless/headless_clipboard.h"
 #include "platform/headless/headless_text_view_host.h"
+#include "support/enum_print.h"
 
 #include <memory>
 #include <string>
@@ -36,10 +37,10 @@ struct THeadlessEditor {
         Editor->SetRowCol(0, 0);
     }
 
-    void Key(int VirtualKey, TShiftState Shift = 0, bool Repeat = false) {
+    void Key(int VirtualKey, TShiftState Shift = TShiftState(), bool Repeat = false) {
         int K = VirtualKey;
-        Host.Shift = (Shift & ssShift) != 0;
-        Host.Ctrl = (Shift & ssCtrl) != 0;
+        Host.Shift = Has(Shift, TShiftState::ssShift);
+        Host.Ctrl = Has(Shift, TShiftState::ssCtrl);
         Editor->KeyDown(K, Shift, Repeat);
         if (!Repeat) {
             K = VirtualKey;
@@ -47,7 +48,7 @@ struct THeadlessEditor {
         }
         Host.Shift = Host.Ctrl = false;
     }
-    void Keys(int VirtualKey, int Times, TShiftState Shift = 0) {
+    void Keys(int VirtualKey, int Times, TShiftState Shift = TShiftState()) {
         for (int I = 0; I < Times; ++I)
             Key(VirtualKey, Shift);
     }
@@ -64,7 +65,7 @@ struct THeadlessEditor {
         TEditorScreenStrings& L = Editor->RowList();
         std::string S;
         for (int R = 0; R < L.Count(); ++R)
-            S += (R ? " " : "") + L.Get(R) + "|" + std::to_string(L.GetRowAttribute(R));
+            S += (R ? " " : "") + L.Get(R) + "|" + EnumText(L.GetRowAttribute(R));
         return S;
     }
 
@@ -76,18 +77,18 @@ struct THeadlessEditor {
         return Editor->Margin().Top() + (Row - Editor->TopRow()) * Editor->RowHeight() + 1;
     }
 
-    void Click(int Row, int Col, TShiftState Shift = 0) {
-        Host.Alt = (Shift & ssAlt) != 0;
-        Editor->MouseDown(mbLeft, Shift | ssLeft, X(Col), Y(Row));
-        Editor->MouseUp(mbLeft, Shift, X(Col), Y(Row));
+    void Click(int Row, int Col, TShiftState Shift = TShiftState()) {
+        Host.Alt = Has(Shift, TShiftState::ssAlt);
+        Editor->MouseDown(TMouseButton::mbLeft, Shift | TShiftState::ssLeft, X(Col), Y(Row));
+        Editor->MouseUp(TMouseButton::mbLeft, Shift, X(Col), Y(Row));
         Host.Alt = false;
     }
     // Press at one cell boundary, move to another, release.
-    void Drag(int Row1, int Col1, int Row2, int Col2, TShiftState Shift = 0) {
-        Host.Alt = (Shift & ssAlt) != 0;
-        Editor->MouseDown(mbLeft, Shift | ssLeft, X(Col1), Y(Row1));
-        Editor->MouseMove(Shift | ssLeft, X(Col2), Y(Row2));
-        Editor->MouseUp(mbLeft, Shift, X(Col2), Y(Row2));
+    void Drag(int Row1, int Col1, int Row2, int Col2, TShiftState Shift = TShiftState()) {
+        Host.Alt = Has(Shift, TShiftState::ssAlt);
+        Editor->MouseDown(TMouseButton::mbLeft, Shift | TShiftState::ssLeft, X(Col1), Y(Row1));
+        Editor->MouseMove(Shift | TShiftState::ssLeft, X(Col2), Y(Row2));
+        Editor->MouseUp(TMouseButton::mbLeft, Shift, X(Col2), Y(Row2));
         Host.Alt = false;
     }
 

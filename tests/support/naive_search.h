@@ -15,6 +15,7 @@
 //
 // Shared by the unit tests and the fuzz target; byte values only, no text
 // literals, since the two are compiled with different execution charsets.
+#include "base/shift_jis.h"
 #include "editor/search_engine.h"
 
 #include <cstdint>
@@ -27,10 +28,6 @@ namespace naive {
 
 enum ByteKind : std::uint8_t { bkSingle, bkLead, bkTrail };
 
-inline bool IsLead(unsigned char c) {
-    return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 inline bool IsDelimiter(unsigned char c) {
     return c <= 0x2F || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60) ||
            (c >= 0x7B && c <= 0x80) || (c >= 0xA0 && c <= 0xA5) || c >= 0xFD;
@@ -40,7 +37,7 @@ inline std::string Fold(std::string_view pattern) {
     std::string p(pattern);
     for (std::size_t i = 0; i < p.size();) {
         unsigned char c = static_cast<unsigned char>(p[i]);
-        if (IsLead(c) && i + 1 < p.size()) {
+        if (IsSjisLeadByte(c) && i + 1 < p.size()) {
             unsigned char t = static_cast<unsigned char>(p[i + 1]);
             if (c == 0x82 && t >= 0x81 && t <= 0x9A) p[i + 1] = static_cast<char>(t - 0x21);
             i += 2;
@@ -62,8 +59,9 @@ inline std::optional<std::int32_t> SearchBuffer(std::string_view buffer, TSearch
         return i < L ? static_cast<unsigned char>(buffer[i]) : 0;
     };
     if (sel.SelStart < 0 || sel.SelStart > L || sel.SelLength < 0) return std::nullopt;
-    const bool matchCase = options & soMatchCase, down = options & soDown,
-               wholeWord = options & soWholeWord;
+    const bool matchCase = Has(options, TSearchOption::soMatchCase),
+               down = Has(options, TSearchOption::soDown),
+               wholeWord = Has(options, TSearchOption::soWholeWord);
     const std::string P = matchCase ? std::string(pattern) : Fold(pattern);
     const std::int64_t n = static_cast<std::int64_t>(P.size());
     if (n == 0) return std::nullopt;
@@ -71,7 +69,7 @@ inline std::optional<std::int32_t> SearchBuffer(std::string_view buffer, TSearch
 
     std::vector<ByteKind> map(L + 1, bkSingle);
     for (std::int64_t i = 0; i < L; ++i) {
-        if (IsLead(at(i))) {
+        if (IsSjisLeadByte(at(i))) {
             map[i] = bkLead;
             map[i + 1] = bkTrail;
             ++i;
@@ -97,7 +95,7 @@ inline std::optional<std::int32_t> SearchBuffer(std::string_view buffer, TSearch
         while (i < n) {
             const std::int64_t t = p + k;
             const std::int64_t tlen = t <= L && map[t] == bkLead ? 2 : 1;
-            const std::int64_t plen = IsLead(pat(i)) ? 2 : 1;
+            const std::int64_t plen = IsSjisLeadByte(pat(i)) ? 2 : 1;
             if (t + tlen > L || i + plen > n) return false;
             bool ok;
             if (tlen == 1) {

@@ -2,8 +2,8 @@
 // row list, wrapped at N columns when asked.
 #include "bench_scenario.h"
 
-#include "codec/text_file.h"
-#include "codec/text_file_headless.h"
+#include "codec/text_editor_headless.h"
+#include "codec/text_load.h"
 #include "editor/word_wrap.h"
 #include "platform/file_system.h"
 

@@ -93,7 +93,7 @@ int RunPaint(const BenchArgs& Args, BenchReport& Report) {
 
     // One-row scrolls: the platform moves the pixels and has the uncovered strip painted.
     auto Step = [&] {
-        E.VScroll(scLineDown);
+        E.VScroll(TScrollCode::scLineDown);
         int DY = Host.LastScrollDY;
         TRect Strip{E.Margin().Left(), Client.Bottom + DY, Client.Right, Client.Bottom};
         E.Paint(Canvas, Strip);

@@ -2,8 +2,8 @@
 // does, then saves it to OUT in that code.
 #include "bench_scenario.h"
 
-#include "codec/text_file.h"
-#include "codec/text_file_headless.h"
+#include "app/document_files.h"
+#include "codec/text_editor_headless.h"
 #include "platform/file_system.h"
 #include "platform/message_box.h"
 
@@ -19,7 +19,7 @@ public:
     TMessageResult Show(const std::string& Text, const std::string& Caption, TMessageButtons,
                         TMessageIcon) override {
         std::fprintf(stderr, "%s: %s\n", Caption.c_str(), Text.c_str());
-        return mrOk;
+        return TMessageResult::mrOk;
     }
 };
 

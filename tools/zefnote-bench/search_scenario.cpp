@@ -79,10 +79,10 @@ int RunSearch(const BenchArgs& args, BenchReport& report) {
         std::fprintf(stderr, "zefnote-bench search: empty pattern or bad --repeat\n");
         return 2;
     }
-    TSearchOptions options = soMatchCase;
-    if (!args.Has("--up")) options |= soDown;
-    if (args.Has("--ignore-case")) options &= static_cast<TSearchOptions>(~soMatchCase);
-    if (args.Has("--whole-word")) options |= soWholeWord;
+    TSearchOptions options = TSearchOption::soMatchCase;
+    if (!args.Has("--up")) options |= TSearchOption::soDown;
+    if (args.Has("--ignore-case")) options &= ~TSearchOption::soMatchCase;
+    if (args.Has("--whole-word")) options |= TSearchOption::soWholeWord;
 
     BenchTimer load;
     FileBytes file;
@@ -93,7 +93,8 @@ int RunSearch(const BenchArgs& args, BenchReport& report) {
     const double loadMs = load.Ms();
     const std::string_view text = file.View();
 
-    const std::int32_t from = (options & soDown) ? 0 : static_cast<std::int32_t>(text.size());
+    const std::int32_t from =
+        Has(options, TSearchOption::soDown) ? 0 : static_cast<std::int32_t>(text.size());
     TSearchSelection sel{from, 0};
     bool found = false;
     double best = 0;
@@ -109,13 +110,14 @@ int RunSearch(const BenchArgs& args, BenchReport& report) {
     // start going up; the whole text when nothing is found.
     std::int64_t scanned = static_cast<std::int64_t>(text.size());
     if (found)
-        scanned = (options & soDown) ? sel.SelStart + static_cast<std::int64_t>(sel.SelLength)
-                                     : static_cast<std::int64_t>(text.size()) - sel.SelStart;
+        scanned = Has(options, TSearchOption::soDown)
+                      ? sel.SelStart + static_cast<std::int64_t>(sel.SelLength)
+                      : static_cast<std::int64_t>(text.size()) - sel.SelStart;
     report.Add("file_bytes", static_cast<std::int64_t>(text.size()));
     report.Add("load_ms", loadMs);
-    report.Add("direction", std::string((options & soDown) ? "down" : "up"));
-    report.Add("ignore_case", std::string((options & soMatchCase) ? "no" : "yes"));
-    report.Add("whole_word", std::string((options & soWholeWord) ? "yes" : "no"));
+    report.Add("direction", std::string(Has(options, TSearchOption::soDown) ? "down" : "up"));
+    report.Add("ignore_case", std::string(Has(options, TSearchOption::soMatchCase) ? "no" : "yes"));
+    report.Add("whole_word", std::string(Has(options, TSearchOption::soWholeWord) ? "yes" : "no"));
     report.Add("search_ms", best);
     report.Add("scanned_bytes", scanned);
     report.Add("mb_per_s", best > 0 ? scanned / (best * 1000.0) : 0.0);

@@ -276,7 +276,7 @@ int Convert(TKanjiCode Target, const std::string& Input, const std::string& Outp
         return more;
     };
     TKanjiCode source;
-    if (Target == kcSjis) {
+    if (Target == TKanjiCode::kcSjis) {
         while (held.size() + (pending ? got : 0) < kGuessBytes && readMore()) {
         }
         if (!held.empty() && pending) {
@@ -330,7 +330,7 @@ int Usage(const char* Problem) {
 
 int main(int argc, char** argv) {
     enum { kNone, kGuess, kGuessWhole, kConvert } mode = kNone;
-    TKanjiCode target = kcSjis;
+    TKanjiCode target = TKanjiCode::kcSjis;
     std::string output;
     std::vector<std::string> files;
     bool optionsEnd = false;
@@ -349,7 +349,9 @@ int main(int argc, char** argv) {
         } else if (a == "-s" || a == "-e" || a == "-j") {
             if (mode != kNone) return Usage("give one of --guess, --guess-whole, -s, -e, -j");
             mode = kConvert;
-            target = a == "-s" ? kcSjis : a == "-e" ? kcEuc : kcJis;
+            target = a == "-s"   ? TKanjiCode::kcSjis
+                     : a == "-e" ? TKanjiCode::kcEuc
+                                 : TKanjiCode::kcJis;
         } else if (a == "-o") {
             if (i + 1 >= argc) return Usage("-o needs a file name");
             output = argv[++i];

@@ -1,6 +1,7 @@
 #include "editor/win32/editor_window.h"
 
 #include "editor/editor_popup_menu.h"
+#include "platform/win32/window_binding.h"
 
 #include <imm.h>
 #include <windowsx.h>
@@ -13,44 +14,44 @@ const char* const TEditorWindow::ClassName = "TEditor";
 namespace {
 
 TShiftState KeyShift() {
-    TShiftState S = 0;
-    if (GetKeyState(VK_SHIFT) < 0) S |= ssShift;
-    if (GetKeyState(VK_CONTROL) < 0) S |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0) S |= ssAlt;
+    TShiftState S = TShiftState();
+    if (GetKeyState(VK_SHIFT) < 0) S |= TShiftState::ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) S |= TShiftState::ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) S |= TShiftState::ssAlt;
     return S;
 }
 
 TShiftState MouseShift(WPARAM W) {
-    TShiftState S = 0;
-    if (W & MK_SHIFT) S |= ssShift;
-    if (W & MK_CONTROL) S |= ssCtrl;
-    if (GetKeyState(VK_MENU) < 0) S |= ssAlt;
-    if (W & MK_LBUTTON) S |= ssLeft;
-    if (W & MK_RBUTTON) S |= ssRight;
-    if (W & MK_MBUTTON) S |= ssMiddle;
+    TShiftState S = TShiftState();
+    if (W & MK_SHIFT) S |= TShiftState::ssShift;
+    if (W & MK_CONTROL) S |= TShiftState::ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) S |= TShiftState::ssAlt;
+    if (W & MK_LBUTTON) S |= TShiftState::ssLeft;
+    if (W & MK_RBUTTON) S |= TShiftState::ssRight;
+    if (W & MK_MBUTTON) S |= TShiftState::ssMiddle;
     return S;
 }
 
 TScrollCode ScrollCode(WPARAM W) {
     switch (LOWORD(W)) {
     case SB_LINEUP:
-        return scLineUp;
+        return TScrollCode::scLineUp;
     case SB_LINEDOWN:
-        return scLineDown;
+        return TScrollCode::scLineDown;
     case SB_PAGEUP:
-        return scPageUp;
+        return TScrollCode::scPageUp;
     case SB_PAGEDOWN:
-        return scPageDown;
+        return TScrollCode::scPageDown;
     case SB_THUMBPOSITION:
-        return scThumbPosition;
+        return TScrollCode::scThumbPosition;
     case SB_THUMBTRACK:
-        return scThumbTrack;
+        return TScrollCode::scThumbTrack;
     case SB_TOP:
-        return scTop;
+        return TScrollCode::scTop;
     case SB_BOTTOM:
-        return scBottom;
+        return TScrollCode::scBottom;
     default:
-        return scEndScroll;
+        return TScrollCode::scEndScroll;
     }
 }
 
@@ -60,7 +61,7 @@ bool RegisterEditorClass() {
     WNDCLASSA WC = {};
     // No redraw on resizing: the control repaints what its metrics change.
     WC.style = CS_DBLCLKS;
-    WC.lpfnWndProc = DefWindowProcA;
+    WC.lpfnWndProc = TEditorWindow::WindowProc;
     WC.hInstance = GetModuleHandleA(nullptr);
     WC.hCursor = nullptr; // set on WM_SETCURSOR
     WC.hbrBackground = nullptr;
@@ -78,7 +79,7 @@ TEditorWindow::~TEditorWindow() {
     HWND W = FHost.Window();
     FEditor.reset();
     if (W && IsWindow(W)) {
-        SetWindowLongPtrA(W, GWLP_USERDATA, 0);
+        UnbindWindow(W);
         DestroyWindow(W);
     }
 }
@@ -87,15 +88,13 @@ bool TEditorWindow::Create(HWND Parent, int X, int Y, int Width, int Height, int
     if (!RegisterEditorClass()) return false;
     DWORD Style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS;
     TScrollStyle Bars = FEditor->ScrollBars();
-    if (Bars == ssVertical || Bars == ssBoth) Style |= WS_VSCROLL;
-    if (Bars == ssHorizontal || Bars == ssBoth) Style |= WS_HSCROLL;
-    DWORD ExStyle = FEditor->BorderStyle() == bsSingle ? WS_EX_CLIENTEDGE : 0;
+    if (Bars == TScrollStyle::ssVertical || Bars == TScrollStyle::ssBoth) Style |= WS_VSCROLL;
+    if (Bars == TScrollStyle::ssHorizontal || Bars == TScrollStyle::ssBoth) Style |= WS_HSCROLL;
+    DWORD ExStyle = FEditor->BorderStyle() == TBorderStyle::bsSingle ? WS_EX_CLIENTEDGE : 0;
     HWND W = CreateWindowExA(ExStyle, ClassName, "", Style, X, Y, Width, Height, Parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(Id)),
-                             GetModuleHandleA(nullptr), nullptr);
+                             GetModuleHandleA(nullptr), this);
     if (!W) return false;
-    SetWindowLongPtrA(W, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrA(W, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TEditorWindow::WindowProc));
     FHost.SetWindow(W);
     FClipboard.SetOwner(W);
     Resized();
@@ -103,8 +102,10 @@ bool TEditorWindow::Create(HWND Parent, int X, int Y, int Width, int Height, int
 }
 
 LRESULT CALLBACK TEditorWindow::WindowProc(HWND Window, UINT Message, WPARAM W, LPARAM L) {
-    auto* Self = reinterpret_cast<TEditorWindow*>(GetWindowLongPtrA(Window, GWLP_USERDATA));
-    if (!Self || !Self->FEditor) return DefWindowProcA(Window, Message, W, L);
+    // Until Create has made the window the control's, its messages are the default's.
+    TEditorWindow* Self = BindWindow<TEditorWindow>(Window, Message, L);
+    if (!Self || !Self->FEditor || Self->FHost.Window() != Window)
+        return DefWindowProcA(Window, Message, W, L);
     return Self->Handle(Message, W, L);
 }
 
@@ -115,8 +116,10 @@ void TEditorWindow::Resized() {
     GetClientRect(FHost.Window(), &R);
     int Width = R.right, Height = R.bottom;
     TScrollStyle Bars = FEditor->ScrollBars();
-    if (Bars == ssVertical || Bars == ssBoth) Width += FHost.VScrollBarWidth();
-    if (Bars == ssHorizontal || Bars == ssBoth) Height += FHost.HScrollBarHeight();
+    if (Bars == TScrollStyle::ssVertical || Bars == TScrollStyle::ssBoth)
+        Width += FHost.VScrollBarWidth();
+    if (Bars == TScrollStyle::ssHorizontal || Bars == TScrollStyle::ssBoth)
+        Height += FHost.HScrollBarHeight();
     FEditor->SetBounds(Width, Height);
 }
 
@@ -171,12 +174,12 @@ void TEditorWindow::Wheel(int Delta) {
     while (FWheelRest >= WHEEL_DELTA) {
         FWheelRest -= WHEEL_DELTA;
         for (int I = 0; I < 3; ++I)
-            FEditor->VScroll(scLineUp);
+            FEditor->VScroll(TScrollCode::scLineUp);
     }
     while (FWheelRest <= -WHEEL_DELTA) {
         FWheelRest += WHEEL_DELTA;
         for (int I = 0; I < 3; ++I)
-            FEditor->VScroll(scLineDown);
+            FEditor->VScroll(TScrollCode::scLineDown);
     }
 }
 
@@ -199,13 +202,14 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
         E.FocusLost();
         return 0;
     case WM_GETDLGCODE:
-        return E.DialogCode();
+        return Bits(E.DialogCode());
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
         TShiftState Shift = KeyShift();
         TEditorPopupMenu* Menu = E.PopupMenu();
-        if (Menu && Menu->IsShortCut(static_cast<int>(W), (Shift & ssCtrl) != 0,
-                                     (Shift & ssShift) != 0, (Shift & ssAlt) != 0))
+        if (Menu &&
+            Menu->IsShortCut(static_cast<int>(W), Has(Shift, TShiftState::ssCtrl),
+                             Has(Shift, TShiftState::ssShift), Has(Shift, TShiftState::ssAlt)))
             return 0;
         int Key = static_cast<int>(W);
         E.KeyDown(Key, Shift, (L & 0x40000000) != 0);
@@ -250,11 +254,11 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN: {
         if (GetFocus() != Window) SetFocus(Window);
-        TMouseButton B = Message == WM_RBUTTONDOWN   ? mbRight
-                         : Message == WM_MBUTTONDOWN ? mbMiddle
-                                                     : mbLeft;
+        TMouseButton B = Message == WM_RBUTTONDOWN   ? TMouseButton::mbRight
+                         : Message == WM_MBUTTONDOWN ? TMouseButton::mbMiddle
+                                                     : TMouseButton::mbLeft;
         TShiftState S = MouseShift(W);
-        if (Message == WM_LBUTTONDBLCLK) S |= ssDouble;
+        if (Message == WM_LBUTTONDBLCLK) S |= TShiftState::ssDouble;
         E.MouseDown(B, S, GET_X_LPARAM(L), GET_Y_LPARAM(L));
         return 0;
     }
@@ -264,9 +268,9 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
-        TMouseButton B = Message == WM_RBUTTONUP   ? mbRight
-                         : Message == WM_MBUTTONUP ? mbMiddle
-                                                   : mbLeft;
+        TMouseButton B = Message == WM_RBUTTONUP   ? TMouseButton::mbRight
+                         : Message == WM_MBUTTONUP ? TMouseButton::mbMiddle
+                                                   : TMouseButton::mbLeft;
         E.MouseUp(B, MouseShift(W), GET_X_LPARAM(L), GET_Y_LPARAM(L));
         if (Message == WM_RBUTTONUP) break; // WM_CONTEXTMENU follows from DefWindowProc
         return 0;

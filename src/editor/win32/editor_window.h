@@ -24,8 +24,9 @@ public:
     HWND Handle() const { return FHost.Window(); }
     TEditor& Editor() { return *FEditor; }
 
-private:
     static LRESULT CALLBACK WindowProc(HWND Window, UINT Message, WPARAM W, LPARAM L);
+
+private:
     LRESULT Handle(UINT Message, WPARAM W, LPARAM L);
     void Resized();
     void Paint();

@@ -9,7 +9,7 @@ THeadlessCanvas::TDraw* THeadlessCanvas::Record(TKind Kind, long long& Calls, TC
     return &Draws.back();
 }
 
-void THeadlessCanvas::OutputText(int X, int Y, unsigned Options, const TRect& Clip,
+void THeadlessCanvas::OutputText(int X, int Y, TTextOutOption Options, const TRect& Clip,
                                  const char* Text, int Length, const int* Advances) {
     BytesDrawn += Length;
     // Every advance the call claims is read, as the platform reads them, so that an array
@@ -58,7 +58,7 @@ bool THeadlessCanvas::TextAt(int X, int Y, TColor& Color, TColor& BkColor) const
         if (X < R.Left || X >= R.Right || Y < R.Top || Y >= R.Bottom) continue;
         int End = D.X + static_cast<int>(D.Text.size()) * D.Advance;
         bool OnText = X >= D.X && X < End;
-        if (!OnText && !(D.Options & toOpaque)) continue;
+        if (!OnText && !Has(D.Options, TTextOutOption::toOpaque)) continue;
         Color = D.Color;
         BkColor = D.BkColor;
         Found = true;

@@ -15,11 +15,11 @@ public:
         int X = 0, Y = 0;   // text origin, or the line's start
         int X2 = 0, Y2 = 0; // the line's end
         TRect Rect;         // clip rectangle of text, filled rectangle
-        unsigned Options = 0;
+        TTextOutOption Options = TTextOutOption();
         std::string Text;
         TColor Color = 0;   // text colour, fill colour, line colour
         TColor BkColor = 0; // background of text
-        TFontStyles Style = 0;
+        TFontStyles Style = TFontStyles();
         int Advance = 0; // the first advance of a text (all are checked equal)
         bool EvenAdvances = true;
     };
@@ -28,8 +28,8 @@ public:
     void SetFont(const TFont&, TFontStyles Style) override { FStyle = Style; }
     void SetTextColor(TColor Color) override { FTextColor = Color; }
     void SetBkColor(TColor Color) override { FBkColor = Color; }
-    void OutputText(int X, int Y, unsigned Options, const TRect& Clip, const char* Text, int Length,
-                    const int* Advances) override;
+    void OutputText(int X, int Y, TTextOutOption Options, const TRect& Clip, const char* Text,
+                    int Length, const int* Advances) override;
     void FillRect(const TRect& Rect, TColor Color) override;
     void Line(int X1, int Y1, int X2, int Y2, TColor Color) override;
 
@@ -52,7 +52,7 @@ private:
     // Counts a call; the new entry of Draws when recording, else null.
     TDraw* Record(TKind Kind, long long& Calls, TColor Color);
 
-    TFontStyles FStyle = 0;
+    TFontStyles FStyle = TFontStyles();
     TColor FTextColor = 0;
     TColor FBkColor = 0xFFFFFF;
 };

@@ -69,7 +69,7 @@ void THeadlessTextViewHost::SetRedraw(bool Value) {
 }
 
 void THeadlessTextViewHost::SetScrollBar(TScrollBarKind Bar, int Min, int Max, int Page, int Pos) {
-    TScrollBarState& S = Bars[Bar];
+    TScrollBarState& S = this->Bar(Bar);
     S.Min = Min;
     S.Max = Max;
     S.Page = Page;
@@ -77,7 +77,7 @@ void THeadlessTextViewHost::SetScrollBar(TScrollBarKind Bar, int Min, int Max, i
 }
 
 void THeadlessTextViewHost::SetScrollPos(TScrollBarKind Bar, int Pos) {
-    Bars[Bar].Pos = Pos;
+    this->Bar(Bar).Pos = Pos;
 }
 
 void THeadlessTextViewHost::CreateCaret(int W, int H) {

@@ -32,7 +32,7 @@ public:
 
     void SetScrollBar(TScrollBarKind Bar, int Min, int Max, int Page, int Pos) override;
     void SetScrollPos(TScrollBarKind Bar, int Pos) override;
-    int ScrollTrackPos(TScrollBarKind Bar) const override { return Bars[Bar].TrackPos; }
+    int ScrollTrackPos(TScrollBarKind Bar) const override { return this->Bar(Bar).TrackPos; }
 
     void CreateCaret(int W, int H) override;
     void DestroyCaret() override;
@@ -77,6 +77,8 @@ public:
     bool RedrawOn = true;
     bool BorderShown = true;
     TScrollBarState Bars[2];
+    TScrollBarState& Bar(TScrollBarKind Kind) { return Bars[static_cast<int>(Kind)]; }
+    const TScrollBarState& Bar(TScrollBarKind Kind) const { return Bars[static_cast<int>(Kind)]; }
     bool CaretExists = false;
     int CaretShowLevel = 0; // > 0: shown
     int CaretWidth = 0, CaretHeight = 0;

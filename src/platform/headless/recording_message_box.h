@@ -20,5 +20,5 @@ public:
     }
 
     std::vector<TMessage> Messages;
-    TMessageResult Answer = mrOk;
+    TMessageResult Answer = TMessageResult::mrOk;
 };

@@ -33,10 +33,10 @@ HFONT TWin32Canvas::FontFor(const TFont& Font, TFontStyles Style) const {
     HDC Screen = GetDC(nullptr);
     LF.lfHeight = -MulDiv(Font.Size(), GetDeviceCaps(Screen, LOGPIXELSY), 72);
     ReleaseDC(nullptr, Screen);
-    LF.lfWeight = (Style & fsBold) ? FW_BOLD : FW_NORMAL;
-    LF.lfItalic = (Style & fsItalic) ? TRUE : FALSE;
-    LF.lfUnderline = (Style & fsUnderline) ? TRUE : FALSE;
-    LF.lfStrikeOut = (Style & fsStrikeOut) ? TRUE : FALSE;
+    LF.lfWeight = Has(Style, TFontStyle::fsBold) ? FW_BOLD : FW_NORMAL;
+    LF.lfItalic = Has(Style, TFontStyle::fsItalic) ? TRUE : FALSE;
+    LF.lfUnderline = Has(Style, TFontStyle::fsUnderline) ? TRUE : FALSE;
+    LF.lfStrikeOut = Has(Style, TFontStyle::fsStrikeOut) ? TRUE : FALSE;
     LF.lfCharSet = Font.Charset();
     LF.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     lstrcpynA(LF.lfFaceName, Font.Name().c_str(), LF_FACESIZE);
@@ -73,13 +73,13 @@ void TWin32Canvas::SetBkColor(TColor Color) {
     ::SetBkColor(FDC, FBk);
 }
 
-void TWin32Canvas::OutputText(int X, int Y, unsigned Options, const TRect& Clip, const char* Text,
-                              int Length, const int* Advances) {
+void TWin32Canvas::OutputText(int X, int Y, TTextOutOption Options, const TRect& Clip,
+                              const char* Text, int Length, const int* Advances) {
     RECT R = {Clip.Left, Clip.Top, Clip.Right, Clip.Bottom};
     UINT Flags = 0;
-    if (Options & toOpaque) Flags |= ETO_OPAQUE;
-    if (Options & toClipped) Flags |= ETO_CLIPPED;
-    SetBkMode(FDC, (Options & toOpaque) ? OPAQUE : TRANSPARENT);
+    if (Has(Options, TTextOutOption::toOpaque)) Flags |= ETO_OPAQUE;
+    if (Has(Options, TTextOutOption::toClipped)) Flags |= ETO_CLIPPED;
+    SetBkMode(FDC, Has(Options, TTextOutOption::toOpaque) ? OPAQUE : TRANSPARENT);
     ExtTextOutA(FDC, X, Y, Flags, &R, Text, static_cast<UINT>(Length), const_cast<INT*>(Advances));
 }
 

@@ -25,8 +25,8 @@ public:
     void SetFont(const TFont& Font, TFontStyles Style) override;
     void SetTextColor(TColor Color) override;
     void SetBkColor(TColor Color) override;
-    void OutputText(int X, int Y, unsigned Options, const TRect& Clip, const char* Text, int Length,
-                    const int* Advances) override;
+    void OutputText(int X, int Y, TTextOutOption Options, const TRect& Clip, const char* Text,
+                    int Length, const int* Advances) override;
     void FillRect(const TRect& Rect, TColor Color) override;
     void Line(int X1, int Y1, int X2, int Y2, TColor Color) override;
 

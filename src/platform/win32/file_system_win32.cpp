@@ -1,4 +1,5 @@
 // Files and libraries through the ANSI Win32 API.
+#include "base/file_name.h"
 #include "platform/file_system.h"
 #include "platform/library_loader.h"
 
@@ -50,20 +51,6 @@ private:
     HANDLE FHandle;
 };
 
-std::string FolderOf(const std::string& Name) {
-    // Walk by characters: a trail byte of a double-byte name can be 0x5C.
-    std::size_t Cut = 0;
-    for (std::size_t I = 0; I < Name.size(); ++I) {
-        unsigned char C = static_cast<unsigned char>(Name[I]);
-        if (IsDBCSLeadByte(C) && I + 1 < Name.size()) {
-            ++I;
-            continue;
-        }
-        if (C == '\\' || C == '/' || C == ':') Cut = I + 1;
-    }
-    return Name.substr(0, Cut);
-}
-
 class TWin32FileSystem : public TFileSystem {
 public:
     std::unique_ptr<TFileReader> OpenRead(const std::string& Name) override {
@@ -78,7 +65,7 @@ public:
     }
     std::unique_ptr<TFileWriter> CreateTemp(const std::string& Name,
                                             std::string& TempName) override {
-        std::string Folder = FolderOf(Name);
+        std::string Folder = ExtractFilePath(Name);
         char Buffer[MAX_PATH + 16];
         if (!GetTempFileNameA(Folder.empty() ? "." : Folder.c_str(), "zef", 0, Buffer))
             return nullptr;

@@ -2,33 +2,33 @@
 
 TMessageResult TWin32MessageBox::Show(const std::string& Text, const std::string& Caption,
                                       TMessageButtons Buttons, TMessageIcon Icon) {
-    UINT Style = Buttons == mbOkCancel      ? MB_OKCANCEL
-                 : Buttons == mbYesNoCancel ? MB_YESNOCANCEL
-                                            : MB_OK;
+    UINT Style = Buttons == TMessageButtons::mbOkCancel      ? MB_OKCANCEL
+                 : Buttons == TMessageButtons::mbYesNoCancel ? MB_YESNOCANCEL
+                                                             : MB_OK;
     switch (Icon) {
-    case miInformation:
+    case TMessageIcon::miInformation:
         Style |= MB_ICONINFORMATION;
         break;
-    case miWarning:
+    case TMessageIcon::miWarning:
         Style |= MB_ICONWARNING;
         break;
-    case miError:
+    case TMessageIcon::miError:
         Style |= MB_ICONERROR;
         break;
-    case miQuestion:
+    case TMessageIcon::miQuestion:
         Style |= MB_ICONQUESTION;
         break;
-    case miNone:
+    case TMessageIcon::miNone:
         break;
     }
     switch (MessageBoxA(FOwner, Text.c_str(), Caption.c_str(), Style)) {
     case IDYES:
-        return mrYes;
+        return TMessageResult::mrYes;
     case IDNO:
-        return mrNo;
+        return TMessageResult::mrNo;
     case IDCANCEL:
-        return mrCancel;
+        return TMessageResult::mrCancel;
     default:
-        return mrOk;
+        return TMessageResult::mrOk;
     }
 }

@@ -78,18 +78,18 @@ void TWin32TextViewHost::SetScrollBar(TScrollBarKind Bar, int Min, int Max, int 
     SI.nMax = Max;
     SI.nPage = static_cast<UINT>(Page < 0 ? 0 : Page);
     SI.nPos = Pos;
-    SetScrollInfo(FWindow, Bar == sbVertical ? SB_VERT : SB_HORZ, &SI, TRUE);
+    SetScrollInfo(FWindow, Bar == TScrollBarKind::sbVertical ? SB_VERT : SB_HORZ, &SI, TRUE);
 }
 
 void TWin32TextViewHost::SetScrollPos(TScrollBarKind Bar, int Pos) {
-    ::SetScrollPos(FWindow, Bar == sbVertical ? SB_VERT : SB_HORZ, Pos, TRUE);
+    ::SetScrollPos(FWindow, Bar == TScrollBarKind::sbVertical ? SB_VERT : SB_HORZ, Pos, TRUE);
 }
 
 int TWin32TextViewHost::ScrollTrackPos(TScrollBarKind Bar) const {
     SCROLLINFO SI = {};
     SI.cbSize = sizeof SI;
     SI.fMask = SIF_TRACKPOS;
-    GetScrollInfo(FWindow, Bar == sbVertical ? SB_VERT : SB_HORZ, &SI);
+    GetScrollInfo(FWindow, Bar == TScrollBarKind::sbVertical ? SB_VERT : SB_HORZ, &SI);
     return SI.nTrackPos;
 }
 

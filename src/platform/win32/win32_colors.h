@@ -1,6 +1,6 @@
 #pragma once
 // Colour and cursor values of the portable code as GDI and USER take them.
-#include "editor/platform_values.h"
+#include "base/platform_values.h"
 
 #include <windows.h>
 

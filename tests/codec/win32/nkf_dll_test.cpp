@@ -1,9 +1,9 @@
 // NKF32.DLL loaded for real: our stand-in library (and its variant without NkfConvert)
 // beside the test program, bound through LoadLibraryA and GetProcAddress; files through
 // the Win32 file system.
+#include "app/document_files.h"
 #include "codec/kanji_convert.h"
 #include "codec/nkf.h"
-#include "codec/text_file.h"
 #include "platform/file_system.h"
 #include "platform/headless/recording_message_box.h"
 #include "platform/library_loader.h"
@@ -62,7 +62,7 @@ TEST(Win32Nkf, LoadsTheLibraryAndConvertsThroughIt) {
     Doc.SetLoadAutoCvt(true);
     TFakeTextEditor Editor;
     Doc.LoadFile(Editor, Name);
-    EXPECT_EQ(kcJis, Doc.CurrentKanjiCode());
+    EXPECT_EQ(TKanjiCode::kcJis, Doc.CurrentKanjiCode());
     ASSERT_EQ(2000, Editor.Rows().Count());
     EXPECT_EQ("日本語の行です。", Editor.Rows().Get(1999));
     Doc.SetSaveCvt(3);

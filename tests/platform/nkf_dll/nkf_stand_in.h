@@ -9,6 +9,8 @@
 
 inline std::string NkfStandInConvert(const std::string& Option, const std::string& Input) {
     char Out = Option.empty() ? 's' : Option.back();
-    TKanjiCode Target = Out == 'j' ? kcJis : Out == 'e' ? kcEuc : kcSjis;
+    TKanjiCode Target = Out == 'j'   ? TKanjiCode::kcJis
+                        : Out == 'e' ? TKanjiCode::kcEuc
+                                     : TKanjiCode::kcSjis;
     return ConvertKanjiCode(Input, Target);
 }

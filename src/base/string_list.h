@@ -3,7 +3,8 @@
 // 32-bit data word beside every string.  Add and Insert start the word at 0, Put keeps
 // it, Delete removes it with its string.  OnChange fires after a change made outside
 // any update, and whenever the outermost update ends.
-#include "editor/gap_buffer.h"
+#include "base/gap_buffer.h"
+#include "base/update_counter.h"
 
 #include <cstdint>
 #include <functional>
@@ -33,7 +34,7 @@ public:
 
     void BeginUpdate();
     void EndUpdate();
-    int UpdateCount() const { return FUpdateCount; }
+    int UpdateCount() const { return FUpdates.Count(); }
 
     // Every string followed by CR LF.
     std::string Text() const;
@@ -81,6 +82,6 @@ protected:
 
 private:
     TGapBuffer<TItem> FItems;
-    int FUpdateCount = 0;
+    TUpdateCounter FUpdates;
     int FFirstTouched = 0;
 };

@@ -1,4 +1,4 @@
-#include "editor/font.h"
+#include "base/font.h"
 
 namespace {
 

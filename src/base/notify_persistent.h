@@ -4,6 +4,8 @@
 // value really changes; owned children point their OnChange at the parent's
 // ChildChanged so that a change deep inside a settings tree reaches the owner
 // once.
+#include "base/update_counter.h"
+
 #include <functional>
 
 class TNotifyPersistent {
@@ -17,9 +19,10 @@ public:
 
     TNotifyEvent OnChange;
 
-    void BeginUpdate() { ++FUpdateCount; }
+    void BeginUpdate() { FUpdates.Begin(); }
+    // Ends an update; the outermost end notifies.
     void EndUpdate();
-    int UpdateCount() const { return FUpdateCount; }
+    int UpdateCount() const { return FUpdates.Count(); }
 
     // Copies the settings of an object of the same class; the base class
     // accepts none and raises EConvertError.
@@ -33,5 +36,5 @@ protected:
     void Adopt(TNotifyPersistent& Child);
 
 private:
-    int FUpdateCount = 0;
+    TUpdateCounter FUpdates;
 };

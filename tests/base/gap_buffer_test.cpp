@@ -1,4 +1,4 @@
-#include "editor/gap_buffer.h"
+#include "base/gap_buffer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "editor/errors.h"
-#include "editor/notify_persistent.h"
+#include "base/errors.h"
+#include "base/notify_persistent.h"
 
 #include <gtest/gtest.h>
 
@@ -59,4 +59,26 @@ TEST(NotifyPersistent, AssignFromAnUnrelatedClassRaises) {
     Leaf l;
     Tree t;
     EXPECT_THROW(l.Assign(t), EConvertError);
+}
+
+// An unmatched EndUpdate must not leave the object silent: the next change still
+// notifies, and a later update still notifies once at its end.
+TEST(NotifyPersistent, AnUnmatchedEndUpdateDoesNotSilenceChanges) {
+    Leaf l;
+    int calls = 0;
+    l.OnChange = [&](TNotifyPersistent*) { ++calls; };
+    l.EndUpdate();
+    EXPECT_EQ(0, calls) << "ending no update is no change";
+    EXPECT_EQ(0, l.UpdateCount());
+    l.SetValue(1);
+    EXPECT_EQ(1, calls);
+    l.BeginUpdate();
+    l.SetValue(2);
+    EXPECT_EQ(1, calls);
+    l.EndUpdate();
+    EXPECT_EQ(2, calls);
+    l.EndUpdate();
+    l.EndUpdate();
+    l.SetValue(3);
+    EXPECT_EQ(3, calls);
 }

@@ -1,16 +1,15 @@
-#include "editor/notify_persistent.h"
+#include "base/notify_persistent.h"
 
-#include "editor/errors.h"
+#include "base/errors.h"
 
 #include <typeinfo>
 
 void TNotifyPersistent::EndUpdate() {
-    --FUpdateCount;
-    Changed();
+    if (FUpdates.End()) Changed();
 }
 
 void TNotifyPersistent::Changed() {
-    if (FUpdateCount == 0 && OnChange) OnChange(this);
+    if (!FUpdates.Updating() && OnChange) OnChange(this);
 }
 
 void TNotifyPersistent::ChildChanged(TNotifyPersistent* Sender) {

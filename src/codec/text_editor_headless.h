@@ -1,7 +1,7 @@
 #pragma once
 // An editor without a window for the command-line programs and benchmarks: a row list,
 // its Lines facade and a modified flag, the control side kept to a caret and a top row.
-#include "codec/text_file.h"
+#include "codec/text_load.h"
 #include "editor/editor_strings.h"
 #include "editor/row_list.h"
 #include "editor/windowless_lines_host.h"

@@ -20,8 +20,7 @@ public:
 
     // Inserts N default elements before position Pos.
     void insert(std::size_t Pos, std::size_t N) {
-        if (N == 0)
-            return;
+        if (N == 0) return;
         Reserve(N);
         MoveGap(Pos);
         FGapStart += N; // the gap slots already hold reset elements
@@ -29,8 +28,7 @@ public:
 
     // Erases N elements from position Pos on.
     void erase(std::size_t Pos, std::size_t N) {
-        if (N == 0)
-            return;
+        if (N == 0) return;
         MoveGap(Pos);
         for (std::size_t I = FGapEnd; I < FGapEnd + N; ++I)
             FBuf[I] = T();
@@ -61,8 +59,7 @@ private:
     // Makes the gap at least N elements wide; the whole tail moves once per growth.
     void Reserve(std::size_t N) {
         std::size_t Gap = FGapEnd - FGapStart;
-        if (Gap >= N)
-            return;
+        if (Gap >= N) return;
         std::size_t Used = size();
         std::size_t NewSize = std::max(Used + N, Used + Used / 2 + 16);
         std::size_t Tail = FBuf.size() - FGapEnd;

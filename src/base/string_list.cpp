@@ -1,6 +1,6 @@
-#include "editor/pointer_string_list.h"
+#include "base/string_list.h"
 
-#include "editor/errors.h"
+#include "base/errors.h"
 
 #include <cstring>
 
@@ -56,14 +56,11 @@ void TPointerStringList::SetData(int Index, std::uint32_t Value) {
 }
 
 void TPointerStringList::BeginUpdate() {
-    if (FUpdateCount == 0) SetUpdateState(true);
-    ++FUpdateCount;
+    if (FUpdates.Begin()) SetUpdateState(true);
 }
 
 void TPointerStringList::EndUpdate() {
-    if (FUpdateCount == 0) return;
-    --FUpdateCount;
-    if (FUpdateCount == 0) SetUpdateState(false);
+    if (FUpdates.End()) SetUpdateState(false);
 }
 
 void TPointerStringList::SetUpdateState(bool Updating) {
@@ -71,7 +68,7 @@ void TPointerStringList::SetUpdateState(bool Updating) {
 }
 
 void TPointerStringList::Changed() {
-    if (FUpdateCount == 0 && OnChange) OnChange();
+    if (!FUpdates.Updating() && OnChange) OnChange();
 }
 
 std::string TPointerStringList::Text() const {

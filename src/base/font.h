@@ -1,8 +1,8 @@
 #pragma once
 // The font the control draws with, as the settings hold it: the platform builds the
 // real font from these fields.  Setters notify only when the value changes.
-#include "editor/notify_persistent.h"
-#include "editor/platform_values.h"
+#include "base/notify_persistent.h"
+#include "base/platform_values.h"
 
 #include <cstdint>
 #include <string>
@@ -26,7 +26,7 @@ public:
 private:
     std::string FName = "FixedSys";
     int FSize = 12;
-    TFontStyles FStyle = 0;
+    TFontStyles FStyle = TFontStyles();
     TColor FColor = clWindowText;
     std::uint8_t FCharset = DEFAULT_CHARSET_VALUE;
 };
