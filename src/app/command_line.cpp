@@ -1,10 +1,7 @@
 #include "app/command_line.h"
 
-namespace {
-
-const char* const Switches[] = {"/html", "/perl", "/ini", "/bat", "/cpp", "/java", "/vb", "/pas"};
-
-} // namespace
+#include "app/edit_mode.h"
+#include "app/file_names.h"
 
 std::vector<std::string> SplitCommandLine(const std::string& CommandLine) {
     std::vector<std::string> Result;
@@ -30,21 +27,7 @@ std::vector<std::string> SplitCommandLine(const std::string& CommandLine) {
 std::string QuoteParameter(const std::string& Text) { return "\"" + Text + "\""; }
 
 std::string ModeSwitch(int Mode) {
-    if (Mode < 1 || Mode > 8) return std::string();
-    return Switches[Mode - 1];
-}
-
-std::string AnsiLowerCaseAscii(const std::string& Text) {
-    std::string Result = Text;
-    for (std::size_t I = 0; I < Result.size(); ++I) {
-        unsigned char C = static_cast<unsigned char>(Result[I]);
-        if ((C >= 0x81 && C <= 0x9F) || (C >= 0xE0 && C <= 0xFC)) {
-            ++I; // the trail byte may look like a capital letter
-            continue;
-        }
-        if (C >= 'A' && C <= 'Z') Result[I] = static_cast<char>(C + 32);
-    }
-    return Result;
+    return EditModeInfo(Mode >= 1 && Mode < EditModeCount ? Mode : 0).Switch;
 }
 
 TCommandLine ReadCommandLine(const std::vector<std::string>& Params, int EntryMode,
@@ -53,8 +36,8 @@ TCommandLine ReadCommandLine(const std::vector<std::string>& Params, int EntryMo
     Result.EditMode = EntryMode;
     for (const std::string& Param : Params) {
         const std::string Lower = AnsiLowerCaseAscii(Param);
-        for (int Mode = 1; Mode <= 8; ++Mode)
-            if (Lower == Switches[Mode - 1]) Result.EditMode = Mode;
+        for (int Mode = 1; Mode < EditModeCount; ++Mode)
+            if (Lower == EditModeInfo(Mode).Switch) Result.EditMode = Mode;
         if (Result.EditMode != EntryMode) break;
     }
     for (const std::string& Param : Params)

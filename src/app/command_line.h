@@ -30,6 +30,3 @@ struct TCommandLine {
 // Walks Params (the parameters without the program's own name) from EntryMode.
 TCommandLine ReadCommandLine(const std::vector<std::string>& Params, int EntryMode,
                              const std::function<bool(const std::string&)>& FileExists);
-
-// Letter case of ASCII letters only: the bytes of double-byte characters stay.
-std::string AnsiLowerCaseAscii(const std::string& Text);

@@ -1,13 +1,12 @@
 #include "app/file_history.h"
 
+#include "app/file_names.h"
 #include "app/menu/menu_item.h"
 
 #include <memory>
 
 namespace {
 const char NoneCaption[] = "(なし)";
-// TODO(base): the shared Shift_JIS helper replaces this.
-bool IsLeadByte(unsigned char C) { return (C >= 0x81 && C <= 0x9F) || (C >= 0xE0 && C <= 0xFC); }
 }
 
 TFileHistory::TFileHistory(TMenuItem& Menu, int HistoryCommand)
@@ -88,20 +87,3 @@ void TFileHistory::Remove(int Index) {
         Renumber();
 }
 
-bool SameFileName(const std::string& A, const std::string& B) {
-    if (A.size() != B.size()) return false;
-    for (std::size_t I = 0; I < A.size(); ++I) {
-        unsigned char X = static_cast<unsigned char>(A[I]), Y = static_cast<unsigned char>(B[I]);
-        if (X != Y) {
-            if (X >= 'A' && X <= 'Z') X = static_cast<unsigned char>(X + 32);
-            if (Y >= 'A' && Y <= 'Z') Y = static_cast<unsigned char>(Y + 32);
-            if (X != Y) return false;
-        }
-        // The trail byte of a double-byte character is compared as it is.
-        if (IsLeadByte(X) && I + 1 < A.size()) {
-            ++I;
-            if (A[I] != B[I]) return false;
-        }
-    }
-    return true;
-}

@@ -40,7 +40,3 @@ private:
     TMenuItem& FMenu;
     int FCommand;
 };
-
-// Case-insensitive comparison of two file names (ASCII letters; the bytes of a
-// double-byte character compare as they are).
-bool SameFileName(const std::string& A, const std::string& B);

@@ -1,4 +1,5 @@
 #include "app/command_line.h"
+#include "app/file_names.h"
 
 #include <gtest/gtest.h>
 
