@@ -2,12 +2,12 @@
 // The file history: the items at the top of the "開き直す" submenu, newest first, at
 // most ten, each keeping its full path in its hint and showing a numbered caption.  An
 // empty history shows one disabled "(なし)" item in their place.
+#include "app/settings/settings_lists.h"
+
 #include <string>
 #include <vector>
 
 class TMenuItem;
-
-constexpr int FileHistoryMax = 10;
 
 class TFileHistory {
 public:
