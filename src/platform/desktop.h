@@ -19,7 +19,8 @@ class TDesktop {
 public:
     virtual ~TDesktop() = default;
 
-    // The top-level windows whose class is ClassName, topmost first.
+    // The visible top-level windows whose class is ClassName (minimised ones included),
+    // topmost first.
     virtual std::vector<TWindowHandle> WindowsOfClass(const std::string& ClassName) = 0;
     // The text of Window's first child of class ChildClass (at most MaxBytes bytes);
     // empty when it has none.
@@ -31,15 +32,21 @@ public:
     virtual TWindowHandle Owner(TWindowHandle Window) = 0;
     virtual bool IsMinimized(TWindowHandle Window) = 0;
     virtual bool IsMaximized(TWindowHandle Window) = 0;
+    // Window's outer rectangle in screen coordinates.
+    virtual TWindowRect Bounds(TWindowHandle Window) = 0;
 
+    // User message N (the platform's first user message + N), posted or sent; a send
+    // returns when Window has handled it (or its process does not answer).
     virtual void PostUserMessage(TWindowHandle Window, unsigned Message) = 0;
     virtual void SendUserMessage(TWindowHandle Window, unsigned Message) = 0;
     // Shows Window maximised when Maximized, else in its normal state.
     virtual void Show(TWindowHandle Window, bool Maximized) = 0;
     virtual void SetForeground(TWindowHandle Window) = 0;
-    // System-command requests, as the taskbar sends them.
+    // System-command requests, as the taskbar sends them; they return when handled.
     virtual void RequestMinimize(TWindowHandle Window) = 0;
     virtual void RequestRestore(TWindowHandle Window) = 0;
+    // Returns a maximised Window to its normal size and position without activating it.
+    virtual void RestoreSize(TWindowHandle Window) = 0;
     // Puts Window at Bounds without changing the stacking order; Activate brings it forward.
     virtual void Place(TWindowHandle Window, const TWindowRect& Bounds, bool Activate) = 0;
     // Sends Window to the bottom of the stacking order without activating it.
