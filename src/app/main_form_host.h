@@ -2,6 +2,7 @@
 // What the main window's model needs of its window: the caption, the hidden file-name
 // box, the status bar and the tool bar, the window's placement, the wait cursor, the
 // common dialogs, and closing.  The Win32 main window implements it; tests use a fake.
+#include "app/settings/settings_store.h"
 #include "platform/desktop.h"
 
 #include <string>
@@ -22,10 +23,6 @@ struct TFontDialogParams {
     int Left = 0, Top = 0;
 };
 
-struct TWindowPlacement {
-    int Left = 0, Top = 0, Width = 0, Height = 0;
-    bool Maximized = false;
-};
 
 class TMainFormHost {
 public:
@@ -52,6 +49,7 @@ public:
 
     // The window's outer width in pixels.
     virtual int Width() = 0;
+    // The normal bounds and whether the window is maximised.
     virtual TWindowPlacement Placement() = 0;
     // Sets the normal (restored) bounds; a maximised window stays maximised.
     virtual void SetBounds(int Left, int Top, int Width, int Height) = 0;
@@ -62,6 +60,8 @@ public:
     // The hourglass cursor while Value is true (nested calls count).
     virtual void SetWaitCursor(bool Value) = 0;
     virtual void Beep() = 0;
+    // True while a Shift key is held.
+    virtual bool ShiftDown() = 0;
     // Lets the window's messages be handled (a long wait, a tool-bar click).
     virtual void ProcessMessages() = 0;
     virtual void BringToFront() = 0;

@@ -1,6 +1,7 @@
 #include "app/window_manager.h"
 
 #include "app/command_line.h"
+#include "app/file_names.h"
 #include "app/main_menu.h"
 #include "app/menu/menu_item.h"
 #include "app/window_layout.h"

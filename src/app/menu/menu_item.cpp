@@ -64,7 +64,15 @@ void TMenuItem::Popup() {
 
 bool TMenuItem::Click() {
     if (!Enabled || IsLine()) return false;
-    if (OnClick) OnClick(*this);
+    if (OnClick) {
+        OnClick(*this);
+        return true;
+    }
+    for (TMenuItem* P = FParent; P; P = P->FParent)
+        if (P->OnChildClick) {
+            P->OnChildClick(*this);
+            break;
+        }
     return true;
 }
 

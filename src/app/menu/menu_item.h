@@ -39,6 +39,9 @@ public:
     TNotify OnClick;
     // The item's submenu is about to open: enabling, checking, captions, items.
     TNotify OnPopup;
+    // An item below this one without an OnClick of its own was chosen (items a menu
+    // builds while it opens need no wiring of their own).
+    TNotify OnChildClick;
 
     bool IsLine() const { return Caption == "-"; }
     TMenuItem* Parent() const { return FParent; }
@@ -66,7 +69,8 @@ public:
 
     // Runs OnPopup (the platform calls it as the submenu opens).
     void Popup();
-    // Runs OnClick when the item is enabled; true when it ran.
+    // Runs OnClick, or else the nearest ancestor's OnChildClick, when the item is
+    // enabled; true when it ran.
     bool Click();
 
 private:
