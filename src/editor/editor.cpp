@@ -415,3 +415,9 @@ void TEditor::Redo() {
     CleanSelection();
     FList->Redo();
 }
+
+void TEditor::SetCursor(TCursor Value) {
+    if (FCursor == Value) return;
+    FCursor = Value;
+    if (FHost) FHost->SetControlCursor(Value != crDefault ? Value : FCaret.Cursors().DefaultCursor());
+}

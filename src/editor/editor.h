@@ -55,6 +55,8 @@ public:
 
     // Events.
     TNotifyEvent OnCaretMoved;
+    // A double click of the left button, after its button-down.
+    TNotifyEvent OnDblClick;
     TNotifyEvent OnChange;
     TSelectionChangeEvent OnSelectionChange;
     TNotifyEvent OnSelectionModeChange;
@@ -213,6 +215,7 @@ public:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     void MouseMove(TShiftState Shift, int X, int Y);
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void DblClick();
     void FocusGained();
     void FocusLost();
     void VScroll(TScrollCode Code, int Pos = 0);
@@ -260,6 +263,10 @@ public:
     // Called for each row piece after the control drew it; the handler may draw over it
     // on Canvas() inside ARect.
     TDrawLineEvent OnDrawLine;
+    // The mouse pointer over the text: the host sets one of its own (a hand over a link)
+    // or crDefault for the control's own choice.
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor Value);
     TColor Color() const { return FColor; }
     void SetColor(TColor Value);
     const TWordList& ReserveWordList() const { return FReserveWordList; }
@@ -392,6 +399,7 @@ private:
     int BoxEdgeX(int Row, int Col);
     TCanvas* FPaintCanvas = nullptr;
     TColor FColor = clWindow;
+    TCursor FCursor = crDefault;
     TWordList FReserveWordList;
     std::vector<int> FAdvances; // one cell per byte, 1000 entries
     std::unique_ptr<TEditorPopupMenu> FPopupMenu;

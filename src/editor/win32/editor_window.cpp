@@ -135,6 +135,10 @@ void TEditorWindow::Paint() {
 }
 
 void TEditorWindow::ContextMenu(LPARAM L) {
+    if (OnContextMenu) {
+        OnContextMenu(GET_X_LPARAM(L), GET_Y_LPARAM(L));
+        return;
+    }
     TEditorPopupMenu* Menu = FEditor->PopupMenu();
     if (!Menu) return;
     Menu->UpdateItems();
@@ -260,6 +264,7 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
         TShiftState S = MouseShift(W);
         if (Message == WM_LBUTTONDBLCLK) S |= TShiftState::ssDouble;
         E.MouseDown(B, S, GET_X_LPARAM(L), GET_Y_LPARAM(L));
+        if (Message == WM_LBUTTONDBLCLK && !E.Dragging() && !E.RowSelecting()) E.DblClick();
         return 0;
     }
     case WM_MOUSEMOVE:

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
 class TEditorWindow {
@@ -23,6 +24,10 @@ public:
     bool Create(HWND Parent, int X, int Y, int Width, int Height, int Id = 1);
     HWND Handle() const { return FHost.Window(); }
     TEditor& Editor() { return *FEditor; }
+
+    // The context menu at a screen point (-1, -1 from the keyboard); unset: the
+    // control's own menu.
+    std::function<void(int X, int Y)> OnContextMenu;
 
     static LRESULT CALLBACK WindowProc(HWND Window, UINT Message, WPARAM W, LPARAM L);
 
