@@ -4,6 +4,7 @@
 #include "app/menu/menu_item.h"
 #include "platform/headless/fake_desktop.h"
 #include "platform/headless/recording_message_box.h"
+#include "support/window_rect.h"
 
 #include <gtest/gtest.h>
 
@@ -40,20 +41,13 @@ private:
     std::unique_ptr<TWindowManager> FManager;
 };
 
-void ExpectBounds(const TWindowRect& R, int Left, int Top, int Width, int Height) {
-    EXPECT_EQ(Left, R.Left);
-    EXPECT_EQ(Top, R.Top);
-    EXPECT_EQ(Width, R.Width());
-    EXPECT_EQ(Height, R.Height());
-}
-
 } // namespace
 
 TEST_F(WindowManagerTest, OneWindowTilesOverTheWholeWorkAreaAndHasNoNextOrPrevious) {
     Open(1);
     Desktop.WorkAreaRect = TWindowRect{0, 0, 1280, 994};
     Manager().ArrangeGrid();
-    ExpectBounds(Desktop.Window(Windows[0]).Bounds, 0, 0, 1280, 994);
+    ExpectRect(Desktop.Window(Windows[0]).Bounds, 0, 0, 1280, 994);
     Desktop.Calls.clear();
     Manager().ActivateNextWindow();
     Manager().ActivatePreviousWindow();
@@ -64,9 +58,9 @@ TEST_F(WindowManagerTest, TileActivatesTheFirstAndKeepsTheStackingOrder) {
     Open(3);
     const auto Before = Desktop.StackingOrder;
     Manager().ArrangeGrid();
-    ExpectBounds(Desktop.Window(Windows[0]).Bounds, 0, 0, 512, 369);
-    ExpectBounds(Desktop.Window(Windows[1]).Bounds, 512, 0, 512, 369);
-    ExpectBounds(Desktop.Window(Windows[2]).Bounds, 0, 369, 512, 369);
+    ExpectRect(Desktop.Window(Windows[0]).Bounds, 0, 0, 512, 369);
+    ExpectRect(Desktop.Window(Windows[1]).Bounds, 512, 0, 512, 369);
+    ExpectRect(Desktop.Window(Windows[2]).Bounds, 0, 369, 512, 369);
     auto Places = Desktop.CallsOf(D::ckPlace);
     ASSERT_EQ(3u, Places.size());
     EXPECT_TRUE(Places[0].Flag);
@@ -101,11 +95,11 @@ TEST_F(WindowManagerTest, ArrangementsLeaveMinimizedWindowsAlone) {
 
     Manager().ArrangeGrid();
     EXPECT_EQ(Normal, Desktop.PlacedWindows());
-    ExpectBounds(Desktop.Window(Windows[2]).Bounds, 512, 0, 512, 738);
+    ExpectRect(Desktop.Window(Windows[2]).Bounds, 512, 0, 512, 738);
     Desktop.Calls.clear();
     Manager().ArrangeStacked();
     EXPECT_EQ(Normal, Desktop.PlacedWindows());
-    ExpectBounds(Desktop.Window(Windows[2]).Bounds, 0, 369, 1024, 369);
+    ExpectRect(Desktop.Window(Windows[2]).Bounds, 0, 369, 1024, 369);
     Desktop.Calls.clear();
     Manager().ArrangeSideBySide();
     EXPECT_EQ(Normal, Desktop.PlacedWindows());
@@ -137,10 +131,10 @@ TEST_F(WindowManagerTest, CascadeGoesFromTheBottomAndActivatesTheTopmostLast) {
         EXPECT_EQ(Windows[11 - I], Places[I].Window);
         EXPECT_EQ(I == 11, Places[I].Flag) << I;
     }
-    ExpectBounds(Desktop.Window(Windows[11]).Bounds, 0, 30, 768, 522);
-    ExpectBounds(Desktop.Window(Windows[2]).Bounds, 9 * 22, 30 + 9 * 22, 768, 522);
-    ExpectBounds(Desktop.Window(Windows[1]).Bounds, 0, 30, 768, 522);
-    ExpectBounds(Desktop.Window(Windows[0]).Bounds, 22, 52, 768, 522);
+    ExpectRect(Desktop.Window(Windows[11]).Bounds, 0, 30, 768, 522);
+    ExpectRect(Desktop.Window(Windows[2]).Bounds, 9 * 22, 30 + 9 * 22, 768, 522);
+    ExpectRect(Desktop.Window(Windows[1]).Bounds, 0, 30, 768, 522);
+    ExpectRect(Desktop.Window(Windows[0]).Bounds, 22, 52, 768, 522);
     EXPECT_EQ(Before, Desktop.StackingOrder);
     EXPECT_EQ(Windows[0], Desktop.Foreground);
 }
@@ -301,17 +295,17 @@ TEST_F(WindowManagerTest, UserWindowSizeMovesAndSizesThisWindow) {
     Desktop.Window(Windows[0]).Maximized = true;
     Manager().ApplyUserWindowSize(O);
     EXPECT_FALSE(Desktop.Window(Windows[0]).Maximized);
-    ExpectBounds(Desktop.Window(Windows[0]).Bounds, 40, 50, 640, 480);
+    ExpectRect(Desktop.Window(Windows[0]).Bounds, 40, 50, 640, 480);
 
     O.UserWindowSize = false; // the position alone keeps the size
     O.UserWindowPos_X = 0;
     Manager().ApplyUserWindowSize(O);
-    ExpectBounds(Desktop.Window(Windows[0]).Bounds, 0, 50, 640, 480);
+    ExpectRect(Desktop.Window(Windows[0]).Bounds, 0, 50, 640, 480);
     O.UserWindowSize = true;
     O.UserWindowPos = false; // the size alone keeps the position
     O.UserWindowSize_W = 300;
     Manager().ApplyUserWindowSize(O);
-    ExpectBounds(Desktop.Window(Windows[0]).Bounds, 0, 50, 300, 480);
+    ExpectRect(Desktop.Window(Windows[0]).Bounds, 0, 50, 300, 480);
 
     Desktop.Calls.clear();
     O.StartWindow = 1;
