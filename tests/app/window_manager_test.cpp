@@ -139,43 +139,34 @@ TEST_F(WindowManagerTest, CascadeGoesFromTheBottomAndActivatesTheTopmostLast) {
     EXPECT_EQ(Windows[0], Desktop.Foreground);
 }
 
-TEST_F(WindowManagerTest, MinimizeAllAndRestoreAllAskTheOwners) {
-    Open(3, true);
+TEST_F(WindowManagerTest, MinimizeAllAndRestoreAllAskTheOwnersOfTheirListOnly) {
+    Open(4, true);
     Desktop.Window(Windows[0]).Maximized = true;
-    Minimize(2);
-    Manager().MinimizeAllWindows();
-    auto Minimized = Desktop.CallsOf(D::ckMinimize);
-    ASSERT_EQ(2u, Minimized.size());
-    EXPECT_EQ(Desktop.Owner(Windows[0]), Minimized[0].Window);
-    EXPECT_EQ(Desktop.Owner(Windows[1]), Minimized[1].Window);
-    EXPECT_TRUE(Manager().NormalWindows().empty());
-
-    Desktop.Calls.clear();
-    Manager().MinimizeAllWindows();
-    EXPECT_TRUE(Desktop.Calls.empty());
-
-    Manager().RestoreAllWindows();
-    EXPECT_EQ(3u, Desktop.CallsOf(D::ckRestore).size());
-    ASSERT_EQ(2u, Desktop.CallsOf(D::ckShow).size() + Desktop.CallsOf(D::ckForeground).size());
-    EXPECT_EQ(D::ckForeground, Desktop.Calls.back().Kind);
-    EXPECT_EQ(Desktop.Owner(Windows[0]), Desktop.Calls.back().Window);
-    EXPECT_TRUE(Desktop.CallsOf(D::ckShow).at(0).Flag); // it was maximised
-    EXPECT_TRUE(Desktop.Window(Windows[0]).Maximized);
-    EXPECT_EQ(3u, Manager().NormalWindows().size());
-}
-
-TEST_F(WindowManagerTest, RestoreAllTouchesOnlyTheMinimizedWindows) {
-    Open(4);
     Minimize(2);
     Manager().RestoreAllWindows();
     auto Restored = Desktop.CallsOf(D::ckRestore);
     ASSERT_EQ(1u, Restored.size());
-    EXPECT_EQ(Windows[2], Restored[0].Window);
-    EXPECT_TRUE(Desktop.CallsOf(D::ckPlace).empty());
-    EXPECT_EQ(Windows[0], Desktop.Foreground);
+    EXPECT_EQ(Desktop.Owner(Windows[2]), Restored[0].Window);
+    // Then this window comes forward, maximised as it was.
+    ASSERT_EQ(3u, Desktop.Calls.size());
+    EXPECT_EQ(D::ckShow, Desktop.Calls[1].Kind);
+    EXPECT_TRUE(Desktop.Calls[1].Flag);
+    EXPECT_EQ(D::ckForeground, Desktop.Calls[2].Kind);
+    EXPECT_EQ(Desktop.Owner(Windows[0]), Desktop.Calls[2].Window);
 
     Desktop.Calls.clear();
     Manager().RestoreAllWindows(); // nothing minimised: nothing at all
+    EXPECT_TRUE(Desktop.Calls.empty());
+
+    Minimize(1);
+    Manager().MinimizeAllWindows();
+    auto Minimized = Desktop.CallsOf(D::ckMinimize);
+    ASSERT_EQ(3u, Minimized.size());
+    EXPECT_EQ(Desktop.Owner(Windows[0]), Minimized[0].Window);
+    EXPECT_EQ(Desktop.Owner(Windows[3]), Minimized[2].Window);
+    EXPECT_TRUE(Manager().NormalWindows().empty());
+    Desktop.Calls.clear();
+    Manager().MinimizeAllWindows();
     EXPECT_TRUE(Desktop.Calls.empty());
 }
 
@@ -203,17 +194,6 @@ TEST_F(WindowManagerTest, NextAndPreviousCycleThroughEveryWindow) {
         EXPECT_EQ((std::vector<TWindowHandle>{Windows[1], Windows[2], Windows[0]}), Fronts);
         EXPECT_TRUE(Desktop.Window(Desktop.Owner(Windows[3])).Minimized);
     }
-}
-
-TEST_F(WindowManagerTest, NextShowsAMaximizedWindowMaximized) {
-    Open(2);
-    Desktop.Window(Windows[1]).Maximized = true;
-    Manager().ActivateNextWindow();
-    auto Shows = Desktop.CallsOf(D::ckShow);
-    ASSERT_EQ(1u, Shows.size());
-    EXPECT_EQ(Windows[1], Shows[0].Window);
-    EXPECT_TRUE(Shows[0].Flag);
-    EXPECT_EQ(Windows[1], Desktop.Foreground);
 }
 
 TEST_F(WindowManagerTest, WindowListFollowsTheFixedItems) {

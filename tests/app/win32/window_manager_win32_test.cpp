@@ -148,17 +148,3 @@ TEST_F(Win32WindowManagerTest, FindInstanceWithFileBringsItForwardAndBroadcastRe
     EXPECT_EQ(umSettingsChanged, TTestMainWindows::UserMessages(Mine[0])[0]);
     EXPECT_TRUE(TTestMainWindows::UserMessages(Mine[2]).empty());
 }
-
-TEST_F(Win32WindowManagerTest, UserWindowSizeMovesThisWindowOutOfMaximized) {
-    Open(1);
-    ShowWindow(Mine[0], SW_MAXIMIZE);
-    TUserWindowOptions O;
-    O.StartWindow = 3;
-    O.UserWindowPos_X = 33;
-    O.UserWindowPos_Y = 44;
-    O.UserWindowSize_W = 500;
-    O.UserWindowSize_H = 350;
-    Manager->ApplyUserWindowSize(O);
-    EXPECT_FALSE(IsZoomed(Mine[0]));
-    EXPECT_EQ((TWindowRect{33, 44, 533, 394}), TTestMainWindows::Rect(Mine[0]));
-}

@@ -91,13 +91,3 @@ TEST_F(Win32DesktopTest, UserMessagesArriveAsTheirNumbers) {
     EXPECT_TRUE(TTestMainWindows::WaitFor([&] { return TTestMainWindows::UserMessages(A).size() == 2; }));
     EXPECT_EQ(101u, TTestMainWindows::UserMessages(A).back());
 }
-
-TEST_F(Win32DesktopTest, WorkAreaAndCascadeStepComeFromTheSystem) {
-    RECT R{};
-    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &R, 0));
-    const TWindowRect Area = Desktop.WorkArea();
-    EXPECT_EQ((TWindowRect{R.left, R.top, R.right, R.bottom}), Area);
-    EXPECT_GT(Area.Width(), 0);
-    EXPECT_EQ(GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYSIZEFRAME), Desktop.CascadeStep());
-    EXPECT_GT(Desktop.CascadeStep(), 10);
-}
