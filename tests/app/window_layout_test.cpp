@@ -1,17 +1,11 @@
 #include "app/window_layout.h"
+#include "support/window_rect.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
 const TWindowRect Screen{0, 0, 1024, 738};
-
-void ExpectRect(const TWindowRect& R, int Left, int Top, int Width, int Height) {
-    EXPECT_EQ(Left, R.Left);
-    EXPECT_EQ(Top, R.Top);
-    EXPECT_EQ(Width, R.Width());
-    EXPECT_EQ(Height, R.Height());
-}
 
 } // namespace
 

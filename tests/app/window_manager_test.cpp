@@ -4,6 +4,7 @@
 #include "app/menu/menu_item.h"
 #include "platform/headless/fake_desktop.h"
 #include "platform/headless/recording_message_box.h"
+#include "support/window_rect.h"
 
 #include <gtest/gtest.h>
 
@@ -40,20 +41,13 @@ private:
     std::unique_ptr<TWindowManager> FManager;
 };
 
-void ExpectBounds(const TWindowRect& R, int Left, int Top, int Width, int Height) {
-    EXPECT_EQ(Left, R.Left);
-    EXPECT_EQ(Top, R.Top);
-    EXPECT_EQ(Width, R.Width());
-    EXPECT_EQ(Height, R.Height());
-}
-
 } // namespace
 
 TEST_F(WindowManagerTest, OneWindowTilesOverTheWholeWorkAreaAndHasNoNextOrPrevious) {
     Open(1);
     Desktop.WorkAreaRect = TWindowRect{0, 0, 1280, 994};
     Manager().ArrangeGrid();
-    ExpectBounds(Desktop.Window(Windows[0]).Bounds, 0, 0, 1280, 994);
+    ExpectRect(Desktop.Window(Windows[0]).Bounds, 0, 0, 1280, 994);
     Desktop.Calls.clear();
     Manager().ActivateNextWindow();
     Manager().ActivatePreviousWindow();
@@ -64,9 +58,9 @@ TEST_F(WindowManagerTest, TileActivatesTheFirstAndKeepsTheStackingOrder) {
     Open(3);
     const auto Before = Desktop.StackingOrder;
     Manager().ArrangeGrid();
-    ExpectBounds(Desktop.Window(Windows[0]).Bounds, 0, 0, 512, 369);
-    ExpectBounds(Desktop.Window(Windows[1]).Bounds, 512, 0, 512, 369);
-    ExpectBounds(Desktop.Window(Windows[2]).Bounds, 0, 369, 512, 369);
+    ExpectRect(Desktop.Window(Windows[0]).Bounds, 0, 0, 512, 369);
+    ExpectRect(Desktop.Window(Windows[1]).Bounds, 512, 0, 512, 369);
+    ExpectRect(Desktop.Window(Windows[2]).Bounds, 0, 369, 512, 369);
     auto Places = Desktop.CallsOf(D::ckPlace);
     ASSERT_EQ(3u, Places.size());
     EXPECT_TRUE(Places[0].Flag);
@@ -101,11 +95,11 @@ TEST_F(WindowManagerTest, ArrangementsLeaveMinimizedWindowsAlone) {
 
     Manager().ArrangeGrid();
     EXPECT_EQ(Normal, Desktop.PlacedWindows());
-    ExpectBounds(Desktop.Window(Windows[2]).Bounds, 512, 0, 512, 738);
+    ExpectRect(Desktop.Window(Windows[2]).Bounds, 512, 0, 512, 738);
     Desktop.Calls.clear();
     Manager().ArrangeStacked();
     EXPECT_EQ(Normal, Desktop.PlacedWindows());
-    ExpectBounds(Desktop.Window(Windows[2]).Bounds, 0, 369, 1024, 369);
+    ExpectRect(Desktop.Window(Windows[2]).Bounds, 0, 369, 1024, 369);
     Desktop.Calls.clear();
     Manager().ArrangeSideBySide();
     EXPECT_EQ(Normal, Desktop.PlacedWindows());
@@ -137,51 +131,42 @@ TEST_F(WindowManagerTest, CascadeGoesFromTheBottomAndActivatesTheTopmostLast) {
         EXPECT_EQ(Windows[11 - I], Places[I].Window);
         EXPECT_EQ(I == 11, Places[I].Flag) << I;
     }
-    ExpectBounds(Desktop.Window(Windows[11]).Bounds, 0, 30, 768, 522);
-    ExpectBounds(Desktop.Window(Windows[2]).Bounds, 9 * 22, 30 + 9 * 22, 768, 522);
-    ExpectBounds(Desktop.Window(Windows[1]).Bounds, 0, 30, 768, 522);
-    ExpectBounds(Desktop.Window(Windows[0]).Bounds, 22, 52, 768, 522);
+    ExpectRect(Desktop.Window(Windows[11]).Bounds, 0, 30, 768, 522);
+    ExpectRect(Desktop.Window(Windows[2]).Bounds, 9 * 22, 30 + 9 * 22, 768, 522);
+    ExpectRect(Desktop.Window(Windows[1]).Bounds, 0, 30, 768, 522);
+    ExpectRect(Desktop.Window(Windows[0]).Bounds, 22, 52, 768, 522);
     EXPECT_EQ(Before, Desktop.StackingOrder);
     EXPECT_EQ(Windows[0], Desktop.Foreground);
 }
 
-TEST_F(WindowManagerTest, MinimizeAllAndRestoreAllAskTheOwners) {
-    Open(3, true);
+TEST_F(WindowManagerTest, MinimizeAllAndRestoreAllAskTheOwnersOfTheirListOnly) {
+    Open(4, true);
     Desktop.Window(Windows[0]).Maximized = true;
-    Minimize(2);
-    Manager().MinimizeAllWindows();
-    auto Minimized = Desktop.CallsOf(D::ckMinimize);
-    ASSERT_EQ(2u, Minimized.size());
-    EXPECT_EQ(Desktop.Owner(Windows[0]), Minimized[0].Window);
-    EXPECT_EQ(Desktop.Owner(Windows[1]), Minimized[1].Window);
-    EXPECT_TRUE(Manager().NormalWindows().empty());
-
-    Desktop.Calls.clear();
-    Manager().MinimizeAllWindows();
-    EXPECT_TRUE(Desktop.Calls.empty());
-
-    Manager().RestoreAllWindows();
-    EXPECT_EQ(3u, Desktop.CallsOf(D::ckRestore).size());
-    ASSERT_EQ(2u, Desktop.CallsOf(D::ckShow).size() + Desktop.CallsOf(D::ckForeground).size());
-    EXPECT_EQ(D::ckForeground, Desktop.Calls.back().Kind);
-    EXPECT_EQ(Desktop.Owner(Windows[0]), Desktop.Calls.back().Window);
-    EXPECT_TRUE(Desktop.CallsOf(D::ckShow).at(0).Flag); // it was maximised
-    EXPECT_TRUE(Desktop.Window(Windows[0]).Maximized);
-    EXPECT_EQ(3u, Manager().NormalWindows().size());
-}
-
-TEST_F(WindowManagerTest, RestoreAllTouchesOnlyTheMinimizedWindows) {
-    Open(4);
     Minimize(2);
     Manager().RestoreAllWindows();
     auto Restored = Desktop.CallsOf(D::ckRestore);
     ASSERT_EQ(1u, Restored.size());
-    EXPECT_EQ(Windows[2], Restored[0].Window);
-    EXPECT_TRUE(Desktop.CallsOf(D::ckPlace).empty());
-    EXPECT_EQ(Windows[0], Desktop.Foreground);
+    EXPECT_EQ(Desktop.Owner(Windows[2]), Restored[0].Window);
+    // Then this window comes forward, maximised as it was.
+    ASSERT_EQ(3u, Desktop.Calls.size());
+    EXPECT_EQ(D::ckShow, Desktop.Calls[1].Kind);
+    EXPECT_TRUE(Desktop.Calls[1].Flag);
+    EXPECT_EQ(D::ckForeground, Desktop.Calls[2].Kind);
+    EXPECT_EQ(Desktop.Owner(Windows[0]), Desktop.Calls[2].Window);
 
     Desktop.Calls.clear();
     Manager().RestoreAllWindows(); // nothing minimised: nothing at all
+    EXPECT_TRUE(Desktop.Calls.empty());
+
+    Minimize(1);
+    Manager().MinimizeAllWindows();
+    auto Minimized = Desktop.CallsOf(D::ckMinimize);
+    ASSERT_EQ(3u, Minimized.size());
+    EXPECT_EQ(Desktop.Owner(Windows[0]), Minimized[0].Window);
+    EXPECT_EQ(Desktop.Owner(Windows[3]), Minimized[2].Window);
+    EXPECT_TRUE(Manager().NormalWindows().empty());
+    Desktop.Calls.clear();
+    Manager().MinimizeAllWindows();
     EXPECT_TRUE(Desktop.Calls.empty());
 }
 
@@ -209,17 +194,6 @@ TEST_F(WindowManagerTest, NextAndPreviousCycleThroughEveryWindow) {
         EXPECT_EQ((std::vector<TWindowHandle>{Windows[1], Windows[2], Windows[0]}), Fronts);
         EXPECT_TRUE(Desktop.Window(Desktop.Owner(Windows[3])).Minimized);
     }
-}
-
-TEST_F(WindowManagerTest, NextShowsAMaximizedWindowMaximized) {
-    Open(2);
-    Desktop.Window(Windows[1]).Maximized = true;
-    Manager().ActivateNextWindow();
-    auto Shows = Desktop.CallsOf(D::ckShow);
-    ASSERT_EQ(1u, Shows.size());
-    EXPECT_EQ(Windows[1], Shows[0].Window);
-    EXPECT_TRUE(Shows[0].Flag);
-    EXPECT_EQ(Windows[1], Desktop.Foreground);
 }
 
 TEST_F(WindowManagerTest, WindowListFollowsTheFixedItems) {
@@ -301,17 +275,17 @@ TEST_F(WindowManagerTest, UserWindowSizeMovesAndSizesThisWindow) {
     Desktop.Window(Windows[0]).Maximized = true;
     Manager().ApplyUserWindowSize(O);
     EXPECT_FALSE(Desktop.Window(Windows[0]).Maximized);
-    ExpectBounds(Desktop.Window(Windows[0]).Bounds, 40, 50, 640, 480);
+    ExpectRect(Desktop.Window(Windows[0]).Bounds, 40, 50, 640, 480);
 
     O.UserWindowSize = false; // the position alone keeps the size
     O.UserWindowPos_X = 0;
     Manager().ApplyUserWindowSize(O);
-    ExpectBounds(Desktop.Window(Windows[0]).Bounds, 0, 50, 640, 480);
+    ExpectRect(Desktop.Window(Windows[0]).Bounds, 0, 50, 640, 480);
     O.UserWindowSize = true;
     O.UserWindowPos = false; // the size alone keeps the position
     O.UserWindowSize_W = 300;
     Manager().ApplyUserWindowSize(O);
-    ExpectBounds(Desktop.Window(Windows[0]).Bounds, 0, 50, 300, 480);
+    ExpectRect(Desktop.Window(Windows[0]).Bounds, 0, 50, 300, 480);
 
     Desktop.Calls.clear();
     O.StartWindow = 1;
