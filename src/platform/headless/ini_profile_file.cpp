@@ -46,10 +46,13 @@ struct TLine {
     std::string End;
 };
 
+} // namespace
+
 // The file as lines.  A section runs from its header to the next header line.
-class TIniText {
+class TIniProfileFile::TText {
 public:
-    explicit TIniText(const std::string& Bytes) {
+    void Parse(const std::string& Bytes) {
+        FLines.clear();
         std::size_t P = 0;
         while (P < Bytes.size()) {
             std::size_t E = Bytes.find_first_of("\r\n", P);
@@ -173,7 +176,6 @@ private:
     std::vector<TLine> FLines;
 };
 
-} // namespace
 
 bool TIniProfileFile::SameName(const std::string& A, const std::string& B) {
     if (A.size() != B.size()) return false;
@@ -195,20 +197,22 @@ std::string TIniProfileFile::UnquoteValue(const std::string& Text) {
     return Value;
 }
 
-bool TIniProfileFile::Load(std::string& Bytes) {
-    Bytes.clear();
+bool TIniProfileFile::LoadSection(TText& Ini, const std::string& Section, int& Header) {
+    std::string Bytes;
     std::unique_ptr<TFileReader> Reader = FFiles.OpenRead(FFileName);
-    if (!Reader) return !FFiles.Exists(FFileName);
+    if (!Reader && FFiles.Exists(FFileName)) return false;
     char Buffer[4096];
-    for (;;) {
-        long long Got = Reader->Read(Buffer, sizeof Buffer);
-        if (Got == 0) return true;
-        if (Got < 0) return false;
+    long long Got = 0;
+    while (Reader && (Got = Reader->Read(Buffer, sizeof Buffer)) > 0)
         Bytes.append(Buffer, static_cast<std::size_t>(Got));
-    }
+    if (Got < 0) return false;
+    Ini.Parse(Bytes);
+    Header = Ini.FindSection(Section);
+    return true;
 }
 
-bool TIniProfileFile::Store(const std::string& Bytes) {
+bool TIniProfileFile::Store(const TText& Ini) {
+    std::string Bytes = Ini.Bytes();
     std::string TempName;
     std::unique_ptr<TFileWriter> Writer = FFiles.CreateTemp(FFileName, TempName);
     if (!Writer) return false;
@@ -222,14 +226,12 @@ bool TIniProfileFile::Store(const std::string& Bytes) {
 
 std::string TIniProfileFile::ReadString(const std::string& Section, const std::string& Key,
                                         const std::string& Default) {
-    std::string Bytes;
-    if (!Load(Bytes)) return Default;
-    TIniText Ini(Bytes);
-    int Header = Ini.FindSection(Section);
-    if (Header == TIniText::NotFound) return Default;
+    TText Ini;
+    int Header;
+    if (!LoadSection(Ini, Section, Header) || Header == TText::NotFound) return Default;
     int Line = Ini.FindKey(Header, Key);
     std::string Value;
-    if (Line == TIniText::NotFound || !Ini.ValueOf(Line, Value)) return Default;
+    if (Line == TText::NotFound || !Ini.ValueOf(Line, Value)) return Default;
     return UnquoteValue(Value);
 }
 
@@ -242,40 +244,37 @@ bool TIniProfileFile::WriteString(const std::string& Section, const std::string&
         ++Start;
     std::string Written = Value.substr(Start);
 
-    std::string Bytes;
-    if (!Load(Bytes)) return false;
-    TIniText Ini(Bytes);
-    int Header = Ini.FindSection(Section);
-    if (Header == TIniText::NotFound) {
+    TText Ini;
+    int Header;
+    if (!LoadSection(Ini, Section, Header)) return false;
+    if (Header == TText::NotFound) {
         Ini.AddSection(Section, Key, Written);
     } else {
         int Line = Ini.FindKey(Header, Key);
-        if (Line == TIniText::NotFound)
+        if (Line == TText::NotFound)
             Ini.AddKey(Header, Key, Written);
         else
             Ini.SetValue(Line, Written);
     }
-    return Store(Ini.Bytes());
+    return Store(Ini);
 }
 
 bool TIniProfileFile::DeleteKey(const std::string& Section, const std::string& Key) {
-    std::string Bytes;
-    if (!Load(Bytes)) return false;
-    TIniText Ini(Bytes);
-    int Header = Ini.FindSection(Section);
-    if (Header == TIniText::NotFound) return true;
+    TText Ini;
+    int Header;
+    if (!LoadSection(Ini, Section, Header)) return false;
+    if (Header == TText::NotFound) return true;
     int Line = Ini.FindKey(Header, Key);
-    if (Line == TIniText::NotFound) return true;
+    if (Line == TText::NotFound) return true;
     Ini.Erase(Line, Line + 1);
-    return Store(Ini.Bytes());
+    return Store(Ini);
 }
 
 bool TIniProfileFile::EraseSection(const std::string& Section) {
-    std::string Bytes;
-    if (!Load(Bytes)) return false;
-    TIniText Ini(Bytes);
-    int Header = Ini.FindSection(Section);
-    if (Header == TIniText::NotFound) return true;
+    TText Ini;
+    int Header;
+    if (!LoadSection(Ini, Section, Header)) return false;
+    if (Header == TText::NotFound) return true;
     Ini.Erase(Header < 0 ? 0 : Header, Ini.SectionEnd(Header));
-    return Store(Ini.Bytes());
+    return Store(Ini);
 }
