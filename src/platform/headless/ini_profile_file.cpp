@@ -226,12 +226,16 @@ bool TIniProfileFile::Store(const TText& Ini) {
 
 std::string TIniProfileFile::ReadString(const std::string& Section, const std::string& Key,
                                         const std::string& Default) {
+    // The default comes back without its trailing spaces (its first character stays).
+    std::size_t DefaultEnd = Default.size();
+    while (DefaultEnd > 1 && Default[DefaultEnd - 1] == ' ')
+        --DefaultEnd;
+    std::string Value = Default.substr(0, DefaultEnd);
     TText Ini;
     int Header;
-    if (!LoadSection(Ini, Section, Header) || Header == TText::NotFound) return Default;
+    if (!LoadSection(Ini, Section, Header) || Header == TText::NotFound) return Value;
     int Line = Ini.FindKey(Header, Key);
-    std::string Value;
-    if (Line == TText::NotFound || !Ini.ValueOf(Line, Value)) return Default;
+    if (Line == TText::NotFound || !Ini.ValueOf(Line, Value)) return Value;
     return UnquoteValue(Value);
 }
 

@@ -187,6 +187,15 @@ TEST_F(ProfileFileWin32, OurStoreAnswersAsThePlatformFunctions) {
     }
 }
 
+TEST_F(ProfileFileWin32, DefaultsLoseTheirTrailingSpaces) {
+    std::string PlatformName = NewFile("dw.ini"), OurName = NewFile("dp.ini");
+    TWin32ProfileFile Platform(PlatformName);
+    TIniProfileFile Ours(PlatformFileSystem(), OurName);
+    for (const char* Default : {"", " ", "  ", " d  ", "d\t ", "\x81\x40 "})
+        EXPECT_EQ(Ours.ReadString("A", "k", Default), Platform.ReadString("A", "k", Default))
+            << "[" << Default << "]";
+}
+
 TEST_F(ProfileFileWin32, LongValuesAreReadWhole) {
     std::string Name = NewFile("long.ini");
     for (std::size_t Length : {254u, 255u, 256u, 1000u, 20000u}) {
