@@ -118,14 +118,14 @@ TEST_F(SettingsFixture, ValuesAsAUserMayHaveTypedThem) {
            "SelBk=CLBLUE\r\nRet=$123456789\r\nTab=$01000000\r\nLink=0x00FF00\r\n");
     Store.LoadSettings(Current);
     EXPECT_EQ(Options.FontSize, 10);
-    EXPECT_EQ(Options.WrapCount, 80);   // no number: the default
-    EXPECT_TRUE(Options.WordWrap);      // any non-zero number is on
-    EXPECT_TRUE(Options.ToolBar);       // no number: the default
+    EXPECT_EQ(Options.WrapCount, 80); // no number: the default
+    EXPECT_TRUE(Options.WordWrap);    // any non-zero number is on
+    EXPECT_TRUE(Options.ToolBar);     // no number: the default
     EXPECT_FALSE(Options.StatusBar);
     EXPECT_EQ(Options.UndoMax, 2147483647);
-    EXPECT_EQ(Options.LeftMargin, -4);  // passed on as read
+    EXPECT_EQ(Options.LeftMargin, -4); // passed on as read
     EXPECT_EQ(Options.PasteInyouhu, ">");
-    EXPECT_EQ(Options.Inyouhu, "%>%");  // only the padded keys lose their "%"
+    EXPECT_EQ(Options.Inyouhu, "%>%"); // only the padded keys lose their "%"
     EXPECT_EQ(Options.Colors.Font, clRed);
     EXPECT_EQ(Options.Colors.Inyou, clRed);
     EXPECT_EQ(Options.Colors.Bk, clRed);

@@ -13,14 +13,13 @@
 int ReadInteger(TProfileFile& File, const std::string& Section, const std::string& Key,
                 int Default);
 // True when the value reads (as ReadInteger) as a non-zero integer.
-bool ReadBool(TProfileFile& File, const std::string& Section, const std::string& Key,
-              bool Default);
+bool ReadBool(TProfileFile& File, const std::string& Section, const std::string& Key, bool Default);
 std::string ReadString(TProfileFile& File, const std::string& Section, const std::string& Key,
                        const std::string& Default);
 // A value stored between two "%" characters: a value that starts and ends with "%" (and
 // is at least two long) loses them; any other value is taken as it is.
-std::string ReadPaddedString(TProfileFile& File, const std::string& Section,
-                             const std::string& Key, const std::string& Default);
+std::string ReadPaddedString(TProfileFile& File, const std::string& Section, const std::string& Key,
+                             const std::string& Default);
 // A colour name or number; a value that is neither (or a missing key) reads as Default.
 TColor ReadColor(TProfileFile& File, const std::string& Section, const std::string& Key,
                  TColor Default);
@@ -29,8 +28,7 @@ TColor ReadColor(TProfileFile& File, const std::string& Section, const std::stri
 // first line break, which the file could not hold as part of the value.
 bool WriteInteger(TProfileFile& File, const std::string& Section, const std::string& Key,
                   int Value);
-bool WriteBool(TProfileFile& File, const std::string& Section, const std::string& Key,
-               bool Value);
+bool WriteBool(TProfileFile& File, const std::string& Section, const std::string& Key, bool Value);
 bool WriteString(TProfileFile& File, const std::string& Section, const std::string& Key,
                  const std::string& Value);
 bool WritePaddedString(TProfileFile& File, const std::string& Section, const std::string& Key,

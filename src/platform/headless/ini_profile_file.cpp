@@ -9,12 +9,10 @@ namespace {
 // The blanks stripped around names and values: the C locale's white space and the
 // end-of-file mark 0x1A.
 bool IsBlank(char C) {
-    return C == ' ' || C == '\t' || C == '\r' || C == '\n' || C == '\v' || C == '\f' ||
-           C == '\x1A';
+    return C == ' ' || C == '\t' || C == '\r' || C == '\n' || C == '\v' || C == '\f' || C == '\x1A';
 }
 
-std::string Trim(const std::string& S, std::size_t Begin = 0,
-                 std::size_t End = std::string::npos) {
+std::string Trim(const std::string& S, std::size_t Begin = 0, std::size_t End = std::string::npos) {
     if (End > S.size()) End = S.size();
     while (Begin < End && IsBlank(S[Begin]))
         ++Begin;
@@ -60,7 +58,8 @@ public:
                 FLines.push_back({Bytes.substr(P), ""});
                 break;
             }
-            std::size_t Next = E + (Bytes[E] == '\r' && E + 1 < Bytes.size() && Bytes[E + 1] == '\n' ? 2 : 1);
+            std::size_t Next =
+                E + (Bytes[E] == '\r' && E + 1 < Bytes.size() && Bytes[E + 1] == '\n' ? 2 : 1);
             FLines.push_back({Bytes.substr(P, E - P), Bytes.substr(E, Next - E)});
             P = Next;
         }
@@ -138,9 +137,7 @@ public:
         Insert(Count(), Trim(Key) + "=" + Value);
     }
 
-    void Erase(int First, int End) {
-        FLines.erase(FLines.begin() + First, FLines.begin() + End);
-    }
+    void Erase(int First, int End) { FLines.erase(FLines.begin() + First, FLines.begin() + End); }
 
 private:
     int Count() const { return static_cast<int>(FLines.size()); }
@@ -175,7 +172,6 @@ private:
 
     std::vector<TLine> FLines;
 };
-
 
 bool TIniProfileFile::SameName(const std::string& A, const std::string& B) {
     if (A.size() != B.size()) return false;

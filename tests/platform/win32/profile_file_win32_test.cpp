@@ -61,7 +61,8 @@ const TCase Cases[] = {
     {"first of two keys changed", "[A]\r\nk=1\r\nk=2\r\n", opWrite, "A", "k", "3", true},
     {"key line without =", "[A]\r\nk\r\n", opWrite, "A", "k", "v", true},
     {"blanks ahead of a value are not written", "[A]\r\n", opWrite, "A", "k", "  v ", true},
-    {"double-byte section, key and value", "[設定]\r\n表=1\r\n", opWrite, "設定", "表", "ソ能", true},
+    {"double-byte section, key and value", "[設定]\r\n表=1\r\n", opWrite, "設定", "表", "ソ能",
+     true},
     {"comment line kept", "[A]\r\n;c=1\r\nk=1\r\n", opWrite, "A", "k", "2", true},
     {"delete the first key", "[A]\r\nk=1\r\nb=2\r\nk=3\r\n", opDelete, "A", "k", "", true},
     {"delete a missing key", "[A]\r\nk=1\r\n", opDelete, "A", "n", "", true},
@@ -86,8 +87,8 @@ struct TProbe {
 std::vector<TProbe> Probes() {
     std::vector<TProbe> List;
     for (const char* S : {"", "A", "B", "S", "Option", "\x83\x5D", "設定"})
-        for (const char* K : {"k", "n", "b", "c", "x", "z", "w", "bare", "WordWrap", "表", "\x83\x41",
-                              "\x83\x61"})
+        for (const char* K :
+             {"k", "n", "b", "c", "x", "z", "w", "bare", "WordWrap", "表", "\x83\x41", "\x83\x61"})
             List.push_back({S, K});
     for (const char* K : {"q", "s", "m", "lone", "pair", "in", "empty", "eq"})
         List.push_back({"A", K});
@@ -135,10 +136,14 @@ protected:
 
     static bool Apply(TProfileFile& File, const TCase& C) {
         switch (C.Op) {
-        case opWrite: return File.WriteString(C.Section, C.Key, C.Value);
-        case opDelete: return File.DeleteKey(C.Section, C.Key);
-        case opErase: return File.EraseSection(C.Section);
-        default: return true;
+        case opWrite:
+            return File.WriteString(C.Section, C.Key, C.Value);
+        case opDelete:
+            return File.DeleteKey(C.Section, C.Key);
+        case opErase:
+            return File.EraseSection(C.Section);
+        default:
+            return true;
         }
     }
 
