@@ -20,7 +20,8 @@ std::string ReadString(TProfileFile& File, const std::string& Section, const std
 // is at least two long) loses them; any other value is taken as it is.
 std::string ReadPaddedString(TProfileFile& File, const std::string& Section, const std::string& Key,
                              const std::string& Default);
-// A colour name or number; a value that is neither (or a missing key) reads as Default.
+// A colour name or number.  A value that is neither, or a number that is no colour, reads
+// as Default like a missing key: our choice, since nothing further on could draw with it.
 TColor ReadColor(TProfileFile& File, const std::string& Section, const std::string& Key,
                  TColor Default);
 
