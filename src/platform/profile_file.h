@@ -10,8 +10,8 @@ class TProfileFile {
 public:
     virtual ~TProfileFile() = default;
 
-    // The value of Key in Section, or Default when the file, the section or the key is
-    // missing (or the key's line has no "=").
+    // The value of Key in Section, or Default without its trailing spaces when the file,
+    // the section or the key is missing (or the key's line has no "=").
     virtual std::string ReadString(const std::string& Section, const std::string& Key,
                                    const std::string& Default) = 0;
     // Sets Key in Section to Value, creating the file, the section (at the end of the

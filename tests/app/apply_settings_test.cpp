@@ -97,13 +97,12 @@ TEST(ApplySettings, ScrollBars) {
 TEST(ApplySettings, DialogFilters) {
     TOptionRecord O;
     TDialogFilters F = BuildDialogFilters(O.UserFileFilter, ModeFilters(O));
-    EXPECT_EQ(F.Open,
-              "ユーザー(*.txt,*.htm,*.html,*.cgi,*.pl)|*.txt;*.htm;*.html;*.cgi;*.pl"
-              "|HTMLファイル(*.htm,*.html)|*.htm;*.html|Perlファイル(*.cgi,*.pl)|*.cgi;*.pl"
-              "|INIファイル(*.ini,*.inf,*.url)|*.ini;*.inf;*.url|BATファイル(*.bat)|*.bat"
-              "|C/C++ファイル(*.c,*.cpp,*.h)|*.c;*.cpp;*.h|Javaファイル(*.java)|*.java"
-              "|VBファイル(*.bas)|*.bas|Delphiファイル(*.pas,*.dpr)|*.pas;*.dpr"
-              "|すべてのファイル(*.*)|*.*");
+    EXPECT_EQ(F.Open, "ユーザー(*.txt,*.htm,*.html,*.cgi,*.pl)|*.txt;*.htm;*.html;*.cgi;*.pl"
+                      "|HTMLファイル(*.htm,*.html)|*.htm;*.html|Perlファイル(*.cgi,*.pl)|*.cgi;*.pl"
+                      "|INIファイル(*.ini,*.inf,*.url)|*.ini;*.inf;*.url|BATファイル(*.bat)|*.bat"
+                      "|C/C++ファイル(*.c,*.cpp,*.h)|*.c;*.cpp;*.h|Javaファイル(*.java)|*.java"
+                      "|VBファイル(*.bas)|*.bas|Delphiファイル(*.pas,*.dpr)|*.pas;*.dpr"
+                      "|すべてのファイル(*.*)|*.*");
     EXPECT_EQ(F.Save, "テキストファイル(*.txt)|*.txt|" + F.Open);
 
     O.HtmlDocFilter = "";

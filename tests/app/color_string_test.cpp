@@ -24,8 +24,8 @@ TEST(ColorString, NamesAreWrittenWhereTheColourHasOne) {
 }
 
 TEST(ColorString, WhatIsNoColourLeavesTheValue) {
-    for (const char* Bad : {"", "$", "0x", "clBlu", "12a", "$0000FF00FF", "4294967296",
-                            "$01000000", "$8000001F", "-255", "$-1"})
+    for (const char* Bad : {"", "$", "0x", "clBlu", "12a", "$0000FF00FF", "4294967296", "$01000000",
+                            "$8000001F", "-255", "$-1"})
         EXPECT_EQ(Read(Bad), 0x00BADBADu) << Bad;
 }
 

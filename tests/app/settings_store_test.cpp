@@ -46,107 +46,6 @@ TEST_F(SettingsFixture, AFreshStartWithoutAFileGivesTheDefaults) {
 }
 
 // Every stored value differs from its default; colours in each form.
-void FillEveryKey(TOptionRecord& R) {
-    R.StartWindow = 3;
-    R.UserWindowSize_W = 640;
-    R.UserWindowSize_H = 480;
-    R.UserWindowPos = false;
-    R.UserWindowPos_X = -10;
-    R.UserWindowPos_Y = 20;
-    R.UserFileFilter = "*.txt;*.log";
-    R.StatusBar = false;
-    R.ToolBar = false;
-    R.FlatToolBar = true;
-    R.WordWrap = true;
-    R.WordBreak = false;
-    R.FollowRetMark = false;
-    R.Leading = false;
-    R.FollowStr = "、。";
-    R.LeadStr = "「";
-    R.FollowPunctuation = false;
-    R.PunctuationStr = "。";
-    R.FontName = "ＭＳ ゴシック";
-    R.FontSize = 12;
-    R.ScrollBar_Tate = false;
-    R.ScrollBar_Yoko = false;
-    R.TabCount = 1;
-    R.WrapCount = 72;
-    R.AutoIndent = true;
-    R.FreeCaret = true;
-    R.RetMark = false;
-    R.EofMark = false;
-    R.TabMark = true;
-    R.SpMark = true;
-    R.Inyouhu = "＞";
-    R.InyouRow = false;
-    R.PasteInyouhu = " | ";
-    R.LinkWord = false;
-    R.HtmlDocFilter = "";
-    R.UndoMax = 500;
-    R.StartIme = true;
-    R.FullPathFileName = true;
-    R.LinePitch = 3;
-    R.CharPitch = 1;
-    R.CaretUnderLine = true;
-    R.NotDoubleOpen = false;
-    R.Menu_NoSaveIni = true;
-    R.LeftMargin = 4;
-    R.TopMargin = 5;
-    R.UserWindowSize = false;
-    R.PerlDocFilter = "*.pl";
-    R.IniDocFilter = "*.ini";
-    R.BatDocFilter = "*.cmd";
-    R.CppDocFilter = "*.cc";
-    R.PasDocFilter = "*.pp";
-    R.JavaDocFilter = "*.jav";
-    R.VbDocFilter = "*.vb";
-    R.Perl_KeyWord_Bold = false;
-    R.Cpp_KeyWord_Bold = false;
-    R.Java_KeyWord_Bold = false;
-    R.Vb_KeyWord_Bold = false;
-    R.Pas_KeyWord_Bold = false;
-
-    TOptionColors& C = R.Colors;
-    C.Font = clMaroon;
-    C.Bk = clCream;
-    C.SelStr = 0x00123456;
-    C.SelBk = 0x8000000D; // clHighlight
-    C.Ret = clRed;
-    C.Tab = clLime;
-    C.Link = clYellow;
-    C.Inyou = clFuchsia;
-    C.UnderLine = clAqua;
-    C.Html_Comment = clOlive;
-    C.Html_Tag = clPurple;
-    C.Html_Option = clMoneyGreen;
-    C.Perl_Comment = clSkyBlue;
-    C.Perl_Str = clMedGray;
-    C.Perl_KeyWord = clWindowText;
-    C.Ini_Comment = clWindow;
-    C.Ini_Sec = 0x8000000F; // clBtnFace
-    C.Ini_Key = 0x00000001;
-    C.Bat_Comment = 0x00010000;
-    C.Cpp_Comment = 0x00ABCDEF;
-    C.Cpp_Str = clTeal;
-    C.Cpp_KeyWord = clNavy;
-    C.Java_Comment = clSilver;
-    C.Java_Str = clGray;
-    C.Java_KeyWord = clWhite;
-    C.Vb_Comment = clBlack;
-    C.Vb_Str = clGreen;
-    C.Vb_KeyWord = clBlue;
-    C.Pas_Comment = 0x80000018; // clInfoBk
-    C.Pas_Str = 0x00FEDCBA;
-    C.Pas_KeyWord = 0x00000100;
-
-    R.Browser.Menu = 1;
-    R.Browser.Save = 2;
-    R.Browser.IePath = "C:\\Program Files\\Internet Explorer\\IEXPLORE.EXE";
-    R.Browser.NnPath = "";
-    R.JCode.LoadAutoCvt = true;
-    R.JCode.SaveCvt = 3;
-}
-
 const char* const EveryKeyFile =
     "[Option]\r\n"
     "StartWindow=3\r\nUserWindowSize_W=640\r\nUserWindowSize_H=480\r\nUserWindowPos=0\r\n"
@@ -181,26 +80,25 @@ const char* const EveryKeyFile =
     "ItemCount=2\r\nItem0=72\r\nItem1=100\r\n";
 
 TEST_F(SettingsFixture, EveryKeyAndEveryColourFormSurvivesARoundTrip) {
-    FillEveryKey(Options);
-    EXPECT_TRUE(Store.SaveSettings({72, 100})); // Menu_NoSaveIni does not hold it back
-    EXPECT_EQ(IniText(), EveryKeyFile);
-    EXPECT_EQ(Announcements, 1);
-
-    TMemoryFileSystem OtherFiles;
-    TIniProfileFile OtherIni{OtherFiles, "Other.INI"};
-    TOptionRecord Loaded;
-    TSettingsStore Other{OtherIni, Loaded};
-    OtherFiles.SetFile("Other.INI", EveryKeyFile);
-    TSettingsLists Lists = Other.LoadSettings(Current);
-    EXPECT_EQ(Loaded.PasteInyouhu, " | ");
-    EXPECT_EQ(Loaded.HtmlDocFilter, "");
-    EXPECT_EQ(Loaded.Colors.SelBk, 0x8000000Du);
-    EXPECT_EQ(Loaded.UserWindowPos_X, -10);
+    SetIni(EveryKeyFile);
+    TSettingsLists Lists = Store.LoadSettings(Current);
+    EXPECT_EQ(Options.StartWindow, 3);
+    EXPECT_FALSE(Options.ToolBar);
+    EXPECT_EQ(Options.FontName, "ＭＳ ゴシック");
+    EXPECT_EQ(Options.PasteInyouhu, " | ");
+    EXPECT_EQ(Options.HtmlDocFilter, "");
+    EXPECT_EQ(Options.UserWindowPos_X, -10);
+    EXPECT_EQ(Options.Colors.SelStr, 0x00123456u);
+    EXPECT_EQ(Options.Colors.SelBk, 0x8000000Du);
+    EXPECT_EQ(Options.Colors.Pas_KeyWord, 0x00000100u);
+    EXPECT_EQ(Options.Browser.Save, 2);
+    EXPECT_EQ(Options.JCode.SaveCvt, 3);
     EXPECT_EQ(Lists.WrapWidths, (std::vector<int>{72, 100}));
 
-    OtherFiles.SetFile("Other.INI", "");
-    EXPECT_TRUE(Other.SaveSettings(Lists.WrapWidths));
-    EXPECT_EQ(OtherFiles.Bytes("Other.INI"), EveryKeyFile);
+    SetIni("");
+    EXPECT_TRUE(Store.SaveSettings(Lists.WrapWidths)); // Menu_NoSaveIni does not hold it back
+    EXPECT_EQ(IniText(), EveryKeyFile);
+    EXPECT_EQ(Announcements, 1);
 }
 
 TEST_F(SettingsFixture, SavingRewritesTheWrapListAndKeepsUnknownKeys) {
@@ -220,14 +118,14 @@ TEST_F(SettingsFixture, ValuesAsAUserMayHaveTypedThem) {
            "SelBk=CLBLUE\r\nRet=$123456789\r\nTab=$01000000\r\nLink=0x00FF00\r\n");
     Store.LoadSettings(Current);
     EXPECT_EQ(Options.FontSize, 10);
-    EXPECT_EQ(Options.WrapCount, 80);   // no number: the default
-    EXPECT_TRUE(Options.WordWrap);      // any non-zero number is on
-    EXPECT_TRUE(Options.ToolBar);       // no number: the default
+    EXPECT_EQ(Options.WrapCount, 80); // no number: the default
+    EXPECT_TRUE(Options.WordWrap);    // any non-zero number is on
+    EXPECT_TRUE(Options.ToolBar);     // no number: the default
     EXPECT_FALSE(Options.StatusBar);
     EXPECT_EQ(Options.UndoMax, 2147483647);
-    EXPECT_EQ(Options.LeftMargin, -4);  // passed on as read
+    EXPECT_EQ(Options.LeftMargin, -4); // passed on as read
     EXPECT_EQ(Options.PasteInyouhu, ">");
-    EXPECT_EQ(Options.Inyouhu, "%>%");  // only the padded keys lose their "%"
+    EXPECT_EQ(Options.Inyouhu, "%>%"); // only the padded keys lose their "%"
     EXPECT_EQ(Options.Colors.Font, clRed);
     EXPECT_EQ(Options.Colors.Inyou, clRed);
     EXPECT_EQ(Options.Colors.Bk, clRed);

@@ -13,7 +13,9 @@ struct SettingsFixture : ::testing::Test {
     TSettingsStore Store{Ini, Options};
     int Announcements = 0;
 
-    SettingsFixture() { Store.BroadcastSettingsChanged = [this] { ++Announcements; }; }
+    SettingsFixture() {
+        Store.BroadcastSettingsChanged = [this] { ++Announcements; };
+    }
 
     void SetIni(const std::string& Text) { Files.SetFile(Ini.FileName(), Text); }
     std::string IniText() const { return Files.Bytes(Ini.FileName()); }

@@ -31,6 +31,7 @@ TEST_F(IniProfileFile, ReadStripsBlanksAndOnePairOfQuotes) {
     EXPECT_EQ(Read("A", "ctrlz"), "1");
     EXPECT_EQ(Read("A", "missing"), "<default>");
     EXPECT_EQ(Read("B", "x"), "<default>");
+    EXPECT_EQ(Ini.ReadString("A", "missing", " d  "), " d"); // as the platform returns it
 }
 
 TEST_F(IniProfileFile, NamesIgnoreLetterCaseButNotDoubleByteCharacters) {

@@ -18,10 +18,14 @@ std::string FilterEntry(const std::string& Name, const std::string& Patterns) {
 
 int TabWidthFromIndex(int Index) {
     switch (Index) {
-    case 0: return 2;
-    case 1: return 4;
-    case 2: return 6;
-    default: return 8;
+    case 0:
+        return 2;
+    case 1:
+        return 4;
+    case 2:
+        return 6;
+    default:
+        return 8;
     }
 }
 
@@ -66,8 +70,8 @@ void ApplyOptionsToEditorProp(const TOptionRecord& O, TEditorProp& Prop) {
     Colors.Mail().SetColor(C.Link);
     Marks.Underline().SetColor(C.UnderLine);
     Prop.Font().SetColor(C.Font);
-    for (TEditorColor* Entry : {&Colors.Ank(), &Colors.DBCS(), &Colors.Int(), &Colors.Reserve(),
-                                &Colors.Symbol()})
+    for (TEditorColor* Entry :
+         {&Colors.Ank(), &Colors.DBCS(), &Colors.Int(), &Colors.Reserve(), &Colors.Symbol()})
         Entry->SetColor(C.Font);
     View.Brackets().SetAllColor(C.Font);
     Prop.SetColor(C.Bk);

@@ -5,9 +5,7 @@
 // characters; Record may be const.
 #include "app/settings/option_record.h"
 
-template <typename TString> struct TPadded {
-    TString& Value;
-};
+template <typename TString> struct TPadded { TString& Value; };
 
 template <typename TString> TPadded<TString> Padded(TString& Value) {
     return TPadded<TString>{Value};

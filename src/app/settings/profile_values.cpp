@@ -44,8 +44,8 @@ std::string ReadString(TProfileFile& File, const std::string& Section, const std
     return File.ReadString(Section, Key, Default);
 }
 
-std::string ReadPaddedString(TProfileFile& File, const std::string& Section,
-                             const std::string& Key, const std::string& Default) {
+std::string ReadPaddedString(TProfileFile& File, const std::string& Section, const std::string& Key,
+                             const std::string& Default) {
     std::string Value = File.ReadString(Section, Key, "%" + Default + "%");
     if (Value.size() >= 2 && Value.front() == '%' && Value.back() == '%')
         return Value.substr(1, Value.size() - 2);
@@ -64,8 +64,7 @@ bool WriteInteger(TProfileFile& File, const std::string& Section, const std::str
     return File.WriteString(Section, Key, std::to_string(Value));
 }
 
-bool WriteBool(TProfileFile& File, const std::string& Section, const std::string& Key,
-               bool Value) {
+bool WriteBool(TProfileFile& File, const std::string& Section, const std::string& Key, bool Value) {
     return File.WriteString(Section, Key, Value ? "1" : "0");
 }
 

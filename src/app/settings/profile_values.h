@@ -13,15 +13,15 @@
 int ReadInteger(TProfileFile& File, const std::string& Section, const std::string& Key,
                 int Default);
 // True when the value reads (as ReadInteger) as a non-zero integer.
-bool ReadBool(TProfileFile& File, const std::string& Section, const std::string& Key,
-              bool Default);
+bool ReadBool(TProfileFile& File, const std::string& Section, const std::string& Key, bool Default);
 std::string ReadString(TProfileFile& File, const std::string& Section, const std::string& Key,
                        const std::string& Default);
 // A value stored between two "%" characters: a value that starts and ends with "%" (and
 // is at least two long) loses them; any other value is taken as it is.
-std::string ReadPaddedString(TProfileFile& File, const std::string& Section,
-                             const std::string& Key, const std::string& Default);
-// A colour name or number; a value that is neither (or a missing key) reads as Default.
+std::string ReadPaddedString(TProfileFile& File, const std::string& Section, const std::string& Key,
+                             const std::string& Default);
+// A colour name or number.  A value that is neither, or a number that is no colour, reads
+// as Default like a missing key: our choice, since nothing further on could draw with it.
 TColor ReadColor(TProfileFile& File, const std::string& Section, const std::string& Key,
                  TColor Default);
 
@@ -29,8 +29,7 @@ TColor ReadColor(TProfileFile& File, const std::string& Section, const std::stri
 // first line break, which the file could not hold as part of the value.
 bool WriteInteger(TProfileFile& File, const std::string& Section, const std::string& Key,
                   int Value);
-bool WriteBool(TProfileFile& File, const std::string& Section, const std::string& Key,
-               bool Value);
+bool WriteBool(TProfileFile& File, const std::string& Section, const std::string& Key, bool Value);
 bool WriteString(TProfileFile& File, const std::string& Section, const std::string& Key,
                  const std::string& Value);
 bool WritePaddedString(TProfileFile& File, const std::string& Section, const std::string& Key,

@@ -36,17 +36,17 @@ std::vector<int> ReadWrapWidthList(TProfileFile& File) {
     std::vector<int> Widths;
     int Count = ReadCount(File, WrapSection, WrapWidthListMax);
     for (int I = 0; I < Count; ++I)
-        Widths.push_back(std::clamp(ReadInteger(File, WrapSection, Item("Item", I),
-                                                TEditorWrapOption::DefaultWrapByte),
-                                    TEditorWrapOption::MinWrapByte,
-                                    TEditorWrapOption::MaxWrapByte));
+        Widths.push_back(std::clamp(
+            ReadInteger(File, WrapSection, Item("Item", I), TEditorWrapOption::DefaultWrapByte),
+            TEditorWrapOption::MinWrapByte, TEditorWrapOption::MaxWrapByte));
     return Widths;
 }
 
 bool WriteWrapWidthList(TProfileFile& File, const std::vector<int>& Widths) {
     int Count = std::min(static_cast<int>(Widths.size()), WrapWidthListMax);
     return RewriteList(File, WrapSection, Count, [&](int I) {
-        return WriteInteger(File, WrapSection, Item("Item", I), Widths[static_cast<std::size_t>(I)]);
+        return WriteInteger(File, WrapSection, Item("Item", I),
+                            Widths[static_cast<std::size_t>(I)]);
     });
 }
 
@@ -113,6 +113,7 @@ std::vector<std::string> ReadFileHistory(TProfileFile& File) {
 bool WriteFileHistory(TProfileFile& File, const std::vector<std::string>& Paths) {
     int Count = std::min(static_cast<int>(Paths.size()), FileHistoryMax);
     return RewriteList(File, HistorySection, Count, [&](int I) {
-        return WriteString(File, HistorySection, Item("Item", I), Paths[static_cast<std::size_t>(I)]);
+        return WriteString(File, HistorySection, Item("Item", I),
+                           Paths[static_cast<std::size_t>(I)]);
     });
 }

@@ -14,7 +14,7 @@ struct TSettingsMenuItem {
     std::string Hint;
     std::string ShortCut; // as the menu shows it, "Shift+Ctrl+1"; empty for none
     bool Enabled = true;
-    int Tag = 0;          // the wrap width, or the tool's index
+    int Tag = 0; // the wrap width, or the tool's index
 };
 
 // The wrap widths: at most WrapWidthListMax items, each "Item" + i (default 80), read as

@@ -10,15 +10,21 @@ struct TKeyReader {
     TProfileFile& File;
     const char* Section;
 
-    void operator()(const char* Key, int& Value) const { Value = ReadInteger(File, Section, Key, Value); }
-    void operator()(const char* Key, bool& Value) const { Value = ReadBool(File, Section, Key, Value); }
+    void operator()(const char* Key, int& Value) const {
+        Value = ReadInteger(File, Section, Key, Value);
+    }
+    void operator()(const char* Key, bool& Value) const {
+        Value = ReadBool(File, Section, Key, Value);
+    }
     void operator()(const char* Key, std::string& Value) const {
         Value = ReadString(File, Section, Key, Value);
     }
     void operator()(const char* Key, TPadded<std::string> Value) const {
         Value.Value = ReadPaddedString(File, Section, Key, Value.Value);
     }
-    void operator()(const char* Key, TColor& Value) const { Value = ReadColor(File, Section, Key, Value); }
+    void operator()(const char* Key, TColor& Value) const {
+        Value = ReadColor(File, Section, Key, Value);
+    }
 };
 
 // Writes each visited key; Ok turns false at the first failed write.
@@ -27,15 +33,21 @@ struct TKeyWriter {
     const char* Section;
     bool& Ok;
 
-    void operator()(const char* Key, int Value) const { Done(WriteInteger(File, Section, Key, Value)); }
-    void operator()(const char* Key, bool Value) const { Done(WriteBool(File, Section, Key, Value)); }
+    void operator()(const char* Key, int Value) const {
+        Done(WriteInteger(File, Section, Key, Value));
+    }
+    void operator()(const char* Key, bool Value) const {
+        Done(WriteBool(File, Section, Key, Value));
+    }
     void operator()(const char* Key, const std::string& Value) const {
         Done(WriteString(File, Section, Key, Value));
     }
     void operator()(const char* Key, TPadded<const std::string> Value) const {
         Done(WritePaddedString(File, Section, Key, Value.Value));
     }
-    void operator()(const char* Key, TColor Value) const { Done(WriteColor(File, Section, Key, Value)); }
+    void operator()(const char* Key, TColor Value) const {
+        Done(WriteColor(File, Section, Key, Value));
+    }
     void Done(bool Written) const { Ok = Written && Ok; }
 };
 

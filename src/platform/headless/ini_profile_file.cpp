@@ -9,12 +9,10 @@ namespace {
 // The blanks stripped around names and values: the C locale's white space and the
 // end-of-file mark 0x1A.
 bool IsBlank(char C) {
-    return C == ' ' || C == '\t' || C == '\r' || C == '\n' || C == '\v' || C == '\f' ||
-           C == '\x1A';
+    return C == ' ' || C == '\t' || C == '\r' || C == '\n' || C == '\v' || C == '\f' || C == '\x1A';
 }
 
-std::string Trim(const std::string& S, std::size_t Begin = 0,
-                 std::size_t End = std::string::npos) {
+std::string Trim(const std::string& S, std::size_t Begin = 0, std::size_t End = std::string::npos) {
     if (End > S.size()) End = S.size();
     while (Begin < End && IsBlank(S[Begin]))
         ++Begin;
@@ -46,10 +44,13 @@ struct TLine {
     std::string End;
 };
 
+} // namespace
+
 // The file as lines.  A section runs from its header to the next header line.
-class TIniText {
+class TIniProfileFile::TText {
 public:
-    explicit TIniText(const std::string& Bytes) {
+    void Parse(const std::string& Bytes) {
+        FLines.clear();
         std::size_t P = 0;
         while (P < Bytes.size()) {
             std::size_t E = Bytes.find_first_of("\r\n", P);
@@ -57,7 +58,8 @@ public:
                 FLines.push_back({Bytes.substr(P), ""});
                 break;
             }
-            std::size_t Next = E + (Bytes[E] == '\r' && E + 1 < Bytes.size() && Bytes[E + 1] == '\n' ? 2 : 1);
+            std::size_t Next =
+                E + (Bytes[E] == '\r' && E + 1 < Bytes.size() && Bytes[E + 1] == '\n' ? 2 : 1);
             FLines.push_back({Bytes.substr(P, E - P), Bytes.substr(E, Next - E)});
             P = Next;
         }
@@ -135,9 +137,7 @@ public:
         Insert(Count(), Trim(Key) + "=" + Value);
     }
 
-    void Erase(int First, int End) {
-        FLines.erase(FLines.begin() + First, FLines.begin() + End);
-    }
+    void Erase(int First, int End) { FLines.erase(FLines.begin() + First, FLines.begin() + End); }
 
 private:
     int Count() const { return static_cast<int>(FLines.size()); }
@@ -173,8 +173,6 @@ private:
     std::vector<TLine> FLines;
 };
 
-} // namespace
-
 bool TIniProfileFile::SameName(const std::string& A, const std::string& B) {
     if (A.size() != B.size()) return false;
     for (std::size_t I = 0; I < A.size(); ++I) {
@@ -195,20 +193,22 @@ std::string TIniProfileFile::UnquoteValue(const std::string& Text) {
     return Value;
 }
 
-bool TIniProfileFile::Load(std::string& Bytes) {
-    Bytes.clear();
+bool TIniProfileFile::LoadSection(TText& Ini, const std::string& Section, int& Header) {
+    std::string Bytes;
     std::unique_ptr<TFileReader> Reader = FFiles.OpenRead(FFileName);
-    if (!Reader) return !FFiles.Exists(FFileName);
+    if (!Reader && FFiles.Exists(FFileName)) return false;
     char Buffer[4096];
-    for (;;) {
-        long long Got = Reader->Read(Buffer, sizeof Buffer);
-        if (Got == 0) return true;
-        if (Got < 0) return false;
+    long long Got = 0;
+    while (Reader && (Got = Reader->Read(Buffer, sizeof Buffer)) > 0)
         Bytes.append(Buffer, static_cast<std::size_t>(Got));
-    }
+    if (Got < 0) return false;
+    Ini.Parse(Bytes);
+    Header = Ini.FindSection(Section);
+    return true;
 }
 
-bool TIniProfileFile::Store(const std::string& Bytes) {
+bool TIniProfileFile::Store(const TText& Ini) {
+    std::string Bytes = Ini.Bytes();
     std::string TempName;
     std::unique_ptr<TFileWriter> Writer = FFiles.CreateTemp(FFileName, TempName);
     if (!Writer) return false;
@@ -222,14 +222,16 @@ bool TIniProfileFile::Store(const std::string& Bytes) {
 
 std::string TIniProfileFile::ReadString(const std::string& Section, const std::string& Key,
                                         const std::string& Default) {
-    std::string Bytes;
-    if (!Load(Bytes)) return Default;
-    TIniText Ini(Bytes);
-    int Header = Ini.FindSection(Section);
-    if (Header == TIniText::NotFound) return Default;
+    // The default comes back without its trailing spaces (its first character stays).
+    std::size_t DefaultEnd = Default.size();
+    while (DefaultEnd > 1 && Default[DefaultEnd - 1] == ' ')
+        --DefaultEnd;
+    std::string Value = Default.substr(0, DefaultEnd);
+    TText Ini;
+    int Header;
+    if (!LoadSection(Ini, Section, Header) || Header == TText::NotFound) return Value;
     int Line = Ini.FindKey(Header, Key);
-    std::string Value;
-    if (Line == TIniText::NotFound || !Ini.ValueOf(Line, Value)) return Default;
+    if (Line == TText::NotFound || !Ini.ValueOf(Line, Value)) return Value;
     return UnquoteValue(Value);
 }
 
@@ -242,40 +244,37 @@ bool TIniProfileFile::WriteString(const std::string& Section, const std::string&
         ++Start;
     std::string Written = Value.substr(Start);
 
-    std::string Bytes;
-    if (!Load(Bytes)) return false;
-    TIniText Ini(Bytes);
-    int Header = Ini.FindSection(Section);
-    if (Header == TIniText::NotFound) {
+    TText Ini;
+    int Header;
+    if (!LoadSection(Ini, Section, Header)) return false;
+    if (Header == TText::NotFound) {
         Ini.AddSection(Section, Key, Written);
     } else {
         int Line = Ini.FindKey(Header, Key);
-        if (Line == TIniText::NotFound)
+        if (Line == TText::NotFound)
             Ini.AddKey(Header, Key, Written);
         else
             Ini.SetValue(Line, Written);
     }
-    return Store(Ini.Bytes());
+    return Store(Ini);
 }
 
 bool TIniProfileFile::DeleteKey(const std::string& Section, const std::string& Key) {
-    std::string Bytes;
-    if (!Load(Bytes)) return false;
-    TIniText Ini(Bytes);
-    int Header = Ini.FindSection(Section);
-    if (Header == TIniText::NotFound) return true;
+    TText Ini;
+    int Header;
+    if (!LoadSection(Ini, Section, Header)) return false;
+    if (Header == TText::NotFound) return true;
     int Line = Ini.FindKey(Header, Key);
-    if (Line == TIniText::NotFound) return true;
+    if (Line == TText::NotFound) return true;
     Ini.Erase(Line, Line + 1);
-    return Store(Ini.Bytes());
+    return Store(Ini);
 }
 
 bool TIniProfileFile::EraseSection(const std::string& Section) {
-    std::string Bytes;
-    if (!Load(Bytes)) return false;
-    TIniText Ini(Bytes);
-    int Header = Ini.FindSection(Section);
-    if (Header == TIniText::NotFound) return true;
+    TText Ini;
+    int Header;
+    if (!LoadSection(Ini, Section, Header)) return false;
+    if (Header == TText::NotFound) return true;
     Ini.Erase(Header < 0 ? 0 : Header, Ini.SectionEnd(Header));
-    return Store(Ini.Bytes());
+    return Store(Ini);
 }

@@ -35,13 +35,16 @@ public:
     static bool SameName(const std::string& A, const std::string& B);
 
 private:
-    // The file's bytes, empty for a missing file; false when the file exists but cannot be
-    // read (a read then gives the defaults and a write refuses, so that it cannot replace
-    // a file it has not seen).
-    bool Load(std::string& Bytes);
-    // Writes the bytes through a new file that then replaces the old one, so that a failed
+    class TText; // the file as lines
+
+    // Reads the file (a missing one as empty) into Ini and finds the header line of
+    // Section (TText::NotFound when there is none).  False when the file exists but cannot
+    // be read: a read then gives the default and a write refuses, so that it cannot
+    // replace a file it has not seen.
+    bool LoadSection(TText& Ini, const std::string& Section, int& Header);
+    // Writes the text through a new file that then replaces the old one, so that a failed
     // write leaves the file as it was.
-    bool Store(const std::string& Bytes);
+    bool Store(const TText& Ini);
 
     TFileSystem& FFiles;
     std::string FFileName;

@@ -25,8 +25,8 @@ bool TWin32ProfileFile::WriteString(const std::string& Section, const std::strin
 }
 
 bool TWin32ProfileFile::DeleteKey(const std::string& Section, const std::string& Key) {
-    return WritePrivateProfileStringA(Section.c_str(), Key.c_str(), nullptr,
-                                      FFileName.c_str()) != FALSE;
+    return WritePrivateProfileStringA(Section.c_str(), Key.c_str(), nullptr, FFileName.c_str()) !=
+           FALSE;
 }
 
 bool TWin32ProfileFile::EraseSection(const std::string& Section) {
