@@ -96,7 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         case 5: {
             int Key = 33 + A % 14; // the navigation keys, Escape is 27 and Delete 46 below
             if (A % 7 == 0) Key = vkDelete;
-            E.KeyDown(Key, B % 8, B & 8);
+            E.KeyDown(Key, static_cast<TShiftState>(B % 8), B & 8);
             break;
         }
         case 6:

@@ -1,5 +1,3 @@
-#include "support/enum_print.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
@@ -10,6 +8,7 @@
 #include "codec/kanji_stream.h"
 #include "codec/random_text.h"
 #include "codec/test_bytes.h"
+#include "support/enum_print.h"
 
 namespace {
 

@@ -6,10 +6,9 @@
 #include "platform/file_system.h"
 #include "platform/headless/memory_file_system.h"
 #include "platform/headless/recording_message_box.h"
+#include "support/enum_print.h"
 #include "support/fake_text_editor.h"
 #include "support/line_cut_reference.h"
-
-#include "support/enum_print.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
 #include "editor/parser.h"
 #include "editor/view_info.h"
-
 #include "support/enum_print.h"
 
 #include <gtest/gtest.h>

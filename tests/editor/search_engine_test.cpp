@@ -1,8 +1,7 @@
 #include "editor/search_engine.h"
 
-#include "support/naive_search.h"
-
 #include "support/enum_print.h"
+#include "support/naive_search.h"
 
 #include <gtest/gtest.h>
 
