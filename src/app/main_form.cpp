@@ -11,7 +11,6 @@
 #include "platform/desktop.h"
 #include "platform/message_box.h"
 #include "platform/profile_file.h"
-#include "platform/app_paths.h"
 #include "platform/shell.h"
 
 
@@ -40,7 +39,6 @@ TMainForm::TMainForm(const TMainFormServices& Services)
     for (int Panel = 0; Panel < StatusPanelCount; ++Panel)
         FHost.SetStatusText(Panel, InitialStatusText(Panel));
     FStore.BroadcastSettingsChanged = [this] { FWindows.BroadcastSettingsChanged(); };
-    FStore.RegisteredAppPath = [](const std::string& Program) { return RegisteredAppPath(Program); };
     ConnectMenus();
     ConnectEditorEvents();
 }

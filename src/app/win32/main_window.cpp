@@ -2,10 +2,14 @@
 
 #include "app/main_menu.h"
 #include "app/status_bar.h"
+#include "app/window_manager.h"
+#include "platform/app_paths.h"
+#include "platform/win32/window_binding.h"
 
 #include <commctrl.h>
 #include <imm.h>
 #include <shellapi.h>
+#include <windowsx.h>
 
 namespace {
 
@@ -43,17 +47,13 @@ constexpr int ToolButtonCount = sizeof ToolButtons / sizeof ToolButtons[0];
 constexpr int ToolButtonIdBase = 0x7000;
 constexpr int StandardImageCount = 15;
 
-const char FilePathClass[] = "TEdit";
-
-bool RegisterClasses(HINSTANCE Instance) {
-    WNDCLASSA WC = {};
-    WC.lpfnWndProc = nullptr;
-    // The hidden file-name box: an edit control under the class name other processes
-    // look for.
+// The hidden file-name box: an edit control under the class name other processes look
+// for.
+bool RegisterFilePathClass(HINSTANCE Instance) {
     WNDCLASSA Edit = {};
     if (!GetClassInfoA(nullptr, "EDIT", &Edit)) return false;
     Edit.hInstance = Instance;
-    Edit.lpszClassName = FilePathClass;
+    Edit.lpszClassName = FilePathClassName;
     RegisterClassA(&Edit);
     return true;
 }
@@ -97,14 +97,18 @@ TShortCut KeyShortCut(WPARAM Key) {
 TMainWindow::TMainWindow() : FStatusTexts(StatusPanelCount) {}
 
 TMainWindow::~TMainWindow() {
+    if (FWindow && IsWindow(FWindow)) {
+        UnbindWindow(FWindow);
+        DestroyWindow(FWindow);
+    }
     if (FToolImages) ImageList_Destroy(FToolImages);
 }
 
 bool TMainWindow::Create(HINSTANCE Instance, const std::vector<std::string>& Params,
-                         TMainFormServices Services) {
+                         const TMainWindowServices& Services) {
     INITCOMMONCONTROLSEX Init = {sizeof Init, ICC_BAR_CLASSES};
     InitCommonControlsEx(&Init);
-    if (!RegisterClasses(Instance)) return false;
+    if (!RegisterFilePathClass(Instance)) return false;
     WNDCLASSA WC = {};
     WC.style = CS_DBLCLKS;
     WC.lpfnWndProc = WindowProc;
@@ -118,15 +122,20 @@ bool TMainWindow::Create(HINSTANCE Instance, const std::vector<std::string>& Par
                               WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, Instance, this);
     if (!FWindow || !FEditor.Handle()) return false;
-    TMainFormServices S{*this,          FEditor.Editor(), Services.Messages, Services.Files,
-                        Services.Ini,   Services.Desktop, Services.Shell,    Services.Libraries};
+    FMessages.SetOwner(FWindow);
+    TMainFormServices S{*this,        FEditor.Editor(), FMessages,      Services.Files,
+                        Services.Ini, Services.Desktop, Services.Shell, Services.Libraries};
     FForm = std::make_unique<TMainForm>(S);
+    FForm->Store().RegisteredAppPath = [](const std::string& Program) {
+        return RegisteredAppPath(Program);
+    };
     FMenu = std::make_unique<TWin32Menu>(FForm->MainMenu(), true);
     FPopup = std::make_unique<TWin32Menu>(FForm->PopupMenu(), false);
     SetMenu(FWindow, FMenu->Handle());
     FEditor.OnContextMenu = [this](int X, int Y) { ContextMenu(X, Y); };
     DragAcceptFiles(FWindow, TRUE);
     FForm->FormCreate(Params);
+    if (FTerminated || FForm->Terminated()) return false;
     Layout();
     return true;
 }
@@ -139,7 +148,7 @@ bool TMainWindow::CreateChildren() {
     FStatusBar = CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP |
                                                               SBARS_TOOLTIPS,
                                  0, 0, 0, 0, FWindow, nullptr, Instance, nullptr);
-    FFilePath = CreateWindowExA(0, FilePathClass, "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, FWindow,
+    FFilePath = CreateWindowExA(0, FilePathClassName, "", WS_CHILD | ES_AUTOHSCROLL, 0, 0, 0, 0, FWindow,
                                 nullptr, Instance, nullptr);
     UpdateStatusParts();
     RECT R;
@@ -484,8 +493,9 @@ int TMainWindow::Run(int Show) {
 }
 
 LRESULT CALLBACK TMainWindow::WindowProc(HWND Window, UINT Message, WPARAM W, LPARAM L) {
-    TMainWindow* Self = WindowObject<TMainWindow>(Window, Message, L);
+    TMainWindow* Self = BindWindow<TMainWindow>(Window, Message, L);
     if (!Self) return DefWindowProcA(Window, Message, W, L);
+    if (Message == WM_NCCREATE) Self->FWindow = Window;
     return Self->Handle(Message, W, L);
 }
 
@@ -555,16 +565,22 @@ LRESULT TMainWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
         DestroyWindow(FWindow);
         return 0;
     case WM_DESTROY:
-        if (FForm && !FTerminated) FForm->FormDestroy();
+        if (FForm && !FTerminated && !FForm->Terminated()) FForm->FormDestroy();
         DragAcceptFiles(FWindow, FALSE);
         PostQuitMessage(0);
         return 0;
+    case WM_NCDESTROY: {
+        HWND Window = FWindow;
+        UnbindWindow(Window);
+        FWindow = nullptr;
+        return DefWindowProcA(Window, Message, W, L);
+    }
     default:
-        if (Message == WM_USER + RestoreRequestMessage) {
+        if (Message == WM_USER + umRestoreRequest) {
             if (FForm) FForm->RestoreRequest();
             return 0;
         }
-        if (Message == WM_USER + SettingsChangedMessage) {
+        if (Message == WM_USER + umSettingsChanged) {
             if (FForm) FForm->SettingsChanged();
             return 0;
         }

@@ -9,10 +9,20 @@
 #include "platform/win32/message_box_win32.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <memory>
 #include <string>
 #include <vector>
+
+// The platform's services the window hands its model.
+struct TMainWindowServices {
+    TFileSystem& Files;
+    TProfileFile& Ini;
+    TDesktop& Desktop;
+    TShell& Shell;
+    TLibraryLoader* Libraries = nullptr;
+};
 
 class TMainWindow : public TMainFormHost {
 public:
@@ -20,11 +30,12 @@ public:
     ~TMainWindow() override;
 
     // Creates the window and its model and runs creation with the command line's
-    // parameters; false when the window could not be made.
+    // parameters; false when the window could not be made or is not to be shown (the
+    // document is shown by another process, or was printed).
     bool Create(HINSTANCE Instance, const std::vector<std::string>& Params,
-                TMainFormServices Services);
+                const TMainWindowServices& Services);
     HWND Window() const { return FWindow; }
-    TMainForm& Form() { return *FForm; }
+    TMainForm* Form() { return FForm.get(); }
     // Runs the message loop until the window closes; returns the exit code.
     int Run(int Show);
 
@@ -76,6 +87,7 @@ private:
     HWND FStatusBar = nullptr;
     HWND FFilePath = nullptr;
     HIMAGELIST FToolImages = nullptr;
+    TWin32MessageBox FMessages;
     TEditorWindow FEditor;
     std::unique_ptr<TMainForm> FForm;
     std::unique_ptr<TWin32Menu> FMenu;
@@ -88,5 +100,5 @@ private:
     bool FFlat = false;
     int FWaitCount = 0;
     bool FTerminated = false;
-    bool FMenuOpen = false;
+    bool FStartMaximized = false;
 };
