@@ -28,8 +28,10 @@ std::string NameWithoutPath(const std::string& Path) {
 } // namespace
 
 int MillimetersToPixels(int Millimeters, int DotsPerInch) {
-    // DotsPerInch * Millimeters / 25.4 == DotsPerInch * Millimeters * 5 / 127, in integers.
-    long long Numerator = static_cast<long long>(DotsPerInch) * Millimeters * 5;
+    // DotsPerInch * Millimeters / 25.4 == DotsPerInch * Millimeters * 5 / 127.  As 127 is
+    // odd, no quotient of integers lies halfway between two integers: the nearest one is
+    // always unique and the rule for ties never comes into play.
+    const long long Numerator = static_cast<long long>(DotsPerInch) * Millimeters * 5;
     const long long Denominator = 127;
     long long Quotient = Numerator / Denominator;
     long long Rest = Numerator % Denominator;
@@ -37,7 +39,7 @@ int MillimetersToPixels(int Millimeters, int DotsPerInch) {
         Rest += Denominator;
         --Quotient;
     }
-    if (2 * Rest > Denominator || (2 * Rest == Denominator && Quotient % 2 != 0)) ++Quotient;
+    if (2 * Rest > Denominator) ++Quotient;
     return static_cast<int>(Quotient);
 }
 
