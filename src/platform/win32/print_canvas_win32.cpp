@@ -45,28 +45,48 @@ void TWin32PrintCanvas::SetDeviceMode(const DEVMODEA* Mode) {
     std::memcpy(FDeviceMode.data(), Mode, Size);
 }
 
-HDC TWin32PrintCanvas::QueryContext(bool& Owned) const {
-    Owned = false;
-    if (FDC) return FDC;
+std::string TWin32PrintCanvas::CurrentPrinter() const {
     std::vector<std::string> Names = Printers();
     int Index = PrinterIndex();
-    if (Index < 0) return nullptr;
-    const DEVMODEA* Mode =
-        FDeviceMode.empty() ? nullptr : reinterpret_cast<const DEVMODEA*>(FDeviceMode.data());
-    HDC DC = CreateICA("WINSPOOL", Names[static_cast<std::size_t>(Index)].c_str(), nullptr, Mode);
-    Owned = DC != nullptr;
-    return DC;
+    return Index < 0 ? std::string() : Names[static_cast<std::size_t>(Index)];
 }
+
+const DEVMODEA* TWin32PrintCanvas::DeviceMode() const {
+    return FDeviceMode.empty() ? nullptr : reinterpret_cast<const DEVMODEA*>(FDeviceMode.data());
+}
+
+// A context of the current printer with the font selected, to ask about the page and the
+// font: the job's, else an information context made for the question.
+class TWin32PrintCanvas::TQuery {
+public:
+    explicit TQuery(const TWin32PrintCanvas& Canvas) : FCanvas(Canvas), DC(Canvas.FDC) {
+        if (DC) return;
+        std::string Name = Canvas.CurrentPrinter();
+        if (!Name.empty()) DC = CreateICA("WINSPOOL", Name.c_str(), nullptr, Canvas.DeviceMode());
+        FOwned = DC != nullptr;
+        if (FOwned) Canvas.SelectFont(DC);
+    }
+    ~TQuery() {
+        if (!FOwned) return;
+        FCanvas.UnselectFont(DC);
+        DeleteDC(DC);
+    }
+    TQuery(const TQuery&) = delete;
+    TQuery& operator=(const TQuery&) = delete;
+
+private:
+    const TWin32PrintCanvas& FCanvas;
+    bool FOwned = false;
+
+public:
+    HDC DC;
+};
 
 void TWin32PrintCanvas::BeginDoc() {
     if (FDC) throw EPrinter("Printing in progress");
-    std::vector<std::string> Names = Printers();
-    int Index = PrinterIndex();
-    if (Index < 0) throw EPrinter("There is no default printer currently selected");
-    const std::string& Name = Names[static_cast<std::size_t>(Index)];
-    const DEVMODEA* Mode =
-        FDeviceMode.empty() ? nullptr : reinterpret_cast<const DEVMODEA*>(FDeviceMode.data());
-    HDC DC = CreateDCA("WINSPOOL", Name.c_str(), nullptr, Mode);
+    const std::string Name = CurrentPrinter();
+    if (Name.empty()) throw EPrinter("There is no default printer currently selected");
+    HDC DC = CreateDCA("WINSPOOL", Name.c_str(), nullptr, DeviceMode());
     if (!DC) throw EPrinter("The printer \"" + Name + "\" cannot be opened");
     // The spooler may keep the strings until the job ends.
     FJobTitle = Title();
@@ -116,14 +136,12 @@ void TWin32PrintCanvas::Release() {
 
 TPrintPage TWin32PrintCanvas::Page() const {
     TPrintPage Page;
-    bool Owned = false;
-    HDC DC = QueryContext(Owned);
-    if (!DC) return Page;
-    Page.Width = GetDeviceCaps(DC, HORZRES);
-    Page.Height = GetDeviceCaps(DC, VERTRES);
-    Page.PixelsPerInchX = GetDeviceCaps(DC, LOGPIXELSX);
-    Page.PixelsPerInchY = GetDeviceCaps(DC, LOGPIXELSY);
-    if (Owned) DeleteDC(DC);
+    TQuery Query(*this);
+    if (!Query.DC) return Page;
+    Page.Width = GetDeviceCaps(Query.DC, HORZRES);
+    Page.Height = GetDeviceCaps(Query.DC, VERTRES);
+    Page.PixelsPerInchX = GetDeviceCaps(Query.DC, LOGPIXELSX);
+    Page.PixelsPerInchY = GetDeviceCaps(Query.DC, LOGPIXELSY);
     return Page;
 }
 
@@ -162,16 +180,9 @@ void TWin32PrintCanvas::UnselectFont(HDC DC) const {
 
 TTextMetrics TWin32PrintCanvas::TextMetrics() const {
     TTextMetrics M;
-    bool Owned = false;
-    HDC DC = QueryContext(Owned);
-    if (!DC) return M;
-    if (Owned) SelectFont(DC);
+    TQuery Query(*this);
     TEXTMETRICA TM = {};
-    GetTextMetricsA(DC, &TM);
-    if (Owned) {
-        UnselectFont(DC);
-        DeleteDC(DC);
-    }
+    if (!Query.DC || !GetTextMetricsA(Query.DC, &TM)) return M;
     M.Height = TM.tmHeight;
     M.ExternalLeading = TM.tmExternalLeading;
     M.AveCharWidth = TM.tmAveCharWidth;
@@ -181,16 +192,10 @@ TTextMetrics TWin32PrintCanvas::TextMetrics() const {
 }
 
 int TWin32PrintCanvas::TextWidth(const std::string& Text) const {
-    bool Owned = false;
-    HDC DC = QueryContext(Owned);
-    if (!DC) return 0;
-    if (Owned) SelectFont(DC);
+    TQuery Query(*this);
     SIZE Size = {};
-    GetTextExtentPoint32A(DC, Text.data(), static_cast<int>(Text.size()), &Size);
-    if (Owned) {
-        UnselectFont(DC);
-        DeleteDC(DC);
-    }
+    if (!Query.DC) return 0;
+    GetTextExtentPoint32A(Query.DC, Text.data(), static_cast<int>(Text.size()), &Size);
     return Size.cx;
 }
 

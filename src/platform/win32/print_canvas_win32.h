@@ -39,9 +39,10 @@ public:
     void PrintText(int X, int Y, const std::string& Text) override;
 
 private:
-    // A context of the current printer to ask: the job's, else an information context
-    // made for the question (deleted by the caller when Owned).
-    HDC QueryContext(bool& Owned) const;
+    class TQuery;
+    // The current printer's name (empty when there is none) and its device settings.
+    std::string CurrentPrinter() const;
+    const DEVMODEA* DeviceMode() const;
     void SelectFont(HDC DC) const;
     void UnselectFont(HDC DC) const;
     void Release();
