@@ -5,7 +5,7 @@
 // Coordinates are device pixels from the top-left corner of the printable area.
 // Laying text out (wrapping, tab stops, alignment) is left to the caller, so that the
 // same layout is computed on every platform and in tests.
-#include "editor/font.h"
+#include "base/font.h"
 #include "platform/canvas_metrics.h"
 
 #include <stdexcept>

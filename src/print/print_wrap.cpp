@@ -1,12 +1,12 @@
 #include "print/print_wrap.h"
 
-#include "editor/column_map.h"
+#include "base/shift_jis.h"
 
 namespace {
 
 // Bytes of the character at Line[I]: 2 for a lead byte with its trail byte, else 1.
 int CharLength(const std::string& Line, int I) {
-    return IsColumnLeadByte(static_cast<unsigned char>(Line[static_cast<std::size_t>(I)])) &&
+    return IsSjisLeadByte(static_cast<unsigned char>(Line[static_cast<std::size_t>(I)])) &&
                    I + 1 < static_cast<int>(Line.size())
                ? 2
                : 1;

@@ -1,6 +1,6 @@
 #include "print/strings_printer.h"
 
-#include "editor/column_map.h"
+#include "base/shift_jis.h"
 
 #include <algorithm>
 
@@ -16,7 +16,7 @@ int Clamp(int Value, int Low, int High) {
 std::string NameWithoutPath(const std::string& Path) {
     std::size_t Start = 0;
     for (std::size_t I = 0; I < Path.size(); ++I) {
-        if (IsColumnLeadByte(static_cast<unsigned char>(Path[I])) && I + 1 < Path.size()) {
+        if (IsSjisLeadByte(static_cast<unsigned char>(Path[I])) && I + 1 < Path.size()) {
             ++I;
             continue;
         }
@@ -104,7 +104,7 @@ std::string TStringsPrinter::FormatHeaderText(const std::string& Template) {
     const std::size_t Size = Template.size();
     for (std::size_t I = 0; I < Size; ++I) {
         const char C = Template[I];
-        if (IsColumnLeadByte(static_cast<unsigned char>(C)) && I + 1 < Size) {
+        if (IsSjisLeadByte(static_cast<unsigned char>(C)) && I + 1 < Size) {
             Out.append(Template, I, 2);
             ++I;
             continue;
@@ -124,7 +124,7 @@ std::string TStringsPrinter::FormatHeaderText(const std::string& Template) {
         case 't': Out += FClock.LongTimeText(Now); break;
         default:
             // The character after "%" stands for itself, a double-byte one whole.
-            if (IsColumnLeadByte(static_cast<unsigned char>(Code)) && I + 1 < Size) {
+            if (IsSjisLeadByte(static_cast<unsigned char>(Code)) && I + 1 < Size) {
                 Out.append(Template, I, 2);
                 ++I;
             } else {

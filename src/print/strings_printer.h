@@ -3,7 +3,7 @@
 // with margins in millimetres, a header and a footer band made from templates with
 // placeholders, line numbers in a gutter, word wrap inside the text column and one to
 // three columns per page.
-#include "editor/font.h"
+#include "base/font.h"
 #include "platform/clock.h"
 #include "platform/print_canvas.h"
 

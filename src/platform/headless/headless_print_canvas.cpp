@@ -1,6 +1,6 @@
 #include "platform/headless/headless_print_canvas.h"
 
-#include "editor/column_map.h"
+#include "base/shift_jis.h"
 
 int THeadlessPrintCanvas::PrinterIndex() const {
     int Count = static_cast<int>(PrinterNames.size());
@@ -53,7 +53,7 @@ void THeadlessPrintCanvas::SetFont(const TFont& Font) {
 int THeadlessPrintCanvas::TextWidth(const std::string& Text) const {
     int Width = 0;
     for (std::size_t I = 0; I < Text.size(); ++I) {
-        bool Double = IsColumnLeadByte(static_cast<unsigned char>(Text[I])) && I + 1 < Text.size();
+        bool Double = IsSjisLeadByte(static_cast<unsigned char>(Text[I])) && I + 1 < Text.size();
         Width += Double ? 2 * Metrics.AveCharWidth : Metrics.AveCharWidth;
         if (Double) ++I;
     }

@@ -15,7 +15,7 @@ public:
         std::string Text;
         std::string FontName;
         int FontSize = 0;
-        TFontStyles FontStyle = 0;
+        TFontStyles FontStyle{};
     };
     struct TPrintedPage {
         std::vector<TPrinted> Texts;
@@ -64,5 +64,5 @@ private:
     bool FPrinting = false;
     std::string FFontName;
     int FFontSize = 0;
-    TFontStyles FFontStyle = 0;
+    TFontStyles FFontStyle{};
 };
