@@ -303,3 +303,36 @@ bool RunUnix(const std::string& commandLine, DWORD timeoutMs) {
 }
 
 } // namespace e2e
+
+namespace e2e {
+
+std::string SettingsFile::Path() {
+    std::string Exe = TestPaths().zefnote;
+    std::size_t Dot = Exe.rfind('.');
+    return (Dot == std::string::npos ? Exe : Exe.substr(0, Dot)) + ".INI";
+}
+
+SettingsFile::SettingsFile(const std::string& Content) {
+    HANDLE F = CreateFileA(Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (F == INVALID_HANDLE_VALUE) return;
+    DWORD Written = 0;
+    WriteFile(F, Content.data(), static_cast<DWORD>(Content.size()), &Written, nullptr);
+    CloseHandle(F);
+}
+
+SettingsFile::~SettingsFile() { DeleteFileA(Path().c_str()); }
+
+std::string SettingsFile::Read() const {
+    std::string Text;
+    HANDLE F = CreateFileA(Path().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (F == INVALID_HANDLE_VALUE) return Text;
+    char Buffer[4096];
+    DWORD N = 0;
+    while (ReadFile(F, Buffer, sizeof Buffer, &N, nullptr) && N > 0) Text.append(Buffer, N);
+    CloseHandle(F);
+    return Text;
+}
+
+} // namespace e2e

@@ -26,6 +26,19 @@ std::string ToWindowsPath(const std::string& path);
 bool WaitFor(const std::function<bool()>& Condition, DWORD TimeoutMs);
 
 // A started Zefnote.exe; ends it (WM_CLOSE, then TerminateProcess) when destroyed.
+// The settings file beside Zefnote.exe with Content for as long as the object lives;
+// without one the program starts from the defaults.
+class SettingsFile {
+public:
+    explicit SettingsFile(const std::string& Content);
+    ~SettingsFile();
+    SettingsFile(const SettingsFile&) = delete;
+    SettingsFile& operator=(const SettingsFile&) = delete;
+    static std::string Path();
+    // What the program wrote into it.
+    std::string Read() const;
+};
+
 class ZefnoteProcess {
 public:
     explicit ZefnoteProcess(const std::string& Arguments);

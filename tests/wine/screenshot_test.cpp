@@ -77,6 +77,7 @@ TEST_F(Screenshot, TextTabsWrapEndMarkAndSelectionAtTheirCells) {
     std::string longLine(100, 'w');
     std::string text = "日本語のテキスト\tタブ\r\n" + longLine + "\r\n最後の行";
     std::string path = e2e::WriteArtifact("screenshot-sample.txt", text);
+    e2e::SettingsFile settings("[Option]\r\nWordWrap=1\r\nWrapCount=80\r\n");
     e2e::ZefnoteProcess zefnote("\"" + path + "\"");
     ASSERT_TRUE(zefnote.Started());
     main_ = zefnote.WaitForMainWindow("TZefnoteMainForm", 30000);
@@ -98,7 +99,7 @@ TEST_F(Screenshot, TextTabsWrapEndMarkAndSelectionAtTheirCells) {
 
     const COLORREF window = GetSysColor(COLOR_WINDOW);
     const COLORREF ink = GetSysColor(COLOR_WINDOWTEXT);
-    const COLORREF gray = RGB(0x80, 0x80, 0x80);  // the end-of-file mark
+    const COLORREF gray = RGB(0x00, 0x80, 0x80);  // the end-of-file mark: teal
     const COLORREF navy = RGB(0x00, 0x00, 0x80);  // the selection background
     const COLORREF white = RGB(0xFF, 0xFF, 0xFF); // the selected text
 

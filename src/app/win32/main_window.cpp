@@ -455,16 +455,8 @@ void TMainWindow::Terminate() {
 // ---------------------------------------------------------------------------------------
 // Messages
 
+// At a screen point; the editor window has placed a menu asked for from the keyboard.
 void TMainWindow::ContextMenu(int X, int Y) {
-    if (X == -1 && Y == -1) {
-        // From the keyboard: at the caret.
-        int CX = 0, CY = 0;
-        FEditor.Editor().CaretPixelPos(CX, CY);
-        POINT P = {CX, CY + FEditor.Editor().RowHeight()};
-        ClientToScreen(FEditor.Handle(), &P);
-        X = P.x;
-        Y = P.y;
-    }
     if (TMenuItem* Item = FPopup->TrackPopup(FWindow, X, Y)) FForm->Click(*Item);
 }
 
@@ -542,9 +534,6 @@ LRESULT TMainWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
         }
         break;
     }
-    case WM_CONTEXTMENU:
-        ContextMenu(GET_X_LPARAM(L), GET_Y_LPARAM(L));
-        return 0;
     case WM_MOUSEWHEEL:
         if (FForm) FForm->MouseWheel(GET_WHEEL_DELTA_WPARAM(W));
         return 0;

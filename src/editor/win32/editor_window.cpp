@@ -135,8 +135,18 @@ void TEditorWindow::Paint() {
 }
 
 void TEditorWindow::ContextMenu(LPARAM L) {
+    POINT P = {GET_X_LPARAM(L), GET_Y_LPARAM(L)};
+    // From the keyboard both coordinates are -1; tested apart, since a 64-bit
+    // lParam holds them as 0x00000000FFFFFFFF.  The menu then opens at the caret.
+    if (P.x == -1 && P.y == -1) {
+        int X = 0, Y = 0;
+        FEditor->CaretPixelPos(X, Y);
+        P.x = X;
+        P.y = Y + FEditor->CharHeight();
+        ClientToScreen(FHost.Window(), &P);
+    }
     if (OnContextMenu) {
-        OnContextMenu(GET_X_LPARAM(L), GET_Y_LPARAM(L));
+        OnContextMenu(P.x, P.y);
         return;
     }
     TEditorPopupMenu* Menu = FEditor->PopupMenu();
@@ -156,16 +166,7 @@ void TEditorWindow::ContextMenu(LPARAM L) {
                      (It.Checked ? MF_CHECKED : MF_UNCHECKED);
         AppendMenuA(H, Flags, static_cast<UINT_PTR>(I + 1), Caption.c_str());
     }
-    POINT P = {GET_X_LPARAM(L), GET_Y_LPARAM(L)};
-    // From the keyboard both coordinates are -1; tested apart, since a 64-bit
-    // lParam holds them as 0x00000000FFFFFFFF.  The menu then opens at the caret.
-    if (P.x == -1 && P.y == -1) {
-        int X = 0, Y = 0;
-        FEditor->CaretPixelPos(X, Y);
-        P.x = X;
-        P.y = Y + FEditor->CharHeight();
-        ClientToScreen(FHost.Window(), &P);
-    }
+
     int Chosen = TrackPopupMenu(H, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, P.x, P.y, 0,
                                 FHost.Window(), nullptr);
     DestroyMenu(H);
@@ -224,6 +225,11 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
     case WM_SYSKEYUP: {
         int Key = static_cast<int>(W);
         E.KeyUp(Key, KeyShift());
+        // Alt held for a box selection with the mouse: its release opens no menu.
+        if (W == VK_MENU && FAltWithMouse) {
+            FAltWithMouse = false;
+            return 0;
+        }
         if (Message == WM_SYSKEYUP) break;
         return 0;
     }
@@ -262,6 +268,7 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
                          : Message == WM_MBUTTONDOWN ? TMouseButton::mbMiddle
                                                      : TMouseButton::mbLeft;
         TShiftState S = MouseShift(W);
+        if (Has(S, TShiftState::ssAlt)) FAltWithMouse = true;
         if (Message == WM_LBUTTONDBLCLK) S |= TShiftState::ssDouble;
         E.MouseDown(B, S, GET_X_LPARAM(L), GET_Y_LPARAM(L));
         if (Message == WM_LBUTTONDBLCLK && !E.Dragging() && !E.RowSelecting()) E.DblClick();

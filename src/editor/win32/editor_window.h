@@ -43,4 +43,5 @@ private:
     TWin32Canvas FMetrics; // measures fonts only
     std::unique_ptr<TEditor> FEditor;
     int FWheelRest = 0;
+    bool FAltWithMouse = false; // Alt is down and went with a mouse button
 };

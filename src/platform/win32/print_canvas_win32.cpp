@@ -158,10 +158,10 @@ void TWin32PrintCanvas::SelectFont(HDC DC) const {
     LOGFONTA LF = {};
     // Points at the printer's own resolution.
     LF.lfHeight = -MulDiv(FFontSize, GetDeviceCaps(DC, LOGPIXELSY), 72);
-    LF.lfWeight = (FFontStyle & TFontStyle::fsBold) ? FW_BOLD : FW_NORMAL;
-    LF.lfItalic = (FFontStyle & TFontStyle::fsItalic) ? TRUE : FALSE;
-    LF.lfUnderline = (FFontStyle & TFontStyle::fsUnderline) ? TRUE : FALSE;
-    LF.lfStrikeOut = (FFontStyle & TFontStyle::fsStrikeOut) ? TRUE : FALSE;
+    LF.lfWeight = Has(FFontStyle, TFontStyle::fsBold) ? FW_BOLD : FW_NORMAL;
+    LF.lfItalic = Has(FFontStyle, TFontStyle::fsItalic) ? TRUE : FALSE;
+    LF.lfUnderline = Has(FFontStyle, TFontStyle::fsUnderline) ? TRUE : FALSE;
+    LF.lfStrikeOut = Has(FFontStyle, TFontStyle::fsStrikeOut) ? TRUE : FALSE;
     LF.lfCharSet = FFontCharset;
     LF.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     lstrcpynA(LF.lfFaceName, FFontName.c_str(), LF_FACESIZE);

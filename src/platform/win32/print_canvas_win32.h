@@ -55,7 +55,7 @@ private:
     // The font as set, made for each context it is selected into.
     std::string FFontName;
     int FFontSize = 12;
-    TFontStyles FFontStyle = 0;
+    TFontStyles FFontStyle{};
     std::uint8_t FFontCharset = DEFAULT_CHARSET_VALUE;
     mutable HFONT FFont = nullptr;
     mutable HGDIOBJ FOldFont = nullptr;
