@@ -216,6 +216,12 @@ HWND FindPopupMenu(DWORD processId) {
     return s.found;
 }
 
+HWND FindMessageBox(DWORD processId) {
+    WindowSearch s{processId, "#32770", nullptr};
+    EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&s));
+    return s.found;
+}
+
 bool Activate(HWND top, HWND focus, DWORD timeoutMs) {
     return WaitFor(
         [&] {

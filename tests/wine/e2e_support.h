@@ -78,6 +78,8 @@ void LeftUp();
 void RightClick();
 // The visible pop-up menu window (class "#32768") of the process, null when none.
 HWND FindPopupMenu(DWORD ProcessId);
+// The visible message box or dialog (class "#32770") of the process, null when none.
+HWND FindMessageBox(DWORD ProcessId);
 // Brings Window's top-level window to the front and waits until it has the focus.
 bool Activate(HWND TopLevel, HWND Focus, DWORD TimeoutMs);
 // Text of the clipboard's CF_TEXT, empty when there is none.
