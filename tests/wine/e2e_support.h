@@ -88,6 +88,9 @@ bool ClipboardHasFormat(const char* Name);
 
 // The editor's cell grid: the metrics of its font ("FixedSys", 12 points, the default
 // character set: the control's start font) and the text area's margins (left 19, top 2).
+// The settings under which EditorCells measures the editor's cells: the font at 12 points.
+constexpr const char* CellSettings = "[Option]\r\nFontSize=12\r\n";
+
 struct EditorCells {
     int width = 8, height = 16;
     explicit EditorCells(HWND Editor);

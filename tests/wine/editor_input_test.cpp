@@ -17,6 +17,7 @@ protected:
             CloseClipboard();
         }
         std::string path = e2e::WriteArtifact("input-sample.txt", bytes);
+        settings_.reset(new e2e::SettingsFile(e2e::CellSettings));
         zefnote_.reset(new e2e::ZefnoteProcess("\"" + path + "\""));
         ASSERT_TRUE(zefnote_->Started());
         main_ = zefnote_->WaitForMainWindow("TZefnoteMainForm", 30000);
@@ -39,6 +40,7 @@ protected:
         e2e::LeftUp();
     }
 
+    std::unique_ptr<e2e::SettingsFile> settings_;
     std::unique_ptr<e2e::ZefnoteProcess> zefnote_;
     HWND main_ = nullptr;
     HWND editor_ = nullptr;
@@ -149,6 +151,16 @@ TEST_F(EditorInput, AContextMenuFromTheKeyboardOpensBelowTheCaret) {
     e2e::Press(VK_DOWN);
     e2e::Press(VK_RIGHT);
     e2e::EditorCells cells(editor_);
+    // Posted messages overtake input: the menu is asked for once the caret has moved.
+    GUITHREADINFO gui = {sizeof gui};
+    ASSERT_TRUE(e2e::WaitFor(
+        [&] {
+            return GetGUIThreadInfo(GetWindowThreadProcessId(editor_, nullptr), &gui) &&
+                   gui.rcCaret.left == cells.X(1) && gui.rcCaret.top == cells.Top(1);
+        },
+        5000))
+        << "the caret did not reach row 1, column 1: " << gui.rcCaret.left << "," << gui.rcCaret.top
+        << " for " << cells.X(1) << "," << cells.Top(1);
     POINT below = {cells.X(1), cells.Top(2)};
     ClientToScreen(editor_, &below);
     ASSERT_TRUE(PostMessageA(editor_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(editor_),

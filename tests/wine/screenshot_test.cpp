@@ -77,7 +77,7 @@ TEST_F(Screenshot, TextTabsWrapEndMarkAndSelectionAtTheirCells) {
     std::string longLine(100, 'w');
     std::string text = "日本語のテキスト\tタブ\r\n" + longLine + "\r\n最後の行";
     std::string path = e2e::WriteArtifact("screenshot-sample.txt", text);
-    e2e::SettingsFile settings("[Option]\r\nWordWrap=1\r\nWrapCount=80\r\n");
+    e2e::SettingsFile settings(e2e::CellSettings + std::string("WordWrap=1\r\nWrapCount=80\r\nWordBreak=0\r\n"));
     e2e::ZefnoteProcess zefnote("\"" + path + "\"");
     ASSERT_TRUE(zefnote.Started());
     main_ = zefnote.WaitForMainWindow("TZefnoteMainForm", 30000);
