@@ -129,6 +129,9 @@ bool TMainWindow::Create(HINSTANCE Instance, const std::vector<std::string>& Par
     FForm->Store().RegisteredAppPath = [](const std::string& Program) {
         return RegisteredAppPath(Program);
     };
+    FSearchDialogs = std::make_unique<TWin32SearchDialogs>(FWindow, FEditor.Handle());
+    FSearch = std::make_unique<TSearchCommands>(
+        TSearchServices{*FForm, FEditor.Editor(), *this, FMessages, *FSearchDialogs});
     FMenu = std::make_unique<TWin32Menu>(FForm->MainMenu(), true);
     FPopup = std::make_unique<TWin32Menu>(FForm->PopupMenu(), false);
     SetMenu(FWindow, FMenu->Handle());
