@@ -5,6 +5,7 @@
 #include "app/settings/apply_settings.h"
 #include "app/settings/settings_store.h"
 #include "app/status_bar.h"
+#include "app/transform_commands.h"
 #include "codec/nkf.h"
 #include "editor/editor.h"
 #include "editor/editor_prop_copy.h"
@@ -41,6 +42,7 @@ TMainForm::TMainForm(const TMainFormServices& Services)
     FStore.BroadcastSettingsChanged = [this] { FWindows.BroadcastSettingsChanged(); };
     ConnectMenus();
     ConnectEditorEvents();
+    FTransforms = std::make_unique<TTransformCommands>(*this, FHost, FEditor);
 }
 
 TMainForm::~TMainForm() = default;

@@ -37,6 +37,7 @@ class TMessageBox;
 class TNkf;
 class TProfileFile;
 class TShell;
+class TTransformCommands;
 
 
 struct TMainFormServices {
@@ -225,6 +226,7 @@ private:
     TFileHistory FHistory;
     TWindowManager FWindows;
     std::vector<TCommandHandler> FHandlers;
+    std::unique_ptr<TTransformCommands> FTransforms;
 
     std::string FCurrentFileName;
     int FEditMode = 0;

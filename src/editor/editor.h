@@ -288,6 +288,8 @@ public:
     // Box-pastes the clipboard's plain text whether or not it carries the box marker.
     void BoxPasteClipboard();
     bool ClipboardHasText() const;
+    // The clipboard's plain text; false when there is none or it cannot be read.
+    bool ClipboardText(std::string& Text) const;
     void DrawTextOut(const TRect& Rect, int X, TTextOutOption Options, const char* Text, int Length,
                      int Y);
 
