@@ -78,6 +78,9 @@ void LeftUp();
 void RightClick();
 // The visible pop-up menu window (class "#32768") of the process, null when none.
 HWND FindPopupMenu(DWORD ProcessId);
+// The visible dialog window (class "#32770", message boxes too) of the process, with the
+// caption Caption unless that is empty; null when none.
+HWND FindDialog(DWORD ProcessId, const std::string& Caption = std::string());
 // Brings Window's top-level window to the front and waits until it has the focus.
 bool Activate(HWND TopLevel, HWND Focus, DWORD TimeoutMs);
 // Text of the clipboard's CF_TEXT, empty when there is none.

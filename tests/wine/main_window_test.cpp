@@ -33,29 +33,6 @@ TEST(MainWindow, WithoutAFileTheDocumentIsUntitled) {
 
 namespace {
 
-struct BoxSearch {
-    DWORD Id;
-    HWND Found;
-};
-
-BOOL CALLBACK MatchMessageBox(HWND W, LPARAM L) {
-    auto* S = reinterpret_cast<BoxSearch*>(L);
-    DWORD Id = 0;
-    GetWindowThreadProcessId(W, &Id);
-    char Class[64] = {};
-    GetClassNameA(W, Class, sizeof Class);
-    if (Id != S->Id || !IsWindowVisible(W) || std::string(Class) != "#32770") return TRUE;
-    S->Found = W;
-    return FALSE;
-}
-
-// The visible message box (class "#32770") of the process, null when none.
-HWND FindMessageBox(DWORD ProcessId) {
-    BoxSearch S{ProcessId, nullptr};
-    EnumWindows(MatchMessageBox, reinterpret_cast<LPARAM>(&S));
-    return S.Found;
-}
-
 // The texts of the static controls of a dialog, joined.
 std::string StaticTexts(HWND Dialog) {
     std::string Texts;
@@ -75,7 +52,7 @@ TEST(MainWindow, ZeroBytesInTheFileAreReported) {
     ASSERT_TRUE(zefnote.Started());
     HWND box = nullptr;
     ASSERT_TRUE(
-        e2e::WaitFor([&] { return (box = FindMessageBox(zefnote.Id())) != nullptr; }, 30000))
+        e2e::WaitFor([&] { return (box = e2e::FindDialog(zefnote.Id())) != nullptr; }, 30000))
         << "no message box within 30 s";
     EXPECT_EQ("Zefnote", e2e::WindowText(box));
     EXPECT_NE(std::string::npos, StaticTexts(box).find("NUL 文字 2 個は空白にして読み込みました"))
