@@ -216,12 +216,6 @@ HWND FindPopupMenu(DWORD processId) {
     return s.found;
 }
 
-HWND FindMessageBox(DWORD processId) {
-    WindowSearch s{processId, "#32770", nullptr};
-    EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&s));
-    return s.found;
-}
-
 bool Activate(HWND top, HWND focus, DWORD timeoutMs) {
     return WaitFor(
         [&] {
@@ -311,6 +305,34 @@ bool RunUnix(const std::string& commandLine, DWORD timeoutMs) {
 } // namespace e2e
 
 namespace e2e {
+
+namespace {
+
+struct DialogSearch {
+    DWORD Id;
+    const std::string& Caption;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchDialog(HWND W, LPARAM L) {
+    auto* S = reinterpret_cast<DialogSearch*>(L);
+    DWORD Id = 0;
+    GetWindowThreadProcessId(W, &Id);
+    char Class[64] = {};
+    GetClassNameA(W, Class, sizeof Class);
+    if (Id != S->Id || !IsWindowVisible(W) || std::string(Class) != "#32770") return TRUE;
+    if (!S->Caption.empty() && WindowText(W) != S->Caption) return TRUE;
+    S->Found = W;
+    return FALSE;
+}
+
+} // namespace
+
+HWND FindDialog(DWORD ProcessId, const std::string& Caption) {
+    DialogSearch S{ProcessId, Caption, nullptr};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&S));
+    return S.Found;
+}
 
 std::string SettingsFile::Path() {
     std::string Exe = TestPaths().zefnote;

@@ -78,8 +78,9 @@ void LeftUp();
 void RightClick();
 // The visible pop-up menu window (class "#32768") of the process, null when none.
 HWND FindPopupMenu(DWORD ProcessId);
-// The visible message box or dialog (class "#32770") of the process, null when none.
-HWND FindMessageBox(DWORD ProcessId);
+// The visible dialog window (class "#32770", message boxes too) of the process, with the
+// caption Caption unless that is empty; null when none.
+HWND FindDialog(DWORD ProcessId, const std::string& Caption = std::string());
 // Brings Window's top-level window to the front and waits until it has the focus.
 bool Activate(HWND TopLevel, HWND Focus, DWORD TimeoutMs);
 // Text of the clipboard's CF_TEXT, empty when there is none.
@@ -88,8 +89,9 @@ bool ClipboardHasFormat(const char* Name);
 
 // The editor's cell grid: the metrics of its font ("FixedSys", 12 points, the default
 // character set: the control's start font) and the text area's margins (left 19, top 2).
-// The settings under which EditorCells measures the editor's cells: the font at 12 points.
-constexpr const char* CellSettings = "[Option]\r\nFontSize=12\r\n";
+// The settings under which EditorCells measures the editor's cells: the font at 12 points
+// and the left margin of 19 pixels.
+constexpr const char* CellSettings = "[Option]\r\nFontSize=12\r\nLeftMargin=19\r\n";
 
 struct EditorCells {
     int width = 8, height = 16;

@@ -52,7 +52,7 @@ TEST(MainWindow, ZeroBytesInTheFileAreReported) {
     ASSERT_TRUE(zefnote.Started());
     HWND box = nullptr;
     ASSERT_TRUE(
-        e2e::WaitFor([&] { return (box = e2e::FindMessageBox(zefnote.Id())) != nullptr; }, 30000))
+        e2e::WaitFor([&] { return (box = e2e::FindDialog(zefnote.Id())) != nullptr; }, 30000))
         << "no message box within 30 s";
     EXPECT_EQ("Zefnote", e2e::WindowText(box));
     EXPECT_NE(std::string::npos, StaticTexts(box).find("NUL 文字 2 個は空白にして読み込みました"))
