@@ -230,6 +230,7 @@ private:
 
     std::string FCurrentFileName;
     int FEditMode = 0;
+    int FColouringMode = 0; // the mode the editor is coloured for: EditMode when available, else 0
     bool FPrintOnStart = false;
     bool FTerminated = false;
     bool FShown = false;

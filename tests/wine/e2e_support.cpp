@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -132,6 +135,33 @@ std::string EditorText(HWND Editor) {
     LRESULT got = SendMessageA(Editor, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(&buf[0]));
     buf.resize(got > 0 ? static_cast<size_t>(got) : 0);
     return buf;
+}
+
+std::string StatusPanelText(HWND Main, int Panel) {
+    HWND bar = FindWindowExA(Main, nullptr, "msctls_statusbar32", nullptr);
+    if (!bar) return std::string();
+    DWORD id = 0;
+    GetWindowThreadProcessId(bar, &id);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    if (!process) return std::string();
+    // SB_GETTEXT writes into the status bar's own process: a buffer is lent there.
+    const SIZE_T size = 512;
+    void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    std::string text;
+    if (remote) {
+        LRESULT n = SendMessageA(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(Panel), 0);
+        if (LOWORD(n) < size) {
+            SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(Panel), reinterpret_cast<LPARAM>(remote));
+            std::string buf(size, '\0');
+            SIZE_T got = 0;
+            if (ReadProcessMemory(process, remote, &buf[0], size, &got))
+                text = buf.c_str();
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    // Leading tabs only centre or right-align the text.
+    return text.substr(std::min(text.size(), text.find_first_not_of('\t')));
 }
 
 namespace {

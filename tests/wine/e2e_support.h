@@ -63,6 +63,10 @@ std::string WindowText(HWND Window);
 // WM_GETTEXT.
 std::string EditorText(HWND Editor);
 
+// The text of panel Panel of the status bar of Main (another process's window), without
+// the tabs that align it.
+std::string StatusPanelText(HWND Main, int Panel);
+
 // Real input through SendInput, as the user's keyboard and mouse would give it; it goes
 // to the foreground window.
 void KeyDown(WORD VirtualKey);
