@@ -130,6 +130,7 @@ TEST_F(PrintFromZefnote, CtrlPOpensTheDialogWhoseLineNumbersArePrinted) {
     ASSERT_NE(nullptr, Main);
     HWND Editor = FindWindowExA(Main, nullptr, "TEditor", nullptr);
     ASSERT_TRUE(e2e::Activate(Main, Editor, 10000));
+    SendMessageA(Main, WM_NULL, 0, 0); // the window has taken its start-up messages
     e2e::Press('P', {VK_CONTROL});
     HWND Dialog = nullptr;
     ASSERT_TRUE(e2e::WaitFor([&] { return (Dialog = e2e::FindDialog(Zefnote.Id(), "印刷")) != nullptr; }, 10000))
