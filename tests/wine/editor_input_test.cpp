@@ -17,6 +17,13 @@ protected:
         e2e::MouseTo(editor_, c.X(col2), c.Y(row2));
         e2e::LeftUp();
     }
+
+    // Whether the program's window thread is in a menu's loop (the menu bar or a popup).
+    bool InMenuMode() {
+        GUITHREADINFO gui = {sizeof gui};
+        return GetGUIThreadInfo(GetWindowThreadProcessId(editor_, nullptr), &gui) &&
+               (gui.flags & GUI_INMENUMODE) != 0;
+    }
 };
 
 } // namespace
@@ -92,6 +99,8 @@ TEST_F(EditorInput, AnAltDragSelectsABoxThatAnotherProgramReadsAsPlainText) {
         << text;
     EXPECT_EQ(0u, text.find("bc\r\nhi\r\nno")) << text;
     EXPECT_TRUE(e2e::ClipboardHasFormat("TEditor Box Type"));
+    // The release of Alt after the gesture left the menu bar closed.
+    EXPECT_FALSE(InMenuMode()) << "the Alt key-up opened the menu bar";
 }
 
 TEST_F(EditorInput, TheContextMenuSelectsAllAndCuts) {

@@ -225,6 +225,10 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
         return Bits(E.DialogCode());
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
+        const bool Repeat = (L & 0x40000000) != 0;
+        // A fresh press of Alt: no mouse gesture has used it yet (one that did may have
+        // lost its release to a menu or another window).
+        if (W == VK_MENU && !Repeat) FAltWithMouse = false;
         TShiftState Shift = KeyShift();
         TEditorPopupMenu* Menu = E.PopupMenu();
         if (Menu &&
@@ -232,7 +236,7 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
                              Has(Shift, TShiftState::ssShift), Has(Shift, TShiftState::ssAlt)))
             return 0;
         int Key = static_cast<int>(W);
-        E.KeyDown(Key, Shift, (L & 0x40000000) != 0);
+        E.KeyDown(Key, Shift, Repeat);
         if (Message == WM_SYSKEYDOWN && Key != 0) break;
         return 0;
     }
