@@ -5,6 +5,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include <algorithm>
+#include <commctrl.h>
+
 namespace e2e {
 
 namespace {
@@ -107,6 +110,12 @@ HWND ZefnoteProcess::WaitForMainWindow(const char* ClassName, DWORD TimeoutMs) {
 
 bool ZefnoteProcess::WaitForExit(DWORD TimeoutMs) {
     return process_ && WaitForSingleObject(process_, TimeoutMs) == WAIT_OBJECT_0;
+}
+
+void ZefnoteProcess::Kill() {
+    if (!process_) return;
+    TerminateProcess(process_, 9);
+    WaitForSingleObject(process_, 10000);
 }
 
 DWORD ZefnoteProcess::ExitCode() const {
@@ -333,6 +342,72 @@ std::string SettingsFile::Read() const {
     while (ReadFile(F, Buffer, sizeof Buffer, &N, nullptr) && N > 0) Text.append(Buffer, N);
     CloseHandle(F);
     return Text;
+}
+
+} // namespace e2e
+
+namespace e2e {
+
+HWND FindDialog(DWORD ProcessId) {
+    WindowSearch S{ProcessId, "#32770", nullptr};
+    EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&S));
+    return S.found;
+}
+
+HWND WaitForDialog(DWORD ProcessId, DWORD TimeoutMs) {
+    HWND Found = nullptr;
+    WaitFor([&] { return (Found = FindDialog(ProcessId)) != nullptr; }, TimeoutMs);
+    return Found;
+}
+
+std::string StaticTexts(HWND Dialog) {
+    std::string Texts;
+    for (HWND C = FindWindowExA(Dialog, nullptr, "Static", nullptr); C;
+         C = FindWindowExA(Dialog, C, "Static", nullptr))
+        Texts += WindowText(C);
+    return Texts;
+}
+
+// SB_GETTEXT carries a pointer that no process but the status bar's own can use: the
+// buffer is made in that process and read back from it.
+std::string StatusPanelText(HWND Main, int Panel) {
+    HWND Bar = FindWindowExA(Main, nullptr, STATUSCLASSNAMEA, nullptr);
+    if (!Bar) return "(no status bar)";
+    DWORD Pid = 0;
+    GetWindowThreadProcessId(Bar, &Pid);
+    HANDLE Process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, Pid);
+    if (!Process) return "(no access)";
+    std::string Text;
+    const SIZE_T Size = 1024;
+    if (void* Remote = VirtualAllocEx(Process, nullptr, Size, MEM_COMMIT, PAGE_READWRITE)) {
+        LRESULT Length = SendMessageA(Bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(Panel), 0);
+        SendMessageA(Bar, SB_GETTEXTA, static_cast<WPARAM>(Panel), reinterpret_cast<LPARAM>(Remote));
+        char Buffer[Size] = {};
+        SIZE_T Got = 0;
+        ReadProcessMemory(Process, Remote, Buffer, Size - 1, &Got);
+        Text.assign(Buffer, strnlen(Buffer, std::min<size_t>(LOWORD(Length), Size - 1)));
+        VirtualFreeEx(Process, Remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(Process);
+    Text.erase(0, Text.find_first_not_of('\t'));
+    return Text;
+}
+
+bool ChildVisible(HWND Main, const char* ClassName) {
+    HWND Child = FindWindowExA(Main, nullptr, ClassName, nullptr);
+    return Child && IsWindowVisible(Child);
+}
+
+std::string ReadFileBytes(const std::string& Path) {
+    std::string Bytes;
+    HANDLE F = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    if (F == INVALID_HANDLE_VALUE) return Bytes;
+    char Buffer[65536];
+    DWORD N = 0;
+    while (ReadFile(F, Buffer, sizeof Buffer, &N, nullptr) && N > 0) Bytes.append(Buffer, N);
+    CloseHandle(F);
+    return Bytes;
 }
 
 } // namespace e2e
