@@ -180,6 +180,13 @@ void KeyUp(WORD vk) {
 }
 
 void Press(WORD vk, std::initializer_list<WORD> mods) {
+    // Wine gives a thread that is busy while a modifier goes down and up again the
+    // modifier's state as it is when the thread gets to the key: the shortcut would
+    // arrive as a plain key.  The foreground window's thread is waited for first.
+    if (mods.size() > 0) {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(GetForegroundWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
+    }
     for (WORD m : mods)
         KeyDown(m);
     KeyDown(vk);
@@ -226,16 +233,18 @@ HWND FindPopupMenu(DWORD processId) {
 }
 
 bool Activate(HWND top, HWND focus, DWORD timeoutMs) {
-    return WaitFor(
-        [&] {
-            SetForegroundWindow(top);
-            GUITHREADINFO gi = {};
-            gi.cbSize = sizeof gi;
-            DWORD thread = GetWindowThreadProcessId(top, nullptr);
-            return GetGUIThreadInfo(thread, &gi) && gi.hwndFocus == focus &&
-                   GetForegroundWindow() == top;
-        },
-        timeoutMs);
+    auto focused = [&] {
+        GUITHREADINFO gi = {};
+        gi.cbSize = sizeof gi;
+        DWORD thread = GetWindowThreadProcessId(top, nullptr);
+        return GetGUIThreadInfo(thread, &gi) && gi.hwndFocus == focus && GetForegroundWindow() == top;
+    };
+    if (!WaitFor([&] { SetForegroundWindow(top); return focused(); }, timeoutMs)) return false;
+    // Wine's X11 driver sets the keyboard state again from the X server's when the X focus
+    // arrives, some time after the window became the foreground one; a modifier pressed
+    // through SendInput before that would count as released.
+    Sleep(500);
+    return focused();
 }
 
 std::string ClipboardText() {

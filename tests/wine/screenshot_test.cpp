@@ -77,7 +77,9 @@ TEST_F(Screenshot, TextTabsWrapEndMarkAndSelectionAtTheirCells) {
     std::string longLine(100, 'w');
     std::string text = "日本語のテキスト\tタブ\r\n" + longLine + "\r\n最後の行";
     std::string path = e2e::WriteArtifact("screenshot-sample.txt", text);
-    e2e::SettingsFile settings("[Option]\r\nWordWrap=1\r\nWrapCount=80\r\n");
+    // The font of the editor's cell grid.
+    e2e::SettingsFile settings(
+        "[Option]\r\nWordWrap=1\r\nWrapCount=80\r\nFontName=FixedSys\r\nFontSize=12\r\n");
     e2e::ZefnoteProcess zefnote("\"" + path + "\"");
     ASSERT_TRUE(zefnote.Started());
     main_ = zefnote.WaitForMainWindow("TZefnoteMainForm", 30000);
