@@ -22,7 +22,7 @@ struct TModeColouring {
     TColor TOptionColors::*Str;
     TColor TOptionColors::*KeyWord;
     bool TOptionRecord::*Bold;
-    bool Links;
+    bool Links; // URLs and mail addresses as the LinkWord option says; else never
 };
 
 const TModeColouring Colouring[EditModeCount] = {
@@ -74,8 +74,8 @@ void ConfigureEditMode(TEditorProp& Prop, int Mode, const TOptionRecord& Options
     View.Brackets().EndUpdate();
     View.Colors().Comment().SetColor(C.Comment ? K.*C.Comment : K.Font);
     View.Colors().Str().SetColor(C.Str ? K.*C.Str : K.Font);
-    View.SetUrl(C.Links);
-    View.SetMail(C.Links);
+    View.SetUrl(C.Links && Options.LinkWord);
+    View.SetMail(C.Links && Options.LinkWord);
     bool Loaded = false;
     const char* File = EditModeInfo(Mode).KeywordFile;
     if (C.KeyWord && *File) {

@@ -1,10 +1,12 @@
 #include "app/main_form.h"
 
 #include "app/edit_mode_colors.h"
+#include "app/row_drawing.h"
 #include "base/file_name.h"
 #include "app/settings/apply_settings.h"
 #include "app/settings/settings_store.h"
 #include "app/status_bar.h"
+#include "app/transform_commands.h"
 #include "codec/nkf.h"
 #include "editor/editor.h"
 #include "editor/editor_prop_copy.h"
@@ -41,6 +43,7 @@ TMainForm::TMainForm(const TMainFormServices& Services)
     FStore.BroadcastSettingsChanged = [this] { FWindows.BroadcastSettingsChanged(); };
     ConnectMenus();
     ConnectEditorEvents();
+    FTransforms = std::make_unique<TTransformCommands>(*this, FHost, FEditor);
 }
 
 TMainForm::~TMainForm() = default;
@@ -267,6 +270,7 @@ void TMainForm::SaveWindowPlacement() { FStore.SaveWindowPlacement(FHost.Placeme
 void TMainForm::ApplyEditMode(bool Reset) {
     if (Reset) AssignEditorProp(FEditorProp1, FEditor);
     const int Mode = EffectiveEditMode(FEditMode, ModeExtensionLists());
+    FColouringMode = Mode;
     FOpenDialog.FilterIndex = Mode + 1;
     FSaveDialog.FilterIndex = Mode + 2;
     ConfigureEditMode(FEditorProp1, Mode, FOptions, [this](const std::string& File, TWordList& Words) {
@@ -385,4 +389,8 @@ void TMainForm::ConnectEditorEvents() {
     FEditor.OnKeyDown = [this](TEditor*, int& Key, TShiftState Shift) { EditorKeyDown(Key, Shift); };
     FEditor.OnMouseMove = [this](TEditor*, TShiftState, int X, int Y) { EditorMouseMove(X, Y); };
     FEditor.OnDblClick = [this](TEditor*) { EditorDblClick(); };
+    FEditor.OnDrawLine = [this](TEditor* Sender, const std::string& LineStr, int X, int Y, int Index,
+                                const TRect& ARect, bool Selected) {
+        Editor1DrawLine(*Sender, FColouringMode, FOptions, LineStr, X, Y, Index, ARect, Selected);
+    };
 }

@@ -37,6 +37,7 @@ class TMessageBox;
 class TNkf;
 class TProfileFile;
 class TShell;
+class TTransformCommands;
 
 
 struct TMainFormServices {
@@ -225,9 +226,11 @@ private:
     TFileHistory FHistory;
     TWindowManager FWindows;
     std::vector<TCommandHandler> FHandlers;
+    std::unique_ptr<TTransformCommands> FTransforms;
 
     std::string FCurrentFileName;
     int FEditMode = 0;
+    int FColouringMode = 0; // the mode the editor is coloured for: EditMode when available, else 0
     bool FPrintOnStart = false;
     bool FTerminated = false;
     bool FShown = false;

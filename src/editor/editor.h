@@ -288,6 +288,8 @@ public:
     // Box-pastes the clipboard's plain text whether or not it carries the box marker.
     void BoxPasteClipboard();
     bool ClipboardHasText() const;
+    // The clipboard's plain text; false when there is none or it cannot be read.
+    bool ClipboardText(std::string& Text) const;
     void DrawTextOut(const TRect& Rect, int X, TTextOutOption Options, const char* Text, int Length,
                      int Y);
 
@@ -339,6 +341,9 @@ private:
     void WordLeft();
     void WordRight();
     std::vector<int> WordStarts(int Row);
+    // The colouring state the parser starts a row with, computed first when the row
+    // has none yet (as painting does), so that words and tokens are those on the screen.
+    int ParseStateOf(int Row);
     int RowSize(int Row) const;
     // Walks Count bytes forward from (Row, Byte) with the flat-offset row sizes.
     void WalkOffset(int Row, int Byte, int Count, int& OutRow, int& OutByte) const;

@@ -67,6 +67,8 @@ public:
     void SetMarginTop(int Value);
 
     TStringsPrinterInfo& Info() { return FInfo; }
+    // The printer the jobs go to.
+    TPrintCanvas& Canvas() { return FPrinter; }
     // The page being printed (1 on the first page of a job; 0 outside a job).
     int PageNumber() const { return FPageNumber; }
 

@@ -1,5 +1,4 @@
 #include "app/edit_mode.h"
-#include "base/file_name.h"
 
 #include <gtest/gtest.h>
 
@@ -42,18 +41,4 @@ TEST(EditMode, EmptyListMakesTheModeUnavailable) {
     EXPECT_EQ(6, ModeFromFileName("", 6, L));
     EXPECT_EQ(0, ModeFromFileName("", 5, L));
     EXPECT_EQ(0, ModeFromFileName("", 9, L));
-}
-
-TEST(FileNames, PartsOfShiftJisPaths) {
-    // 表 and ソ end in the byte 0x5C, which is no separator there.
-    EXPECT_EQ("表.txt", ExtractFileName("C:\\データ\\表.txt"));
-    EXPECT_EQ("C:\\ソフト", ExtractFileDir("C:\\ソフト\\a.txt"));
-    EXPECT_EQ("ソ", ExtractFileName("C:\\ソ"));
-    EXPECT_EQ("C:\\", ExtractFileDir("C:\\a.txt"));
-    EXPECT_EQ("C:", ExtractFileDir("C:a.txt"));
-    EXPECT_EQ("", ExtractFileDir("a.txt"));
-    EXPECT_EQ(".txt", ExtractFileExt("C:\\a.b\\表.txt"));
-    EXPECT_EQ("", ExtractFileExt("C:\\a.b\\Makefile"));
-    EXPECT_TRUE(SameFileName("C:\\Doc\\A.TXT", "c:\\doc\\a.txt"));
-    EXPECT_FALSE(SameFileName("C:\\ア.txt", "C:\\ヂ.txt"));
 }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -141,6 +144,33 @@ std::string EditorText(HWND Editor) {
     LRESULT got = SendMessageA(Editor, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(&buf[0]));
     buf.resize(got > 0 ? static_cast<size_t>(got) : 0);
     return buf;
+}
+
+std::string StatusPanelText(HWND Main, int Panel) {
+    HWND bar = FindWindowExA(Main, nullptr, "msctls_statusbar32", nullptr);
+    if (!bar) return std::string();
+    DWORD id = 0;
+    GetWindowThreadProcessId(bar, &id);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    if (!process) return std::string();
+    // SB_GETTEXT writes into the status bar's own process: a buffer is lent there.
+    const SIZE_T size = 512;
+    void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    std::string text;
+    if (remote) {
+        LRESULT n = SendMessageA(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(Panel), 0);
+        if (LOWORD(n) < size) {
+            SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(Panel), reinterpret_cast<LPARAM>(remote));
+            std::string buf(size, '\0');
+            SIZE_T got = 0;
+            if (ReadProcessMemory(process, remote, &buf[0], size, &got))
+                text = buf.c_str();
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    // Leading tabs only centre or right-align the text.
+    return text.substr(std::min(text.size(), text.find_first_not_of('\t')));
 }
 
 namespace {
@@ -324,6 +354,34 @@ bool RunUnix(const std::string& commandLine, DWORD timeoutMs) {
 
 namespace e2e {
 
+namespace {
+
+struct DialogSearch {
+    DWORD Id;
+    const std::string& Caption;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchDialog(HWND W, LPARAM L) {
+    auto* S = reinterpret_cast<DialogSearch*>(L);
+    DWORD Id = 0;
+    GetWindowThreadProcessId(W, &Id);
+    char Class[64] = {};
+    GetClassNameA(W, Class, sizeof Class);
+    if (Id != S->Id || !IsWindowVisible(W) || std::string(Class) != "#32770") return TRUE;
+    if (!S->Caption.empty() && WindowText(W) != S->Caption) return TRUE;
+    S->Found = W;
+    return FALSE;
+}
+
+} // namespace
+
+HWND FindDialog(DWORD ProcessId, const std::string& Caption) {
+    DialogSearch S{ProcessId, Caption, nullptr};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&S));
+    return S.Found;
+}
+
 std::string SettingsFile::Path() {
     std::string Exe = TestPaths().zefnote;
     std::size_t Dot = Exe.rfind('.');
@@ -357,12 +415,6 @@ std::string SettingsFile::Read() const {
 
 namespace e2e {
 
-HWND FindDialog(DWORD ProcessId) {
-    WindowSearch S{ProcessId, "#32770", nullptr};
-    EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&S));
-    return S.found;
-}
-
 HWND WaitForDialog(DWORD ProcessId, DWORD TimeoutMs) {
     HWND Found = nullptr;
     WaitFor([&] { return (Found = FindDialog(ProcessId)) != nullptr; }, TimeoutMs);
@@ -375,31 +427,6 @@ std::string StaticTexts(HWND Dialog) {
          C = FindWindowExA(Dialog, C, "Static", nullptr))
         Texts += WindowText(C);
     return Texts;
-}
-
-// SB_GETTEXT carries a pointer that no process but the status bar's own can use: the
-// buffer is made in that process and read back from it.
-std::string StatusPanelText(HWND Main, int Panel) {
-    HWND Bar = FindWindowExA(Main, nullptr, STATUSCLASSNAMEA, nullptr);
-    if (!Bar) return "(no status bar)";
-    DWORD Pid = 0;
-    GetWindowThreadProcessId(Bar, &Pid);
-    HANDLE Process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, Pid);
-    if (!Process) return "(no access)";
-    std::string Text;
-    const SIZE_T Size = 1024;
-    if (void* Remote = VirtualAllocEx(Process, nullptr, Size, MEM_COMMIT, PAGE_READWRITE)) {
-        LRESULT Length = SendMessageA(Bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(Panel), 0);
-        SendMessageA(Bar, SB_GETTEXTA, static_cast<WPARAM>(Panel), reinterpret_cast<LPARAM>(Remote));
-        char Buffer[Size] = {};
-        SIZE_T Got = 0;
-        ReadProcessMemory(Process, Remote, Buffer, Size - 1, &Got);
-        Text.assign(Buffer, strnlen(Buffer, std::min<size_t>(LOWORD(Length), Size - 1)));
-        VirtualFreeEx(Process, Remote, 0, MEM_RELEASE);
-    }
-    CloseHandle(Process);
-    Text.erase(0, Text.find_first_not_of('\t'));
-    return Text;
 }
 
 bool ChildVisible(HWND Main, const char* ClassName) {

@@ -65,6 +65,10 @@ std::string WindowText(HWND Window);
 // WM_GETTEXT.
 std::string EditorText(HWND Editor);
 
+// The text of panel Panel of the status bar of Main (another process's window), without
+// the tabs that align it.
+std::string StatusPanelText(HWND Main, int Panel);
+
 // Real input through SendInput, as the user's keyboard and mouse would give it; it goes
 // to the foreground window.
 void KeyDown(WORD VirtualKey);
@@ -80,6 +84,9 @@ void LeftUp();
 void RightClick();
 // The visible pop-up menu window (class "#32768") of the process, null when none.
 HWND FindPopupMenu(DWORD ProcessId);
+// The visible dialog window (class "#32770", message boxes too) of the process, with the
+// caption Caption unless that is empty; null when none.
+HWND FindDialog(DWORD ProcessId, const std::string& Caption = std::string());
 // Brings Window's top-level window to the front and waits until it has the focus.
 bool Activate(HWND TopLevel, HWND Focus, DWORD TimeoutMs);
 // Text of the clipboard's CF_TEXT, empty when there is none.
@@ -88,6 +95,10 @@ bool ClipboardHasFormat(const char* Name);
 
 // The editor's cell grid: the metrics of its font ("FixedSys", 12 points, the default
 // character set: the control's start font) and the text area's margins (left 19, top 2).
+// The settings under which EditorCells measures the editor's cells: the font at 12 points
+// and the left margin of 19 pixels.
+constexpr const char* CellSettings = "[Option]\r\nFontSize=12\r\nLeftMargin=19\r\n";
+
 struct EditorCells {
     int width = 8, height = 16;
     explicit EditorCells(HWND Editor);
@@ -98,15 +109,10 @@ struct EditorCells {
     int Top(int Row) const { return 2 + Row * height; }
 };
 
-// The visible dialog or message box (class "#32770") of the process, null when none.
-HWND FindDialog(DWORD ProcessId);
 // Waits for such a dialog; null when none came within TimeoutMs.
 HWND WaitForDialog(DWORD ProcessId, DWORD TimeoutMs);
 // The texts of a dialog's static controls, joined.
 std::string StaticTexts(HWND Dialog);
-// The text of a panel of the status bar of a main window of another process, without
-// the tabs that align it.
-std::string StatusPanelText(HWND Main, int Panel);
 // Whether the child window of that class (the tool bar, the status bar) is shown.
 bool ChildVisible(HWND Main, const char* ClassName);
 

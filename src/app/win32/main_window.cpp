@@ -1,6 +1,7 @@
 #include "app/win32/main_window.h"
 
 #include "app/main_menu.h"
+#include "app/win32/common_dialogs_win32.h"
 #include "app/status_bar.h"
 #include "app/window_manager.h"
 #include "platform/app_paths.h"
@@ -65,25 +66,6 @@ std::string DialogFilter(const std::string& Filter) {
     return Result + std::string(2, '\0');
 }
 
-// The font dialog opens where the model placed it.
-UINT_PTR CALLBACK FontHook(HWND Dialog, UINT Message, WPARAM, LPARAM L) {
-    if (Message == WM_INITDIALOG) {
-        auto* CF = reinterpret_cast<CHOOSEFONTA*>(L);
-        const POINT* At = reinterpret_cast<const POINT*>(CF->lCustData);
-        RECT R;
-        GetWindowRect(Dialog, &R);
-        RECT Work;
-        SystemParametersInfoA(SPI_GETWORKAREA, 0, &Work, 0);
-        int X = At->x, Y = At->y;
-        if (X + (R.right - R.left) > Work.right) X = Work.right - (R.right - R.left);
-        if (Y + (R.bottom - R.top) > Work.bottom) Y = Work.bottom - (R.bottom - R.top);
-        if (X < Work.left) X = Work.left;
-        if (Y < Work.top) Y = Work.top;
-        SetWindowPos(Dialog, nullptr, X, Y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    }
-    return 0;
-}
-
 TShortCut KeyShortCut(WPARAM Key) {
     TShortCut S(static_cast<int>(Key), 0);
     if (GetKeyState(VK_SHIFT) < 0) S.Modifiers |= TShortCut::scShift;
@@ -129,6 +111,10 @@ bool TMainWindow::Create(HINSTANCE Instance, const std::vector<std::string>& Par
     FForm->Store().RegisteredAppPath = [](const std::string& Program) {
         return RegisteredAppPath(Program);
     };
+    FSearchDialogs = std::make_unique<TWin32SearchDialogs>(FWindow, FEditor.Handle());
+    FSearch = std::make_unique<TSearchCommands>(
+        TSearchServices{*FForm, FEditor.Editor(), *this, FMessages, *FSearchDialogs});
+    FPrinting = std::make_unique<TWin32Printing>(FWindow, *FForm, *this, FEditor.Editor(), FMessages);
     FMenu = std::make_unique<TWin32Menu>(FForm->MainMenu(), true);
     FPopup = std::make_unique<TWin32Menu>(FForm->PopupMenu(), false);
     SetMenu(FWindow, FMenu->Handle());
@@ -424,25 +410,7 @@ bool TMainWindow::ExecuteSaveDialog(TFileDialogParams& Params) {
 }
 
 bool TMainWindow::ExecuteFontDialog(TFontDialogParams& Params) {
-    LOGFONTA Font = {};
-    HDC DC = GetDC(FWindow);
-    Font.lfHeight = -MulDiv(Params.Size, GetDeviceCaps(DC, LOGPIXELSY), 72);
-    ReleaseDC(FWindow, DC);
-    Font.lfCharSet = DEFAULT_CHARSET;
-    lstrcpynA(Font.lfFaceName, Params.Name.c_str(), LF_FACESIZE);
-    POINT At = {Params.Left, Params.Top};
-    CHOOSEFONTA C = {};
-    C.lStructSize = sizeof C;
-    C.hwndOwner = FWindow;
-    C.lpLogFont = &Font;
-    C.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_FIXEDPITCHONLY | CF_SCRIPTSONLY |
-              CF_FORCEFONTEXIST | CF_ENABLEHOOK;
-    C.lpfnHook = FontHook;
-    C.lCustData = reinterpret_cast<LPARAM>(&At);
-    if (!ChooseFontA(&C)) return false;
-    Params.Name = Font.lfFaceName;
-    Params.Size = C.iPointSize / 10;
-    return true;
+    return ExecuteFixedPitchFontDialog(FWindow, Params);
 }
 
 void TMainWindow::Close() { PostMessageA(FWindow, WM_CLOSE, 0, 0); }

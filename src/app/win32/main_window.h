@@ -7,6 +7,9 @@
 #include "app/win32/menu_win32.h"
 #include "editor/win32/editor_window.h"
 #include "platform/win32/message_box_win32.h"
+#include "search/search_commands.h"
+#include "search/win32/search_dialogs_win32.h"
+#include "print/win32/print_dialog_win32.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -92,6 +95,9 @@ private:
     std::unique_ptr<TMainForm> FForm;
     std::unique_ptr<TWin32Menu> FMenu;
     std::unique_ptr<TWin32Menu> FPopup;
+    std::unique_ptr<TWin32SearchDialogs> FSearchDialogs;
+    std::unique_ptr<TSearchCommands> FSearch;
+    std::unique_ptr<TWin32Printing> FPrinting;
     std::vector<std::string> FStatusTexts;
     int FHintWidth = 205;
     bool FToolBarVisible = true;

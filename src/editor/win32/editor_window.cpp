@@ -173,6 +173,21 @@ void TEditorWindow::ContextMenu(LPARAM L) {
     if (Chosen > 0) Menu->Click(Chosen - 1);
 }
 
+// The result string of the window's input context, in code-page bytes.
+static std::string ImeResultString(HWND Window) {
+    std::string Result;
+    HIMC Imc = ImmGetContext(Window);
+    if (!Imc) return Result;
+    LONG Bytes = ImmGetCompositionStringA(Imc, GCS_RESULTSTR, nullptr, 0);
+    if (Bytes > 0) {
+        Result.resize(static_cast<std::size_t>(Bytes));
+        Bytes = ImmGetCompositionStringA(Imc, GCS_RESULTSTR, &Result[0], static_cast<DWORD>(Bytes));
+        Result.resize(Bytes > 0 ? static_cast<std::size_t>(Bytes) : 0);
+    }
+    ImmReleaseContext(Window, Imc);
+    return Result;
+}
+
 // Three rows per notch of the wheel, as three line scrolls.
 void TEditorWindow::Wheel(int Delta) {
     FWheelRest += Delta;
@@ -236,23 +251,14 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
     case WM_CHAR:
         E.KeyPress(static_cast<char>(W & 0xFF));
         return 0;
-    case WM_IME_COMPOSITION:
-        if (L & GCS_RESULTSTR) {
-            HIMC Imc = ImmGetContext(Window);
-            if (Imc) {
-                LONG Bytes = ImmGetCompositionStringA(Imc, GCS_RESULTSTR, nullptr, 0);
-                std::string Result;
-                if (Bytes > 0) {
-                    Result.resize(static_cast<std::size_t>(Bytes));
-                    ImmGetCompositionStringA(Imc, GCS_RESULTSTR, &Result[0],
-                                             static_cast<DWORD>(Bytes));
-                }
-                ImmReleaseContext(Window, Imc);
-                E.ImeComposition(Result);
-                return 0;
-            }
-        }
-        break;
+    case WM_IME_COMPOSITION: {
+        // The default processing comes first: it hands the result to the input method's
+        // window, which delivers it again as character messages, one per byte; those
+        // are what the editor's discard counter swallows.
+        LRESULT Result = DefWindowProcA(Window, Message, W, L);
+        if (L & GCS_RESULTSTR) E.ImeComposition(ImeResultString(Window));
+        return Result;
+    }
     case WM_IME_NOTIFY:
         if (W == IMN_OPENCANDIDATE)
             E.ImeCandidateOpen();

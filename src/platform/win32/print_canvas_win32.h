@@ -23,6 +23,9 @@ public:
     // The device settings of the current printer (a DEVMODE, as the printer setup dialog
     // gives it); none means the printer's defaults.  Choosing another printer drops them.
     void SetDeviceMode(const DEVMODEA* Mode);
+    const DEVMODEA* DeviceMode() const;
+    // The current printer's name, empty when there is none.
+    std::string CurrentPrinter() const;
     // A file the next jobs are written to instead of the printer's port; empty: the port.
     void SetOutputFile(const std::string& Path) { FOutputFile = Path; }
 
@@ -40,9 +43,6 @@ public:
 
 private:
     class TQuery;
-    // The current printer's name (empty when there is none) and its device settings.
-    std::string CurrentPrinter() const;
-    const DEVMODEA* DeviceMode() const;
     void SelectFont(HDC DC) const;
     void UnselectFont(HDC DC) const;
     void Release();

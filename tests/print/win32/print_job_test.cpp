@@ -13,6 +13,10 @@
 namespace {
 
 namespace pd = printed_document;
+using pd::Line;
+using pd::LineOf;
+using pd::Utf8;
+using pd::WithoutSpaces;
 
 // build/<preset>/artifacts/print, beside the bin folder of this program.
 std::string ArtifactsFolder() {
@@ -27,17 +31,6 @@ std::string ArtifactsFolder() {
     return Folder;
 }
 
-std::string Utf8(const std::string& Sjis) {
-    return pd::Narrow(pd::Wide(Sjis, 932), CP_UTF8);
-}
-
-std::string WithoutSpaces(const std::string& Text) {
-    std::string Out;
-    for (char C : Text)
-        if (C != ' ' && C != '\n' && C != '\r' && C != '\t' && C != '\f') Out += C;
-    return Out;
-}
-
 const char* const Sentences[] = {
     "吾輩は猫である。名前はまだ無い。",
     "どこで生れたかとんと見当がつかぬ。",
@@ -45,25 +38,6 @@ const char* const Sentences[] = {
     "「カタカナ」と、ひらがな、漢字、ABC 123 が混ざった行。",
     "表示・ソフト・能力：二バイト目が 0x5C の文字。",
 };
-
-// The words of a printed line: those on the baseline of Word, and the box around them.
-struct Line {
-    std::string Text;
-    double XMin = 1e9, YMin = 1e9, XMax = 0, YMax = 0;
-};
-
-Line LineOf(const std::vector<pd::Word>& Words, const pd::Word& Word) {
-    Line Out;
-    for (const pd::Word& W : Words)
-        if (std::fabs(W.YMax - Word.YMax) < 2) {
-            Out.Text += W.Text;
-            Out.XMin = std::min(Out.XMin, W.XMin);
-            Out.YMin = std::min(Out.YMin, W.YMin);
-            Out.XMax = std::max(Out.XMax, W.XMax);
-            Out.YMax = std::max(Out.YMax, W.YMax);
-        }
-    return Out;
-}
 
 class PrintJob : public testing::Test {
 protected:

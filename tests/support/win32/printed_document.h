@@ -10,6 +10,8 @@
 // reads from the same font with GDI.
 #include <windows.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -152,6 +154,37 @@ struct Document {
     std::vector<std::vector<Word>> Words;
     double PageWidth = 0, PageHeight = 0;
 };
+
+// Shift_JIS text as UTF-8, as pdftotext gives it.
+inline std::string Utf8(const std::string& Sjis) { return Narrow(Wide(Sjis, 932), CP_UTF8); }
+
+// Text without blanks and line and page breaks, to compare what was printed in any layout.
+inline std::string WithoutSpaces(const std::string& Text) {
+    std::string Out;
+    for (char C : Text)
+        if (C != ' ' && C != '\n' && C != '\r' && C != '\t' && C != '\f') Out += C;
+    return Out;
+}
+
+// The words of a printed line and the box around them.
+struct Line {
+    std::string Text;
+    double XMin = 1e9, YMin = 1e9, XMax = 0, YMax = 0;
+};
+
+// The words on the baseline of Word.
+inline Line LineOf(const std::vector<Word>& Words, const Word& Word) {
+    Line Out;
+    for (const auto& W : Words)
+        if (std::fabs(W.YMax - Word.YMax) < 2) {
+            Out.Text += W.Text;
+            Out.XMin = std::min(Out.XMin, W.XMin);
+            Out.YMin = std::min(Out.YMin, W.YMin);
+            Out.XMax = std::max(Out.XMax, W.XMax);
+            Out.YMax = std::max(Out.YMax, W.YMax);
+        }
+    return Out;
+}
 
 inline double Attribute(const std::string& Tag, const char* Name) {
     std::string Key = std::string(Name) + "=\"";

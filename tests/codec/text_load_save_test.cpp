@@ -1,4 +1,5 @@
-// Loading and saving text files: line cutting across blocks, conversion across blocks,
+// Loading and saving text files, through the window's file state (TTextFiles) as the
+// window uses them: line cutting across blocks, conversion across blocks,
 // the save codes, and failures that must leave the user's text and files intact.
 #include "app/document_files.h"
 #include "codec/kanji_convert.h"
