@@ -8,6 +8,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include <algorithm>
+#include <commctrl.h>
+
 namespace e2e {
 
 namespace {
@@ -112,6 +115,12 @@ bool ZefnoteProcess::WaitForExit(DWORD TimeoutMs) {
     return process_ && WaitForSingleObject(process_, TimeoutMs) == WAIT_OBJECT_0;
 }
 
+void ZefnoteProcess::Kill() {
+    if (!process_) return;
+    TerminateProcess(process_, 9);
+    WaitForSingleObject(process_, 10000);
+}
+
 DWORD ZefnoteProcess::ExitCode() const {
     DWORD code = STILL_ACTIVE;
     if (process_) GetExitCodeProcess(process_, &code);
@@ -201,6 +210,13 @@ void KeyUp(WORD vk) {
 }
 
 void Press(WORD vk, std::initializer_list<WORD> mods) {
+    // Wine gives a thread that is busy while a modifier goes down and up again the
+    // modifier's state as it is when the thread gets to the key: the shortcut would
+    // arrive as a plain key.  The foreground window's thread is waited for first.
+    if (mods.size() > 0) {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(GetForegroundWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
+    }
     for (WORD m : mods)
         KeyDown(m);
     KeyDown(vk);
@@ -247,16 +263,18 @@ HWND FindPopupMenu(DWORD processId) {
 }
 
 bool Activate(HWND top, HWND focus, DWORD timeoutMs) {
-    return WaitFor(
-        [&] {
-            SetForegroundWindow(top);
-            GUITHREADINFO gi = {};
-            gi.cbSize = sizeof gi;
-            DWORD thread = GetWindowThreadProcessId(top, nullptr);
-            return GetGUIThreadInfo(thread, &gi) && gi.hwndFocus == focus &&
-                   GetForegroundWindow() == top;
-        },
-        timeoutMs);
+    auto focused = [&] {
+        GUITHREADINFO gi = {};
+        gi.cbSize = sizeof gi;
+        DWORD thread = GetWindowThreadProcessId(top, nullptr);
+        return GetGUIThreadInfo(thread, &gi) && gi.hwndFocus == focus && GetForegroundWindow() == top;
+    };
+    if (!WaitFor([&] { SetForegroundWindow(top); return focused(); }, timeoutMs)) return false;
+    // Wine's X11 driver sets the keyboard state again from the X server's when the X focus
+    // arrives, some time after the window became the foreground one; a modifier pressed
+    // through SendInput before that would count as released.
+    Sleep(500);
+    return focused();
 }
 
 std::string ClipboardText() {
@@ -391,6 +409,41 @@ std::string SettingsFile::Read() const {
     while (ReadFile(F, Buffer, sizeof Buffer, &N, nullptr) && N > 0) Text.append(Buffer, N);
     CloseHandle(F);
     return Text;
+}
+
+} // namespace e2e
+
+namespace e2e {
+
+HWND WaitForDialog(DWORD ProcessId, DWORD TimeoutMs) {
+    HWND Found = nullptr;
+    WaitFor([&] { return (Found = FindDialog(ProcessId)) != nullptr; }, TimeoutMs);
+    return Found;
+}
+
+std::string StaticTexts(HWND Dialog) {
+    std::string Texts;
+    for (HWND C = FindWindowExA(Dialog, nullptr, "Static", nullptr); C;
+         C = FindWindowExA(Dialog, C, "Static", nullptr))
+        Texts += WindowText(C);
+    return Texts;
+}
+
+bool ChildVisible(HWND Main, const char* ClassName) {
+    HWND Child = FindWindowExA(Main, nullptr, ClassName, nullptr);
+    return Child && IsWindowVisible(Child);
+}
+
+std::string ReadFileBytes(const std::string& Path) {
+    std::string Bytes;
+    HANDLE F = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    if (F == INVALID_HANDLE_VALUE) return Bytes;
+    char Buffer[65536];
+    DWORD N = 0;
+    while (ReadFile(F, Buffer, sizeof Buffer, &N, nullptr) && N > 0) Bytes.append(Buffer, N);
+    CloseHandle(F);
+    return Bytes;
 }
 
 } // namespace e2e

@@ -52,6 +52,8 @@ public:
     bool WaitForExit(DWORD TimeoutMs);
     DWORD ExitCode() const;
     DWORD Id() const { return id_; }
+    // Ends the process at once, as a crash or the task manager would.
+    void Kill();
 
 private:
     HANDLE process_ = nullptr;
@@ -107,8 +109,17 @@ struct EditorCells {
     int Top(int Row) const { return 2 + Row * height; }
 };
 
+// Waits for such a dialog; null when none came within TimeoutMs.
+HWND WaitForDialog(DWORD ProcessId, DWORD TimeoutMs);
+// The texts of a dialog's static controls, joined.
+std::string StaticTexts(HWND Dialog);
+// Whether the child window of that class (the tool bar, the status bar) is shown.
+bool ChildVisible(HWND Main, const char* ClassName);
+
 // Writes Bytes to a file of that name in the artifacts folder; returns its path.
 std::string WriteArtifact(const std::string& Name, const std::string& Bytes);
+// The whole content of a file; empty when it cannot be read.
+std::string ReadFileBytes(const std::string& Path);
 // The Unix form of a Z: drive path.
 std::string ToUnixPath(const std::string& Path);
 // Starts a Unix program (Wine execs it for us); false when it could not be started.

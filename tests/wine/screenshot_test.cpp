@@ -41,3 +41,54 @@ TEST_F(Screenshot, TextTabsWrapEndMarkAndSelectionAtTheirCells) {
     EXPECT_GT(Count(1, 0, 5, white), 0) << "no selected text";
     EXPECT_EQ(0, Count(1, 6, 10, navy)) << "the selection reaches too far";
 }
+
+// The main window as the user sees it, kept in the artifacts folder: the tool bar and
+// the status bar, the File menu with its history submenu, the View menu, the context
+// menu.  Each menu is open when its picture is taken.
+TEST_F(Screenshot, MainWindowWithItsBarsAndMenus) {
+    const std::string sample = e2e::TestPaths().samples + "\\sample-sjis.txt";
+    e2e::SettingsFile settings("[Option]\r\nWordWrap=1\r\n[FileHistory]\r\nItemCount=2\r\nItem0=" + sample +
+                               "\r\nItem1=C:\\missing\\gone.txt\r\n");
+    e2e::ZefnoteProcess zefnote("\"" + sample + "\"");
+    ASSERT_TRUE(zefnote.Started());
+    main_ = zefnote.WaitForMainWindow("TZefnoteMainForm", 30000);
+    ASSERT_NE(nullptr, main_);
+    editor_ = FindWindowExA(main_, nullptr, "TEditor", nullptr);
+    ASSERT_NE(nullptr, editor_);
+    ASSERT_TRUE(e2e::Activate(main_, editor_, 10000));
+    SendMessageA(main_, WM_NULL, 0, 0);
+    ASSERT_TRUE(Take("main-window"));
+    EXPECT_TRUE(e2e::ChildVisible(main_, "ToolbarWindow32"));
+    EXPECT_TRUE(e2e::ChildVisible(main_, "msctls_statusbar32"));
+    EXPECT_EQ("[80]", e2e::StatusPanelText(main_, 3));
+
+    struct Menu {
+        const char* Name;
+        std::initializer_list<WORD> Keys;
+    } menus[] = {{"menu-file-history", {'F', 'R'}}, {"menu-view", {'V'}}, {"menu-edit", {'E'}}};
+    for (const Menu& m : menus) {
+        SCOPED_TRACE(m.Name);
+        bool first = true;
+        for (WORD key : m.Keys) {
+            if (first)
+                e2e::Press(key, {VK_MENU});
+            else
+                e2e::Press(key);
+            first = false;
+        }
+        ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FindPopupMenu(zefnote.Id()) != nullptr; }, 5000));
+        Sleep(300);
+        EXPECT_TRUE(Take(m.Name));
+        for (size_t i = 0; i < m.Keys.size(); ++i)
+            e2e::Press(VK_ESCAPE);
+        e2e::Press(VK_ESCAPE);
+        ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FindPopupMenu(zefnote.Id()) == nullptr; }, 5000));
+    }
+
+    // The context menu from the keyboard.
+    e2e::Press(VK_F10, {VK_SHIFT});
+    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FindPopupMenu(zefnote.Id()) != nullptr; }, 5000));
+    Sleep(300);
+    EXPECT_TRUE(Take("menu-context"));
+    e2e::Press(VK_ESCAPE);
+}
