@@ -1,6 +1,6 @@
 #include "app/document_files.h"
 
-#include "app/app_title.h"
+#include "app/app_info.h"
 #include "codec/nkf.h"
 #include "codec/text_save.h"
 #include "editor/row_list.h"
@@ -43,7 +43,7 @@ TTextLoadResult TTextFiles::LoadFile(TTextFileEditor& Editor, const std::string&
     if (Result.ZeroBytes > 0)
         FMessages.Show("ファイル " + FileName + " にあった NUL 文字 " +
                            std::to_string(Result.ZeroBytes) + " 個は空白にして読み込みました。",
-                       AppTitle, TMessageButtons::mbOk, TMessageIcon::miInformation);
+                       ApplicationTitle, TMessageButtons::mbOk, TMessageIcon::miInformation);
     return Result;
 }
 
@@ -59,7 +59,7 @@ void TTextFiles::SaveInCode(int Entry, const std::function<void()>& SaveAs) {
 
 bool TTextFiles::CheckEucSaveSize(std::size_t Length) {
     if (Length <= EucSaveLimit) return true;
-    FMessages.Show("EUC の保存は上限 100KB です。", AppTitle, TMessageButtons::mbOk,
+    FMessages.Show("EUC の保存は上限 100KB です。", ApplicationTitle, TMessageButtons::mbOk,
                    TMessageIcon::miInformation);
     return false;
 }

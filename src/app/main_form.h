@@ -1,106 +1,239 @@
 #pragma once
-// The main window's model: the document in the window (its file name, the title built
-// from it, the modified mark), opening a file through the loader with its messages, and
-// the command line.  The window itself (src/app/win32) only shows what this decides; the
-// platform's services come in through the seam, so that tests drive it headless.
+// TMainForm: the model of the main window.  It owns the document (its file name, edit mode
+// and kanji code), the option record, the menus and the file history, routes every menu,
+// shortcut and tool-bar command to the editor, the loader and saver, the settings store
+// and the dialogs, and keeps the caption and the status bar current.  It reaches its
+// window only through TMainFormHost and the rest of the platform through the seams, so
+// native tests drive it whole.
+//
+// main_form.cpp: creation, settings, title, status bar, closing.
+// main_form_file.cpp: the file commands, the history, the command line and dropped files.
+// main_form_edit.cpp: the edit commands, menu opening rules, keys and the mouse.
+// main_form_view.cpp: view toggles, word wrap, font, edit modes.
+#include "app/app_info.h"
+#include "app/editor_text_file.h"
+#include "app/file_history.h"
+#include "app/window_manager.h"
+#include "app/main_form_host.h"
+#include "app/main_menu.h"
+#include "app/edit_mode.h"
+#include "app/settings/option_record.h"
+#include "app/settings/settings_store.h"
 #include "app/document_files.h"
-#include "codec/text_load.h"
+#include "editor/editor_prop.h"
+#include "platform/message_box.h"
 
 #include <functional>
+#include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
+class TDesktop;
 class TEditor;
 class TFileSystem;
+class TLibraryLoader;
 class TMessageBox;
 class TNkf;
+class TProfileFile;
+class TShell;
+class TTransformCommands;
 
-// The parameters of a command line (without the program's name): separated by spaces
-// and tabs; double quotes group spaces into a parameter and are removed.
-std::vector<std::string> SplitCommandLine(const std::string& CommandLine);
 
-// The window's title for a document: display name + " - Zefnote", with " * " before the
-// dash when the text is modified.  The display name is "無題" for an untitled document,
-// else the file name without folder, or the full path with FullPath.
-std::string MainFormTitle(const std::string& FileName, bool Modified, bool FullPath = false);
+struct TMainFormServices {
+    TMainFormHost& Host;
+    TEditor& Editor;
+    TMessageBox& Messages;
+    TFileSystem& Files;
+    TProfileFile& Ini;
+    TDesktop& Desktop;
+    TShell& Shell;
+    // NKF32.DLL is looked for through it at creation; null: never loaded.
+    TLibraryLoader* Libraries = nullptr;
+};
 
 class TMainForm {
 public:
-    // The services the window's logic uses; Nkf may be null (no NKF32.DLL).
-    struct TServices {
-        TFileSystem& Files;
-        TMessageBox& Messages;
-        TNkf* Nkf = nullptr;
-    };
-
-    TMainForm(TEditor& Editor, const TServices& Services);
+    explicit TMainForm(const TMainFormServices& Services);
     virtual ~TMainForm();
     TMainForm(const TMainForm&) = delete;
     TMainForm& operator=(const TMainForm&) = delete;
 
-    // Window creation: NKF32.DLL loaded when it is there, the start settings, an
-    // untitled document, then the command line's parameters.
+    // Window creation: settings loaded and applied, placement restored, the history
+    // built, the document untitled, then the command line (its parameters without the
+    // program's name).
     void FormCreate(const std::vector<std::string>& Params);
+    // The window's first showing.
+    void FormShow();
+    // The close query: false keeps the window open.
+    bool CloseQuery();
+    // The window's destruction: the placement saved when so configured.
+    void FormDestroy();
+    // True when creation decided the window is not to be shown (the file is shown by
+    // another process, or it was printed by "/p"); the host then ends the process.
+    bool Terminated() const { return FTerminated; }
 
-    // The first parameter that names an existing file is opened in this window.
-    void ProcessCommandLine(const std::vector<std::string>& Params);
+    // Messages from outside and from the window.
+    void RestoreRequest();
+    void SettingsChanged();
+    void MouseWheel(int Delta);
+    void Resize();
+    void DropFiles(const std::vector<std::string>& Files);
+    // A key pressed anywhere in the window: runs the menu item it is the shortcut of.
+    // True when the key was a shortcut (consumed, run or beeped).
+    bool ShortCut(TShortCut Key);
+    // Runs a chosen menu item (main menu, context menu or tool bar).
+    void Click(TMenuItem& Item);
+    // A highlighted menu item: its hint in panel 0.
+    void MenuHint(const TMenuItem* Item);
+    // The tool bar's buttons: the menu item each one runs, by the button's name.
+    TMenuItem* ToolButtonItem(const std::string& ButtonName);
 
-    // Loads FileName into the editor and makes it the current file.  A file that cannot
-    // be loaded is reported in the error box and false returned: the document stays as
-    // it was, except after a read that failed midway, which leaves the part read as a
-    // modified, untitled text (so that saving cannot overwrite the file with it).
-    bool OpenFile(const std::string& FileName);
-
-    // Makes Name (may be empty) the current file and sets the title.
-    void SetFileName(const std::string& Name);
+    // The document.
     const std::string& CurrentFileName() const { return FCurrentFileName; }
-
-    // The window caption.
-    const std::string& Caption() const { return FCaption; }
-    // Show the full path instead of the file name in the title.
-    bool FullPathFileName() const { return FFullPathFileName; }
-    void SetFullPathFileName(bool Value);
-
-    // The editor's OnChange: the title gets the modified mark.
-    void EditorChange();
-
-    TEditor& Editor() { return FEditor; }
+    int EditMode() const { return FEditMode; }
+    bool PrintOnStart() const { return FPrintOnStart; }
     TTextFiles& TextFiles() { return FTextFiles; }
+    TOptionRecord& Options() { return FOptions; }
+    TEditorProp& EditorProp1() { return FEditorProp1; }
+    TMenuItem& MainMenu() { return FMainMenu; }
+    TMenuItem& PopupMenu() { return FPopupMenu; }
+    TFileHistory& History() { return FHistory; }
+    TWindowManager& Windows() { return FWindows; }
+    // The display name of the document: "無題", the full path or the file's name.
+    std::string DisplayName() const;
 
-    // The caption changed; the window shows the new one.
-    std::function<void(const std::string&)> OnCaptionChange;
+    // Document operations (Part of the file menu's work, callable by later commands).
+    void SetFileName(const std::string& Name);
+    // Loads Name here; false when another process shows it or the load failed.
+    bool OpenFile(const std::string& Name);
+    // Saves to Name in the code the settings choose; false when abandoned or failed.
+    bool SaveFile(const std::string& Name);
+    // The save dialog, then SaveFile; false when cancelled or failed.
+    bool SaveAs();
+    // Saves to the current file, or through SaveAs when untitled.
+    bool Save();
+    // The save prompt: TMessageResult::mrNo without asking when the text is unchanged.
+    TMessageResult SavePrompt();
+    // Starts a new process of the program on File (quoted, its folder as working folder).
+    void OpenInNewProcess(const std::string& File);
+
+    // Commands of later features connect here; an unconnected command stays disabled.
+    using TCommandHandler = std::function<void(TMenuItem& Sender)>;
+    void ConnectCommand(int Command, TCommandHandler Handler);
+    bool CommandConnected(int Command) const;
+
+    // Settings.
+    void LoadSettings();
+    void ApplySettings();
+    TSettingsStore& Store() { return FStore; }
+    // Writes a boolean of section Option at once (unless Menu_NoSaveIni), then tells the
+    // other windows.
+    void WriteOptionBool(const std::string& Key, bool Value);
+    void UpdateScrollBars();
+
+    // Edit modes.
+    void ShowEditMode();
+    // Sets the mode, applies it with reset and shows it.
+    void ChangeEditMode(int Mode);
+
+    // Tells other parts of the program that the document's mode or name changed (the
+    // browser commands follow it).
+    std::function<void()> OnEditModeApplied;
+    // Prints the document and ends the process: the "/p" switch with a document.
+    std::function<void()> OnPrintOnStart;
+
+    // The extension lists of the modes, from the option record.
+    TModeExtensionLists ModeExtensionLists() const;
 
 protected:
-    // The settings the window starts with until the settings store applies its own: soft
-    // wrap at 80 columns, the end-of-file and return marks shown, files loaded with
-    // kanji code detection.
-    virtual void ApplyStartSettings();
-    // An error that reached the window: its message in the error box.
-    void ShowError(const std::string& Message);
+    // Overridable steps other features refine.
+    virtual void ApplyEditMode(bool Reset);
+    virtual int ModeFromFileName() const;
 
 private:
-    // The editor as the loader sees it.
-    class TEditorFile : public TTextFileEditor {
-    public:
-        explicit TEditorFile(TEditor& Editor) : FEditor(Editor) {}
-        TEditorStrings& Lines() override;
-        TLinesHost& LinesHost() override;
-        bool Modified() const override;
-        void SetModified(bool Value) override;
+    // main_form.cpp
+    void ConnectMenus();
+    void UpdateCommandStates();
+    TUserWindowOptions UserWindowOptions() const;
+    void ConnectEditorEvents();
+    void UpdateTitle(bool Modified);
+    void ShowCaretPosition();
+    void RestoreWindowPlacement();
+    void SaveWindowPlacement();
+    TWindowBounds CurrentBounds();
+    void BuildWrapWidthMenu(const std::vector<TSettingsMenuItem>& Items);
+    void BuildToolMenu(const std::vector<TSettingsMenuItem>& Items);
+    std::vector<int> WrapWidthList();
 
-    private:
-        TEditor& FEditor;
-    };
+    // main_form_file.cpp
+    void ProcessCommandLine(const std::vector<std::string>& Params);
+    std::string ResolveDocumentName(const std::string& Name);
+    void BuildHistory();
+    void SaveHistory();
+    void NewClick();
+    void OpenClick();
+    void CloseAndOpenClick();
+    void SaveInCodeClick(int Entry);
+    void SaveAndExitClick();
+    void HistoryClick(TMenuItem& Item);
+    void ClearHistoryClick();
+    bool HoldsDocument() const;
+    std::string FileDirectory(const std::string& Name) const;
+    void HelpClick();
+    void FileMenuPopup();
+    void HelpMenuPopup();
+    std::string HelpFileName() const;
 
-    void SetCaption(const std::string& Value);
+    // main_form_edit.cpp
+    void EditMenuPopup(TMenuItem& Menu);
+    void UndoClick();
+    void RedoClick();
+    void ClipboardClick(int Command);
+    void SelectAllClick();
+    void EditorKeyDown(int& Key, TShiftState Shift);
+    void SelectionModeChanged();
+    void FreeCaretClick();
+    void TextSizeClick();
+    void EditorMouseMove(int X, int Y);
+    void EditorDblClick();
 
+    // main_form_view.cpp
+    void ViewMenuPopup();
+    void WrapListPopup();
+    void ToolBarClick(TMenuItem& Item);
+    void StatusBarClick(TMenuItem& Item);
+    void InyouRowClick(TMenuItem& Item);
+    void LinkWordClick(TMenuItem& Item);
+    void WordWrapClick(TMenuItem& Item);
+    void WrapWidthClick(int Width);
+    int WindowEdgeWidth() const;
+    void FontClick();
+    void EditModeClick(TMenuItem& Item);
+    void ModeMenuPopup(TMenuItem& Menu);
+
+    TMainFormServices FS;
+    TMainFormHost& FHost;
     TEditor& FEditor;
-    TFileSystem& FFiles;
-    TMessageBox& FMessages;
-    TNkf* FNkf;
-    TEditorFile FEditorFile;
+    std::unique_ptr<TNkf> FNkf;
+    TEditorTextFile FEditorFile;
     TTextFiles FTextFiles;
+    TOptionRecord FOptions;
+    TSettingsStore FStore;
+    TEditorProp FEditorProp1;
+    TMenuItem FMainMenu;
+    TMenuItem FPopupMenu;
+    TFileHistory FHistory;
+    TWindowManager FWindows;
+    std::vector<TCommandHandler> FHandlers;
+    std::unique_ptr<TTransformCommands> FTransforms;
+
     std::string FCurrentFileName;
-    std::string FCaption;
-    bool FFullPathFileName = false;
+    int FEditMode = 0;
+    int FColouringMode = 0; // the mode the editor is coloured for: EditMode when available, else 0
+    bool FPrintOnStart = false;
+    bool FTerminated = false;
+    bool FShown = false;
+    TFileDialogParams FOpenDialog;
+    TFileDialogParams FSaveDialog;
 };

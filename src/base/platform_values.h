@@ -43,6 +43,7 @@ constexpr TCursor crDefault = 0;
 constexpr TCursor crArrow = -2;
 constexpr TCursor crIBeam = -4;
 constexpr TCursor crDrag = -12;
+constexpr TCursor crHandPoint = -21;
 
 // The index the "RightArrow" cursor of the left margin takes in the cursor
 // table; the Windows layer registers its image under this index at start-up.

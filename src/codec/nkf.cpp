@@ -97,7 +97,15 @@ std::string TNkf::NkfConvertString(const std::string& Text, const std::string& O
 
 // TNkfStream -----------------------------------------------------------------------------
 
-std::size_t TNkfStream::CompleteLength(const std::string& Text, bool& Kanji) const {
+std::string TNkfStream::TJisShift::Prefix() const {
+    std::string P;
+    // ASCII and JIS-Roman need no escape: every call starts in them.
+    if (TwoByte() || Designation == "\x1B(I") P = Designation;
+    if (ShiftOut) P += '\x0E';
+    return P;
+}
+
+std::size_t TNkfStream::CompleteLength(const std::string& Text, TJisShift& Shift) const {
     const unsigned char* S = reinterpret_cast<const unsigned char*>(Text.data());
     std::size_t N = Text.size(), I = 0;
     switch (FSource) {
@@ -106,13 +114,18 @@ std::size_t TNkfStream::CompleteLength(const std::string& Text, bool& Kanji) con
         while (I < N) {
             unsigned char B = S[I];
             if (B == 0x1B) {
-                if (I + 2 >= N) break;
-                if (S[I + 1] == '$')
-                    Kanji = true;
-                else if (S[I + 1] == '(')
-                    Kanji = false;
-                I += 3;
-            } else if (Kanji && B >= 0x21 && B <= 0x7E) {
+                // ESC $ F, ESC ( F and ESC $ ( F: the final byte is the first at or
+                // above 0x30.
+                std::size_t E = I + 1;
+                while (E < N && E < I + 4 && S[E] < 0x30)
+                    ++E;
+                if (E >= N) break;
+                Shift.Designation.assign(Text, I, E + 1 - I);
+                I = E + 1;
+            } else if (B == 0x0E || B == 0x0F) {
+                Shift.ShiftOut = B == 0x0E;
+                ++I;
+            } else if (Shift.TwoByte() && !Shift.ShiftOut && B >= 0x21 && B <= 0x7E) {
                 if (I + 1 >= N) break;
                 I += (S[I + 1] >= 0x21 && S[I + 1] <= 0x7E) ? 2 : 1;
             } else {
@@ -123,12 +136,11 @@ std::size_t TNkfStream::CompleteLength(const std::string& Text, bool& Kanji) con
     case TKanjiCode::kcEuc:
         while (I < N) {
             unsigned char B = S[I];
-            if (B < 0x81 || B == 0xFF) {
-                ++I;
-            } else {
-                if (I + 1 >= N) break;
-                I += 2;
-            }
+            // SS3 (0x8F) starts a three-byte character, every other byte from 0x81 on
+            // (SS2 included) a two-byte one.
+            std::size_t Width = B < 0x81 || B == 0xFF ? 1 : B == 0x8F ? 3 : 2;
+            if (I + Width > N) break;
+            I += Width;
         }
         return I;
     case TKanjiCode::kcSjis:
@@ -156,23 +168,21 @@ bool TNkfStream::Convert(const std::string& Piece, std::string& Out) {
 
 bool TNkfStream::Feed(const char* Data, std::size_t Length, std::string& Out) {
     FHeld.append(Data, Length);
-    bool KanjiAtStart = FKanji, Kanji = FKanji;
-    std::size_t Complete = CompleteLength(FHeld, Kanji);
+    TJisShift Shift = FShift;
+    std::size_t Complete = CompleteLength(FHeld, Shift);
     if (Complete == 0) return true;
-    // JIS input that is in kanji mode here gets the shift back in front of its piece.
-    std::string Piece = KanjiAtStart ? std::string("\x1B$B") : std::string();
+    std::string Piece = FShift.Prefix();
     Piece.append(FHeld, 0, Complete);
     FHeld.erase(0, Complete);
-    FKanji = Kanji;
+    FShift = Shift;
     return Convert(Piece, Out);
 }
 
 bool TNkfStream::Finish(std::string& Out) {
     if (FHeld.empty()) return true;
-    std::string Piece = FKanji ? std::string("\x1B$B") : std::string();
-    Piece += FHeld;
+    std::string Piece = FShift.Prefix() + FHeld;
     FHeld.clear();
-    FKanji = false;
+    FShift = TJisShift();
     return Convert(Piece, Out);
 }
 

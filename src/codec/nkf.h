@@ -98,14 +98,22 @@ public:
     bool Finish(std::string& Out);
 
 private:
+    // JIS input: the shift state at a point, which a piece that starts there repeats
+    // in front of its bytes (the library starts every call in ASCII).
+    struct TJisShift {
+        std::string Designation; // the last ESC sequence that chose a character set
+        bool ShiftOut = false;   // between SO and SI: half-width katakana
+        bool TwoByte() const { return Designation.size() >= 2 && Designation[1] == '$'; }
+        std::string Prefix() const;
+    };
     // The length of the longest prefix of Text that ends at a character boundary;
     // updates the shift state to the state at that point.
-    std::size_t CompleteLength(const std::string& Text, bool& Kanji) const;
+    std::size_t CompleteLength(const std::string& Text, TJisShift& Shift) const;
     bool Convert(const std::string& Piece, std::string& Out);
 
     TNkf& FNkf;
     TKanjiCode FSource;
     std::string FOption;
     std::string FHeld;
-    bool FKanji = false; // JIS input: kanji mode at the start of FHeld
+    TJisShift FShift; // JIS input: the state at the start of FHeld
 };

@@ -52,8 +52,11 @@ std::unique_ptr<TEditorParser> TEditor::CreateParser(const std::string& Text, in
 
 void TEditor::PropertyChanged(TNotifyPersistent* Sender) {
     if (Sender == &FView) FList->RecomputeRowStates();
+    if (Sender == &FCaret && FList->FirstEditor() == this) FList->ViewTabWidthChanged();
     FMapValid = false;
     UpdateMetrics();
+    // A new tab width or caret rule may leave the caret inside a tab's fill.
+    if (Sender == &FCaret) SetColDir(FCol, -1);
     if (Sender == &FCaret || Sender == &FFont)
         UpdateCaret();
     else
@@ -414,4 +417,10 @@ void TEditor::Undo() {
 void TEditor::Redo() {
     CleanSelection();
     FList->Redo();
+}
+
+void TEditor::SetCursor(TCursor Value) {
+    if (FCursor == Value) return;
+    FCursor = Value;
+    if (FHost) FHost->SetControlCursor(Value != crDefault ? Value : FCaret.Cursors().DefaultCursor());
 }

@@ -55,6 +55,8 @@ public:
 
     // Events.
     TNotifyEvent OnCaretMoved;
+    // A double click of the left button, after its button-down.
+    TNotifyEvent OnDblClick;
     TNotifyEvent OnChange;
     TSelectionChangeEvent OnSelectionChange;
     TNotifyEvent OnSelectionModeChange;
@@ -213,6 +215,7 @@ public:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
     void MouseMove(TShiftState Shift, int X, int Y);
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void DblClick();
     void FocusGained();
     void FocusLost();
     void VScroll(TScrollCode Code, int Pos = 0);
@@ -260,6 +263,10 @@ public:
     // Called for each row piece after the control drew it; the handler may draw over it
     // on Canvas() inside ARect.
     TDrawLineEvent OnDrawLine;
+    // The mouse pointer over the text: the host sets one of its own (a hand over a link)
+    // or crDefault for the control's own choice.
+    TCursor Cursor() const { return FCursor; }
+    void SetCursor(TCursor Value);
     TColor Color() const { return FColor; }
     void SetColor(TColor Value);
     const TWordList& ReserveWordList() const { return FReserveWordList; }
@@ -281,6 +288,8 @@ public:
     // Box-pastes the clipboard's plain text whether or not it carries the box marker.
     void BoxPasteClipboard();
     bool ClipboardHasText() const;
+    // The clipboard's plain text; false when there is none or it cannot be read.
+    bool ClipboardText(std::string& Text) const;
     void DrawTextOut(const TRect& Rect, int X, TTextOutOption Options, const char* Text, int Length,
                      int Y);
 
@@ -332,6 +341,9 @@ private:
     void WordLeft();
     void WordRight();
     std::vector<int> WordStarts(int Row);
+    // The colouring state the parser starts a row with, computed first when the row
+    // has none yet (as painting does), so that words and tokens are those on the screen.
+    int ParseStateOf(int Row);
     int RowSize(int Row) const;
     // Walks Count bytes forward from (Row, Byte) with the flat-offset row sizes.
     void WalkOffset(int Row, int Byte, int Count, int& OutRow, int& OutByte) const;
@@ -392,6 +404,7 @@ private:
     int BoxEdgeX(int Row, int Col);
     TCanvas* FPaintCanvas = nullptr;
     TColor FColor = clWindow;
+    TCursor FCursor = crDefault;
     TWordList FReserveWordList;
     std::vector<int> FAdvances; // one cell per byte, 1000 entries
     std::unique_ptr<TEditorPopupMenu> FPopupMenu;

@@ -237,7 +237,7 @@ void TEditor::PlaceImeWindow(bool Force) {
     FImePending = false;
     int X = FMargin.Left() + (FCol - FTopCol) * FCharWidth;
     int Y = FMargin.Top() + (FRow - FTopRow) * FRowHeight;
-    FHost->SetImeWindowPos(X, Y);
+    FHost->SetImeWindowPos(X, Y, Font());
 }
 
 void TEditor::FocusGained() {
@@ -507,14 +507,20 @@ void TEditor::PageMove(int Delta) {
 
 // Word moves ----------------------------------------------------------------------------
 
+int TEditor::ParseStateOf(int Row) {
+    if (Row < 0 || Row >= RowCount()) return TEditorParser::OutsideBrackets;
+    if (FList->GetRowState(Row) == RowStateNotComputed) FList->UpdateRowStates(Row, false);
+    int State = FList->GetRowState(Row);
+    return State == RowStateNotComputed ? TEditorParser::OutsideBrackets : State;
+}
+
 std::vector<int> TEditor::WordStarts(int Row) {
     std::vector<int> Starts;
     const std::string& S = RowString(Row);
     if (S.empty()) return Starts;
     std::string Expanded =
         ExpandTabs(S, FCaret.TabSpaceCount(), WordWrap(), WrapOption().WrapByte());
-    int State = Row < RowCount() ? FList->GetRowState(Row) : RowStateNotComputed;
-    std::unique_ptr<TEditorParser> P = CreateParser(Expanded, State);
+    std::unique_ptr<TEditorParser> P = CreateParser(Expanded, ParseStateOf(Row));
     while (P->Token() != TEditorTokenKind::toEOF) {
         if (P->Token() != TEditorTokenKind::toSymbol) Starts.push_back(P->SourcePos());
         P->NextToken();

@@ -136,3 +136,7 @@ void TEditor::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     FRowSelecting = false;
     FMouseCancelled = false;
 }
+
+void TEditor::DblClick() {
+    if (OnDblClick) OnDblClick(this);
+}

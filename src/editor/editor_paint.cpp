@@ -212,7 +212,7 @@ void TEditor::PaintPiece(int Row, const TRect& R, int X, int Y, bool IsSelected)
     std::string L =
         Own.find('\t') == std::string::npos ? Own : ExpandTabs(Own, Tab, Wrap, WrapByte);
 
-    if (FList->GetRowState(Row) == RowStateNotComputed) FList->UpdateRowStates(Row, false);
+    int State = ParseStateOf(Row);
 
     Canvas.SetFont(FFont, FFont.Style());
     Canvas.SetBkColor(Bk);
@@ -226,21 +226,16 @@ void TEditor::PaintPiece(int Row, const TRect& R, int X, int Y, bool IsSelected)
     int LineX = X;
     TRect Clip = R;
     if (!L.empty()) {
-        int StateRow = Row;
         if (Wrap && Row > 0 && RowAttribute(Row - 1) == TEditorRowAttribute::raWrapped) {
             const std::string& Prev = RowString(Row - 1);
             Line = Prev + L;
             LineX = X - static_cast<int>(Prev.size()) * CW;
-            StateRow = Row - 1;
-            if (FList->GetRowState(StateRow) == RowStateNotComputed)
-                FList->UpdateRowStates(StateRow, false);
+            State = ParseStateOf(Row - 1);
         }
         if (Wrap && RowAttribute(Row) == TEditorRowAttribute::raWrapped && Row + 1 < RowCount()) {
             Line += RowString(Row + 1);
             Clip.Right = std::min(Clip.Right, X + static_cast<int>(L.size()) * CW);
         }
-        int State = FList->GetRowState(StateRow);
-        if (State == RowStateNotComputed) State = TEditorParser::OutsideBrackets;
 
         const TEditorColors& C = FView.Colors();
         auto Listed = [&](const TEditorParser& P) {

@@ -162,6 +162,10 @@ bool TEditor::ClipboardHasText() const {
     return FClipboard && FClipboard->HasText();
 }
 
+bool TEditor::ClipboardText(std::string& Text) const {
+    return FClipboard && FClipboard->HasText() && FClipboard->GetText(Text);
+}
+
 void TEditor::BoxPasteClipboard() {
     std::string Text;
     if (!FClipboard || !FClipboard->HasText() || !FClipboard->GetText(Text)) return;

@@ -366,7 +366,7 @@ bool TEditor::TokenAt(int X, int Y, int& LineRow, int& Start, std::string& Text,
     std::string Line;
     for (int I = LineRow; I <= FList->LastRowOfLine(LineRow); ++I)
         Line += RowString(I);
-    std::unique_ptr<TEditorParser> P = CreateParser(Line, FList->GetRowState(LineRow));
+    std::unique_ptr<TEditorParser> P = CreateParser(Line, ParseStateOf(LineRow));
     for (; P->Token() != TEditorTokenKind::toEOF && P->SourcePos() <= Offset; P->NextToken()) {
         if (Offset < P->SourcePos() + P->TokenLength()) {
             Start = P->SourcePos();

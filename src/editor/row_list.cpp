@@ -54,7 +54,10 @@ void TEditorScreenStrings::RemoveEditor(TRowListView* View) {
     auto It = std::find(FViews.begin(), FViews.end(), View);
     if (It == FViews.end()) return;
     FViews.erase(It);
-    if (FViews.empty()) delete this;
+    if (FViews.empty())
+        delete this;
+    else
+        ViewTabWidthChanged(); // the next view cuts with its own tab width
 }
 
 TRowListView* TEditorScreenStrings::ActiveEditor() const {

@@ -106,6 +106,10 @@ public:
     // Views that are notified through the change event; the row list's own OnChange.
     void NotifyViews();
 
+    // The first view's tab width changed: with word wrap on, every row is re-cut with
+    // it (and the undo lists, which hold row numbers of the old cut, are cleared).
+    void ViewTabWidthChanged();
+
     // True while the wrap options' change re-cuts the rows.
     bool ForcedRewrap() const { return FForcedRewrap; }
 
@@ -122,6 +126,8 @@ private:
     bool FirstEditorLoading() const;
     void ClampViews();
     void RefreshViewsAfterRecut();
+    // Clears the undo lists and re-cuts every row under changed cutting rules.
+    void RecutAll();
     int ViewTabSpaceCount() const;
     // How many rows of the line starting at First keep their cuts when rows from Row on
     // are replaced.
@@ -142,6 +148,8 @@ private:
     bool FWordWrap = false;
     std::unique_ptr<TEditorWrapOption> FWrapOption;
     bool FForcedRewrap = false;
+    // The tab width the rows were cut with.
+    int FCutTabSpaceCount = 8;
 
     std::unique_ptr<TEditorLineCutter> FCutter;
     std::vector<int> FCutLengths;

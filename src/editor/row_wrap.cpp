@@ -201,6 +201,17 @@ void TEditorScreenStrings::SetWordWrap(bool Value) {
 }
 
 void TEditorScreenStrings::WrapOptionChanged(TNotifyPersistent*) {
+    RecutAll();
+}
+
+void TEditorScreenStrings::ViewTabWidthChanged() {
+    int Tab = ViewTabSpaceCount();
+    if (Tab == FCutTabSpaceCount) return;
+    FCutTabSpaceCount = Tab;
+    RecutAll();
+}
+
+void TEditorScreenStrings::RecutAll() {
     if (FirstEditorLoading() || !FWordWrap) return;
     UndoObj().Clear();
     FForcedRewrap = true;

@@ -3,6 +3,7 @@
 // painting, pixel scrolling, the two scroll bars, the caret, the input method's
 // composition window, cursors, mouse capture, the keyboard state and the focus.
 // The control decides everything; the host only carries the requests to the platform.
+#include "base/font.h"
 #include "base/platform_values.h"
 
 enum class TScrollBarKind { sbHorizontal, sbVertical };
@@ -47,8 +48,8 @@ public:
     virtual void HideCaret() = 0;
     virtual void SetCaretPos(int X, int Y) = 0;
 
-    // Moves the input method's composition window to a client point.
-    virtual void SetImeWindowPos(int X, int Y) = 0;
+    // Moves the input method's composition window to a client point and gives it Font.
+    virtual void SetImeWindowPos(int X, int Y, const TFont& Font) = 0;
 
     // The cursor of the control and the cursor shown on the whole screen (crDefault
     // lets the control's cursor show again).

@@ -1,162 +1,345 @@
-#include "app/main_form.h"
-#include "base/errors.h"
-#include "codec/nkf.h"
-#include "editor/editor.h"
-#include "platform/headless/fake_library_loader.h"
-#include "platform/headless/memory_file_system.h"
-#include "platform/headless/recording_message_box.h"
-#include "support/enum_print.h"
-#include "support/headless_editor.h"
+#include "main_form_test_support.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-#include <vector>
+#include "codec/kanji_convert.h"
 
 namespace {
 
-struct MainFormTest : ::testing::Test {
-    THeadlessEditor Editor;
-    TMemoryFileSystem Files;
-    TRecordingMessageBox Messages;
-    TMainForm Form{Editor.E(), TMainForm::TServices{Files, Messages}};
-    std::vector<std::string> Captions;
-
-    MainFormTest() {
-        Form.OnCaptionChange = [this](const std::string& C) { Captions.push_back(C); };
-    }
-};
+const char EucText[] = "漢字の行\r\n二行目";
 
 } // namespace
 
-TEST(MainFormTitle, DisplayNameAndModifiedMark) {
-    EXPECT_EQ("無題 - Zefnote", MainFormTitle("", false));
-    EXPECT_EQ("無題 * - Zefnote", MainFormTitle("", true));
-    EXPECT_EQ("a.txt - Zefnote", MainFormTitle("C:\\doc\\a.txt", false));
-    EXPECT_EQ("a.txt * - Zefnote", MainFormTitle("C:\\doc\\a.txt", true));
-    EXPECT_EQ("C:\\doc\\a.txt - Zefnote", MainFormTitle("C:\\doc\\a.txt", false, true));
-    // The trail byte of 表 is 0x5C: no folder separator.
-    EXPECT_EQ("表.txt - Zefnote", MainFormTitle("C:\\予定表\\表.txt", false));
-    EXPECT_EQ("b - Zefnote", MainFormTitle("d:b", false));
+TEST_F(MainFormFixture, FreshStartShowsTheDefaults) {
+    Create();
+    EXPECT_EQ("無題 - Zefnote", Host.CaptionText);
+    EXPECT_EQ("", Host.FilePath);
+    EXPECT_EQ("標準", Host.Panels[spMode]);
+    EXPECT_EQ("", Host.Panels[spWrap]);
+    EXPECT_EQ("挿入", Host.Panels[spInsert]);
+    EXPECT_TRUE(Host.StatusBar);
+    EXPECT_TRUE(Host.ToolBar);
+    EXPECT_TRUE(Host.Panel1);
+    EXPECT_FALSE(Editor.WordWrap());
+    EXPECT_EQ(8, Editor.Caret().TabSpaceCount());
+    EXPECT_EQ("FixedSys", Editor.Font().Name());
+    EXPECT_EQ(0, Host.WaitDepth);
+    // The empty history shows "(なし)" and the clear item is off.
+    Item("File1").Popup();
+    Item("mReOpen").Popup();
+    EXPECT_EQ("(なし)", Item("mReOpen")[0].Caption);
+    EXPECT_FALSE(Item("mFileHisDel").Enabled);
 }
 
-TEST(SplitCommandLine, QuotesGroupAndAreRemoved) {
-    EXPECT_EQ(std::vector<std::string>{}, SplitCommandLine(""));
-    EXPECT_EQ(std::vector<std::string>{}, SplitCommandLine("  \t "));
-    EXPECT_EQ((std::vector<std::string>{"a.txt", "/html"}), SplitCommandLine(" a.txt\t/html "));
-    EXPECT_EQ((std::vector<std::string>{"C:\\My Documents\\a b.txt", "x"}),
-              SplitCommandLine("\"C:\\My Documents\\a b.txt\" x"));
-    EXPECT_EQ((std::vector<std::string>{"C:\\My Documents\\a.txt"}),
-              SplitCommandLine("C:\\\"My Documents\"\\a.txt"));
-    EXPECT_EQ((std::vector<std::string>{"open end"}), SplitCommandLine("\"open end"));
-    EXPECT_EQ((std::vector<std::string>{"", "b"}), SplitCommandLine("\"\" b"));
+TEST_F(MainFormFixture, OpenEditSaveKeepsTheFileCodeAndTheTitleFollows) {
+    Files.SetFile("C:\\doc\\euc.txt", ConvertKanjiCode(EucText, TKanjiCode::kcEuc));
+    Ini.WriteString("JCode", "LoadAutoCvt", "1");
+    Ini.WriteString("JCode", "SaveCvt", "0");
+    Create({"C:\\doc\\euc.txt"});
+    EXPECT_EQ("euc.txt - Zefnote", Host.CaptionText);
+    EXPECT_EQ("C:\\doc\\euc.txt", Host.FilePath);
+    EXPECT_EQ("EUC", Host.Panels[spKanji]);
+    Editor.SetRowCol(1, 6);
+    Type("X");
+    EXPECT_EQ("euc.txt * - Zefnote", Host.CaptionText);
+    ASSERT_TRUE(Form->ShortCut(TextToShortCut("Ctrl+S")));
+    EXPECT_EQ("euc.txt - Zefnote", Host.CaptionText);
+    EXPECT_FALSE(Editor.Modified());
+    EXPECT_EQ(ConvertKanjiCode("漢字の行\r\n二行目X", TKanjiCode::kcEuc), Files.Bytes("C:\\doc\\euc.txt"));
+    EXPECT_EQ("C:\\doc\\euc.txt", Ini_("FileHistory", "Item0"));
 }
 
-TEST_F(MainFormTest, StartsUntitledWithWrapAndMarks) {
-    Form.FormCreate({});
-    EXPECT_EQ("無題 - Zefnote", Form.Caption());
-    EXPECT_EQ((std::vector<std::string>{"無題 - Zefnote"}), Captions);
-    EXPECT_EQ("", Form.CurrentFileName());
-    EXPECT_TRUE(Editor->WordWrap());
-    EXPECT_EQ(80, Editor->WrapOption().WrapByte());
-    EXPECT_TRUE(Editor->Marks().EofMark().Visible());
-    EXPECT_TRUE(Editor->Marks().RetMark().Visible());
+TEST_F(MainFormFixture, SaveInAChosenCodePutsTheCodeBackWhetherSavedOrNot) {
+    Create();
+    Type("abc");
+    Host.SaveAnswers = {"", "C:\\doc\\jis.txt"};
+    Choose("mSave_Euc"); // cancelled
+    EXPECT_EQ(1, Form->Options().JCode.SaveCvt);
+    EXPECT_TRUE(Editor.Modified());
+    Editor.SetSelText("日本");
+    Choose("mSave_Jis");
+    EXPECT_EQ(1, Form->Options().JCode.SaveCvt);
+    EXPECT_EQ(ConvertKanjiCode("abc日本", TKanjiCode::kcJis), Files.Bytes("C:\\doc\\jis.txt"));
+    EXPECT_EQ("JIS", Host.Panels[spKanji]);
+    EXPECT_EQ("jis.txt - Zefnote", Host.CaptionText);
+    ASSERT_EQ(2u, Host.SaveRequests.size());
+    EXPECT_EQ("txt", Host.SaveRequests[1].DefaultExt);
+}
+
+TEST_F(MainFormFixture, ClosingAsksOnlyForAChangedText) {
+    Create();
+    EXPECT_TRUE(Form->CloseQuery());
     EXPECT_TRUE(Messages.Messages.empty());
-}
-
-TEST_F(MainFormTest, TheFirstExistingFileOfTheCommandLineIsOpened) {
-    Files.SetFile("C:\\doc\\second.txt", "two\r\n");
-    // "\x1B$B" ... "\x1B(B": 日本 in JIS, so detection and conversion ran.
-    Files.SetFile("C:\\My Documents\\first.txt", "\x1B$BF|K\\\x1B(B\r\nabc");
-    Form.FormCreate(SplitCommandLine("\"C:\\none.txt\" \"C:\\My Documents\\first.txt\" "
-                                     "C:\\doc\\second.txt"));
-    EXPECT_EQ("C:\\My Documents\\first.txt", Form.CurrentFileName());
-    EXPECT_EQ("first.txt - Zefnote", Form.Caption());
-    EXPECT_EQ("日本", Editor->Lines().Get(0));
-    EXPECT_EQ("abc", Editor->Lines().Get(1));
-    EXPECT_EQ(TKanjiCode::kcJis, Form.TextFiles().CurrentKanjiCode());
-    EXPECT_FALSE(Editor->Modified());
-    EXPECT_EQ(0, Editor->Row());
-    EXPECT_TRUE(Messages.Messages.empty()) << "a missing name is passed over";
-}
-
-TEST_F(MainFormTest, TypingMarksTheTitleAndOpeningClearsIt) {
-    Files.SetFile("a.txt", "abc");
-    Form.FormCreate({"a.txt"});
-    Editor.Type("x");
-    EXPECT_TRUE(Editor->Modified());
-    EXPECT_EQ("a.txt * - Zefnote", Form.Caption());
-    std::size_t Shown = Captions.size();
-    Editor.Type("y");
-    EXPECT_EQ(Shown, Captions.size()) << "the same caption is not set again";
-    Form.SetFullPathFileName(true);
-    EXPECT_EQ("a.txt * - Zefnote", Form.Caption()) << "the name has no folder";
-    ASSERT_TRUE(Form.OpenFile("a.txt"));
-    EXPECT_EQ("a.txt - Zefnote", Form.Caption());
-    EXPECT_EQ("abc", Editor->Lines().Get(0));
-}
-
-TEST_F(MainFormTest, ZeroBytesAreReportedThroughTheLoader) {
-    Files.SetFile("C:\\z.txt", std::string("a\0b\0\r\nc", 7));
-    Form.FormCreate({"C:\\z.txt"});
+    Type("x");
+    Messages.Answer = TMessageResult::mrCancel;
+    EXPECT_FALSE(Form->CloseQuery());
     ASSERT_EQ(1u, Messages.Messages.size());
-    const auto& M = Messages.Messages[0];
-    EXPECT_EQ("ファイル C:\\z.txt にあった NUL 文字 2 個は空白にして読み込みました。", M.Text);
-    EXPECT_EQ("Zefnote", M.Caption);
-    EXPECT_EQ(TMessageIcon::miInformation, M.Icon);
-    EXPECT_EQ("a b ", Editor->Lines().Get(0));
-    EXPECT_EQ("z.txt - Zefnote", Form.Caption());
-}
-
-TEST_F(MainFormTest, AFileThatCannotBeOpenedLeavesTheDocument) {
-    Files.SetFile("a.txt", "kept\r\n");
-    Files.SetFile("locked.txt", "secret");
-    Files.UnreadableFiles.insert("locked.txt");
-    Form.FormCreate({"a.txt"});
-    EXPECT_FALSE(Form.OpenFile("locked.txt"));
-    ASSERT_EQ(1u, Messages.Messages.size());
-    EXPECT_EQ(EFOpenError("locked.txt").what(), Messages.Messages[0].Text);
+    EXPECT_EQ("内容が変更されています。変更を保存しますか？", Messages.Messages[0].Text);
     EXPECT_EQ("Zefnote", Messages.Messages[0].Caption);
+    EXPECT_EQ(TMessageButtons::mbYesNoCancel, Messages.Messages[0].Buttons);
+    Messages.Answer = TMessageResult::mrNo;
+    EXPECT_TRUE(Form->CloseQuery());
+    // Yes on an untitled text goes through Save as; cancelling it keeps the window.
+    Messages.Answer = TMessageResult::mrYes;
+    EXPECT_FALSE(Form->CloseQuery());
+    Host.SaveAnswers = {"C:\\new.txt"};
+    EXPECT_TRUE(Form->CloseQuery());
+    EXPECT_EQ("x", Files.Bytes("C:\\new.txt"));
+}
+
+TEST_F(MainFormFixture, CommandLineSwitchesFilesAndNewProcesses) {
+    Files.SetFile("C:\\doc\\a.txt", "a");
+    Files.SetFile("C:\\doc\\b b.txt", "b");
+    Create({"/perl", "/html", "C:\\doc\\a.txt", "missing.txt", "C:\\doc\\b b.txt"});
+    // Perl was chosen first, then opening a .txt file chose the standard mode.
+    EXPECT_EQ(0, Form->EditMode());
+    EXPECT_EQ("a", Editor.Lines().Text());
+    ASSERT_EQ(1u, Shell.Runs.size());
+    EXPECT_EQ("open", Shell.Runs[0].Verb);
+    EXPECT_EQ("C:\\Zefnote\\Zefnote.exe", Shell.Runs[0].File);
+    EXPECT_EQ("\"C:\\doc\\b b.txt\"", Shell.Runs[0].Parameters);
+    EXPECT_EQ("\"C:\\doc\"", Shell.Runs[0].Directory);
+}
+
+TEST_F(MainFormFixture, SwitchWithoutFileAppliesTheMode) {
+    Create({"/cpp"});
+    EXPECT_EQ(5, Form->EditMode());
+    EXPECT_EQ("C/C++", Host.Panels[spMode]);
+    EXPECT_EQ("//", Editor.View().Commenter());
+    // New starts a process in the same mode.
+    Choose("New1");
+    ASSERT_EQ(1u, Shell.Runs.size());
+    EXPECT_EQ("/cpp", Shell.Runs[0].Parameters);
+}
+
+TEST_F(MainFormFixture, AFileShownElsewhereBringsThatWindowForward) {
+    Files.SetFile("C:\\doc\\a.txt", "a");
+    TWindowHandle Other = Desktop.AddWindow("TZefnoteMainForm", "a.txt - Zefnote");
+    Desktop.Window(Other).Children["TEdit"] = "c:\\DOC\\A.TXT";
+    Create({"C:\\doc\\a.txt"});
+    EXPECT_TRUE(Form->Terminated());
+    EXPECT_EQ("", Editor.Lines().Text());
+    EXPECT_EQ(Other, Desktop.Foreground);
+    ASSERT_FALSE(Desktop.CallsOf(TFakeDesktop::ckSend).empty());
+    EXPECT_EQ(100u, Desktop.CallsOf(TFakeDesktop::ckSend)[0].Message);
+}
+
+TEST_F(MainFormFixture, ShortcutsAndTheTargetOfADocumentName) {
+    Files.SetFile("C:\\doc\\target.txt", "t");
+    Files.SetFile("C:\\Desktop\\link.LNK", "shell link");
+    Shell.Shortcuts["C:\\Desktop\\link.LNK"] = "C:\\doc\\target.txt";
+    Files.SetFile("C:\\PROGRA~1\\LONGNA~1.TXT", "long");
+    Shell.LongNames["C:\\PROGRA~1\\LONGNA~1.TXT"] = "C:\\Program Files\\Long name.txt";
+    Files.SetFile("C:\\Program Files\\Long name.txt", "long");
+    Create({"C:\\Desktop\\link.LNK"});
+    EXPECT_EQ("C:\\doc\\target.txt", Form->CurrentFileName());
+    Form.reset();
+    Create({"C:\\PROGRA~1\\LONGNA~1.TXT"});
+    EXPECT_EQ("C:\\Program Files\\Long name.txt", Form->CurrentFileName());
+}
+
+TEST_F(MainFormFixture, HistoryClicksOpenHereOrElsewhereRemoveAndReportMissingFiles) {
+    Files.SetFile("C:\\a.txt", "a");
+    Files.SetFile("C:\\b.txt", "b");
+    WriteFileHistory(Ini, {"C:\\a.txt", "C:\\gone.txt", "C:\\b.txt"});
+    Create();
+    Item("File1").Popup();
+    TMenuItem& ReOpen = Item("mReOpen");
+    EXPECT_EQ("&2: C:\\gone.txt", ReOpen[1].Caption);
+    ReOpen[1].Click();
+    ASSERT_EQ(1u, Messages.Messages.size());
+    EXPECT_EQ("\"C:\\gone.txt\" が見当たりません。", Messages.Messages[0].Text);
     EXPECT_EQ(TMessageIcon::miError, Messages.Messages[0].Icon);
-    EXPECT_EQ("a.txt", Form.CurrentFileName());
-    EXPECT_EQ("a.txt - Zefnote", Form.Caption());
-    EXPECT_EQ("kept", Editor->Lines().Get(0));
-    EXPECT_FALSE(Editor->Modified());
+    // Shift-click asks, then removes.
+    Host.Shift = true;
+    Messages.Answer = TMessageResult::mrOk;
+    Item("mReOpen")[1].Click();
+    EXPECT_EQ("ファイル履歴 \"C:\\gone.txt\" を削除します。", Messages.Messages[1].Text);
+    EXPECT_EQ(std::vector<std::string>({"C:\\a.txt", "C:\\b.txt"}), ReadFileHistory(Ini));
+    Host.Shift = false;
+    // An empty window opens the entry itself and the entry moves to the top.
+    Item("File1").Popup();
+    Item("mReOpen")[1].Click();
+    EXPECT_EQ("C:\\b.txt", Form->CurrentFileName());
+    EXPECT_EQ(std::vector<std::string>({"C:\\b.txt", "C:\\a.txt"}), ReadFileHistory(Ini));
+    // A window with a document sends it to a new process.
+    Item("File1").Popup();
+    Item("mReOpen")[1].Click();
+    ASSERT_EQ(1u, Shell.Runs.size());
+    EXPECT_EQ("\"C:\\a.txt\"", Shell.Runs[0].Parameters);
+    // Clearing asks and leaves "(なし)".
+    Choose("mFileHisDel");
+    EXPECT_EQ("すべてのファイル履歴を削除します。", Messages.Messages.back().Text);
+    EXPECT_TRUE(ReadFileHistory(Ini).empty());
 }
 
-TEST_F(MainFormTest, AReadThatFailsMidwayLeavesAnUntitledModifiedText) {
-    std::string Long;
-    for (int I = 0; I < 4000; ++I)
-        Long += "line " + std::to_string(I) + "\r\n";
-    Files.SetFile("a.txt", "kept\r\n");
-    Files.SetFile("big.txt", Long);
-    Form.FormCreate({"a.txt"});
-    // Pass 1 reads every block; the fill pass then fails after its first block.
-    Files.FailReadAfter = static_cast<int>(Long.size() / TextFileBlockSize) + 3;
-    EXPECT_FALSE(Form.OpenFile("big.txt"));
-    ASSERT_EQ(1u, Messages.Messages.size());
-    EXPECT_EQ(EReadError("big.txt").what(), Messages.Messages[0].Text);
-    EXPECT_TRUE(Editor->Modified());
-    EXPECT_EQ("", Form.CurrentFileName()) << "a save must not take the part for the file";
-    EXPECT_EQ("無題 * - Zefnote", Form.Caption());
+TEST_F(MainFormFixture, EditMenuFollowsTheEditorAndShortcutsBeepWhenNothingCanBeDone) {
+    Create();
+    Type("hello");
+    Item("Edit1").Popup();
+    EXPECT_TRUE(Item("mUndo").Enabled);
+    EXPECT_TRUE(Item("mUndo2").Enabled);
+    EXPECT_FALSE(Item("mCut").Enabled);
+    EXPECT_FALSE(Item("mCut2").Enabled);
+    EXPECT_FALSE(Item("mHenkan").Enabled);
+    EXPECT_TRUE(Item("mBoxMode").Enabled);
+    // Ctrl+X with nothing selected: a beep, no change.
+    EXPECT_TRUE(Form->ShortCut(TextToShortCut("Ctrl+X")));
+    EXPECT_EQ(1, Host.Beeps);
+    EXPECT_EQ("hello", Editor.Lines().Text());
+    // Ctrl+A then Shift+Del (the cut twin) cuts through the clipboard.
+    Form->ShortCut(TextToShortCut("Ctrl+A"));
+    EXPECT_EQ(5, Editor.SelLength());
+    Form->ShortCut(TextToShortCut("Shift+Del"));
+    EXPECT_EQ("", Editor.Lines().Text());
+    std::string Clip;
+    ASSERT_TRUE(Clipboard.GetText(Clip));
+    EXPECT_EQ("hello", Clip);
+    Form->ShortCut(TextToShortCut("Alt+BkSp"));
+    EXPECT_EQ("hello", Editor.Lines().Text());
+    // The box-mode item is off while text is selected.
+    Form->ShortCut(TextToShortCut("Ctrl+A"));
+    Form->PopupMenu().Popup();
+    EXPECT_FALSE(Form->PopupMenu().Find("pBoxMode")->Enabled);
+    EXPECT_TRUE(Form->PopupMenu().Find("pCut")->Enabled);
 }
 
-TEST(MainFormNkf, TheLibraryIsLoadedAtCreationAndTheLoaderUsesIt) {
-    // A library without entry points: loaded, but converting makes its stub speak.
-    TFakeLibraryLoader Loader;
-    Loader.AddLibrary("NKF32.DLL", {});
-    THeadlessEditor Editor;
-    TMemoryFileSystem Files;
-    TRecordingMessageBox Messages;
-    TNkf Nkf(Loader, Messages);
-    TMainForm Form(Editor.E(), TMainForm::TServices{Files, Messages, &Nkf});
-    Files.SetFile("j.txt", "\x1B$BF|K\\\x1B(B");
-    Form.FormCreate({"j.txt"});
-    EXPECT_TRUE(Nkf.NkfLoaded());
-    EXPECT_EQ(1, Loader.Loads);
-    ASSERT_EQ(1u, Messages.Messages.size());
-    EXPECT_EQ("PANIC!!", Messages.Messages[0].Caption);
-    EXPECT_EQ("日本", Editor->Lines().Get(0)) << "the built-in converter took over";
-    Form.FormCreate({});
-    EXPECT_EQ(1, Loader.Loads) << "loaded once";
+TEST_F(MainFormFixture, ViewTogglesWriteAtOnceUnlessMenuWritesAreOff) {
+    TWindowHandle Other = Desktop.AddWindow("TZefnoteMainForm", "other - Zefnote");
+    Create();
+    Choose("Menu_StatusBar");
+    EXPECT_FALSE(Host.StatusBar);
+    EXPECT_EQ("0", Ini_("Option", "StatusBar"));
+    auto Posts = Desktop.CallsOf(TFakeDesktop::ckPost);
+    ASSERT_EQ(1u, Posts.size());
+    EXPECT_EQ(Other, Posts[0].Window);
+    EXPECT_EQ(101u, Posts[0].Message);
+    // With menu writes off the file and the other windows stay as they were.
+    Ini.WriteString("Option", "Menu_NoSaveIni", "1");
+    Form->SettingsChanged();
+    EXPECT_FALSE(Host.StatusBar);
+    Choose("Menu_ToolBar");
+    EXPECT_FALSE(Host.ToolBar);
+    EXPECT_EQ("?", Ini_("Option", "ToolBar"));
+    EXPECT_EQ(1u, Desktop.CallsOf(TFakeDesktop::ckPost).size());
+    // Another process's announcement replaces what was only in memory.
+    Form->SettingsChanged();
+    EXPECT_TRUE(Host.ToolBar);
+}
+
+TEST_F(MainFormFixture, WordWrapCommandsAndTheWrapWidthList) {
+    Ini.WriteString("WrapByteList", "ItemCount", "2");
+    Ini.WriteString("WrapByteList", "Item0", "40");
+    Ini.WriteString("WrapByteList", "Item1", "72");
+    Create();
+    Item("Show1").Popup();
+    EXPECT_EQ("80桁で折り返し(&W)", Item("mOnWordWrap").Caption);
+    TMenuItem& List = Item("Menu_WordWrapList");
+    ASSERT_EQ(4, List.Count());
+    EXPECT_EQ("&2: 72桁", List[3].Caption);
+    EXPECT_EQ("Shift+Ctrl+2", ShortCutToText(List[3].ShortCut));
+    EXPECT_TRUE(Form->ShortCut(TextToShortCut("Shift+Ctrl+2")));
+    EXPECT_TRUE(Editor.WordWrap());
+    EXPECT_EQ(72, Editor.WrapOption().WrapByte());
+    EXPECT_EQ("[72]", Host.Panels[spWrap]);
+    EXPECT_EQ("72", Ini_("Option", "WrapCount"));
+    EXPECT_EQ("1", Ini_("Option", "WordWrap"));
+    Choose("mOnWordWrap");
+    EXPECT_FALSE(Editor.WordWrap());
+    EXPECT_EQ("", Host.Panels[spWrap]);
+    EXPECT_GE(Host.MaxWaitDepth, 1);
+    EXPECT_EQ(0, Host.WaitDepth);
+}
+
+TEST_F(MainFormFixture, TextSizeAndCaretPanel) {
+    Create();
+    Editor.SetSelText("日本語");
+    Type("abc");
+    EXPECT_EQ("    1行:   10桁 ", Host.Panels[spCaret]);
+    Form->ShortCut(TextToShortCut("F4"));
+    EXPECT_EQ("9バイト ", Host.Panels[spCaret]);
+    Item("Show1").Popup();
+    EXPECT_TRUE(Item("mByte").Checked);
+    int Esc = vkEscape;
+    Editor.KeyDown(Esc, TShiftState());
+    EXPECT_EQ("    1行:   10桁 ", Host.Panels[spCaret]);
+    int Ins = vkInsert;
+    Editor.KeyDown(Ins, TShiftState());
+    EXPECT_EQ("上書", Host.Panels[spInsert]);
+    EXPECT_TRUE(Editor.Overwrite());
+}
+
+TEST_F(MainFormFixture, BoxModeForcesFreeCaretOnlyWhileOn) {
+    Create();
+    Type("ab\r\ncd");
+    Form->ShortCut(TextToShortCut("Ctrl+B"));
+    EXPECT_TRUE(Editor.BoxMode());
+    EXPECT_EQ("矩形", Host.Panels[spBox]);
+    EXPECT_TRUE(Editor.Caret().FreeCaret());
+    Item("Edit1").Popup();
+    EXPECT_FALSE(Item("mFreeCaret").Enabled);
+    Form->ShortCut(TextToShortCut("Ctrl+B"));
+    EXPECT_FALSE(Editor.Caret().FreeCaret());
+    EXPECT_EQ("", Host.Panels[spBox]);
+    // The free-caret command turns the setting, not the editor's forced state.
+    Form->ShortCut(TextToShortCut("Shift+Ctrl+F"));
+    EXPECT_TRUE(Form->Options().FreeCaret);
+    EXPECT_EQ("1", Ini_("Option", "FreeCaret"));
+}
+
+TEST_F(MainFormFixture, DroppedFilesOpenHereOnlyInAnEmptyWindow) {
+    Files.SetFile("C:\\a.txt", "a");
+    Files.SetFile("C:\\b.txt", "b");
+    Files.SetFile("C:\\Zefnote\\ZEFNOTE.EXE", "MZ");
+    Create();
+    Form->DropFiles({"C:\\a.txt", "C:\\b.txt", "C:\\none.txt", "C:\\Zefnote\\ZEFNOTE.EXE"});
+    EXPECT_EQ("C:\\a.txt", Form->CurrentFileName());
+    ASSERT_EQ(1u, Shell.Runs.size());
+    EXPECT_EQ("\"C:\\b.txt\"", Shell.Runs[0].Parameters);
+    Form->DropFiles({"C:\\a.txt", "C:\\b.txt", "C:\\a.txt"});
+    EXPECT_EQ(4u, Shell.Runs.size());
+}
+
+TEST_F(MainFormFixture, OpenCommandUsesANewProcessForAWindowWithADocument) {
+    Files.SetFile("C:\\doc\\a.txt", "a");
+    Files.SetFile("C:\\doc\\b.txt", "b");
+    Create();
+    Host.OpenAnswers = {"C:\\doc\\a.txt", "C:\\doc\\b.txt"};
+    Form->ShortCut(TextToShortCut("Ctrl+O"));
+    EXPECT_EQ("C:\\doc\\a.txt", Form->CurrentFileName());
+    Form->ShortCut(TextToShortCut("Ctrl+O"));
+    EXPECT_EQ("C:\\doc\\a.txt", Form->CurrentFileName());
+    ASSERT_EQ(2u, Host.OpenRequests.size());
+    EXPECT_EQ("C:\\doc", Host.OpenRequests[1].InitialDir);
+    ASSERT_EQ(1u, Shell.Runs.size());
+    EXPECT_EQ("\"C:\\doc\\b.txt\"", Shell.Runs[0].Parameters);
+}
+
+TEST_F(MainFormFixture, AFailedReadLeavesTheTextUntitled) {
+    Files.SetFile("C:\\a.txt", "first file");
+    Files.SetFile("C:\\b.txt", std::string(20000, 'b'));
+    Create({"C:\\a.txt"});
+    // The count of the lines reads the file through; the fill then fails in its second read.
+    Files.FailReadAfter = 5;
+    EXPECT_FALSE(Form->OpenFile("C:\\b.txt"));
+    EXPECT_EQ("", Form->CurrentFileName());
+    EXPECT_TRUE(Editor.Modified());
+    EXPECT_EQ("無題 * - Zefnote", Host.CaptionText);
+    // Saving now asks for a name instead of writing over a.txt or b.txt.
+    Form->ShortCut(TextToShortCut("Ctrl+S"));
+    EXPECT_EQ(1u, Host.SaveRequests.size());
+    EXPECT_EQ("first file", Files.Bytes("C:\\a.txt"));
+}
+
+TEST_F(MainFormFixture, PlacementRestoredAndSavedByStartWindow) {
+    Ini.WriteString("Option", "StartWindow", "1");
+    Ini.WriteString("TZefnoteMainForm", "WindowLeft", "10");
+    Ini.WriteString("TZefnoteMainForm", "WindowTop", "20");
+    Ini.WriteString("TZefnoteMainForm", "WindowWidth", "640");
+    Ini.WriteString("TZefnoteMainForm", "WindowHeight", "480");
+    Create();
+    EXPECT_EQ(10, Host.Place.Bounds.Left);
+    EXPECT_EQ(480, Host.Place.Bounds.Height);
+    Host.Place.Maximized = true;
+    Form->FormDestroy();
+    EXPECT_EQ("1", Ini_("TZefnoteMainForm", "WindowMax"));
+    EXPECT_EQ("640", Ini_("TZefnoteMainForm", "WindowWidth"));
 }

@@ -194,3 +194,46 @@ TEST_F(NkfTest, SaverConvertsThroughTheLibraryWithoutTheEucLimit) {
 }
 
 } // namespace
+
+// Pieces of JIS text handed to the library each carry the shift state they start in
+// (kanji, half-width katakana by ESC ( I or by SO), so a block edge anywhere gives the
+// same text as no edge at all; EUC-JP pieces never split a three-byte SS3 character.
+TEST_F(NkfTest, ABlockEdgeAnywhereChangesNothing) {
+    AddLibrary(true);
+    TNkf Nkf(Loader, Messages);
+    Nkf.LoadNkf();
+    const std::string Jis[] = {
+        "a\x1B$B\x30\x21\x30\x22\x1B(I\x31\x32\x5E\x1B(Bz\r\n\x1B$B\x30\x23\x1B(Jq",
+        "ab\x1B$B\x30\x21\x0E\x31\x32\x0F\x30\x22\x1B(B\x0E\x33\x0F!"};
+    for (const std::string& Text : Jis) {
+        TNkfStream Whole(Nkf, TKanjiCode::kcJis, "s");
+        std::string Expected;
+        ASSERT_TRUE(Whole.Feed(Text.data(), Text.size(), Expected));
+        ASSERT_TRUE(Whole.Finish(Expected));
+        EXPECT_EQ(Expected.find('\x1B'), std::string::npos);
+        for (std::size_t Cut = 1; Cut < Text.size(); ++Cut) {
+            TNkfStream Cutting(Nkf, TKanjiCode::kcJis, "s");
+            std::string Out;
+            ASSERT_TRUE(Cutting.Feed(Text.data(), Cut, Out));
+            ASSERT_TRUE(Cutting.Feed(Text.data() + Cut, Text.size() - Cut, Out));
+            ASSERT_TRUE(Cutting.Finish(Out));
+            EXPECT_EQ(Out, Expected) << "cut at " << Cut;
+        }
+    }
+    const std::string Euc = "\xB0\xA1\x8F\xB0\xA1\x8E\xB1x\xB0\xA2\x8F\xA2\xAF\xB0\xA3";
+    for (std::size_t Cut = 1; Cut < Euc.size(); ++Cut) {
+        Inputs.clear();
+        TNkfStream Cutting(Nkf, TKanjiCode::kcEuc, "s");
+        std::string Out;
+        ASSERT_TRUE(Cutting.Feed(Euc.data(), Cut, Out));
+        ASSERT_TRUE(Cutting.Feed(Euc.data() + Cut, Euc.size() - Cut, Out));
+        ASSERT_TRUE(Cutting.Finish(Out));
+        std::size_t Fed = 0;
+        for (const std::string& In : Inputs) {
+            Fed += In.size();
+            EXPECT_TRUE(Fed == 2 || Fed == 5 || Fed == 7 || Fed == 8 || Fed == 10 ||
+                        Fed == 13 || Fed == 15)
+                << "a piece ends inside a character at " << Fed << ", cut at " << Cut;
+        }
+    }
+}

@@ -1,5 +1,6 @@
 // Caret positions, the column adjustment, the navigation keys, word moves, flat offsets
 // and when the caret is placed and OnCaretMoved fires.
+#include "editor/parser.h"
 #include "support/headless_editor.h"
 
 #include <gtest/gtest.h>
@@ -169,6 +170,30 @@ TEST(EditorCaret, WordMovesStopAtTokenStartsAndLineEnds) {
     D.Load("漢字かなabc");
     D.Key(vkRight, TShiftState::ssCtrl);
     EXPECT_EQ(D.Pos(), "0,4") << "kanji and hiragana are tokens of their own";
+}
+
+// Far below the last row whose colouring state is known, a comment that began above
+// is still a comment: word moves and token selection see what the screen shows.
+TEST(EditorCaret, WordsOnRowsWithoutAComputedStateFollowTheCommentAbove) {
+    THeadlessEditor D;
+    TEditorBracketItem* Comment = D->View().Brackets().Add();
+    Comment->SetLeftBracket("/*");
+    Comment->SetRightBracket("*/");
+    std::string Text = "/*\r\n";
+    for (int I = 0; I < 300; ++I)
+        Text += "a\r\n";
+    Text += "x y */ z\r\n";
+    D.Load(Text);
+    ASSERT_EQ(D->RowList().GetRowState(301), RowStateNotComputed);
+    D->SetRowCol(301, 0);
+    D.Key(vkRight, TShiftState::ssCtrl);
+    EXPECT_EQ(D.Pos(), "301,7") << "'x y */' is one comment token";
+    std::string Token;
+    TEditorTokenKind Kind = TEditorTokenKind::toEOF;
+    D->SetTopRow(295);
+    ASSERT_TRUE(D->GetTokenAt(D.X(2), D.Y(301), Token, Kind));
+    EXPECT_EQ(Token, "x y */");
+    EXPECT_EQ(Kind, TEditorTokenKind::toBracket);
 }
 
 TEST(EditorCaret, OffsetsLinesAndLinePositions) {

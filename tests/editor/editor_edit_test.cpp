@@ -339,3 +339,33 @@ TEST(EditorEdit, ChangeNotificationAndReadOnly) {
     EXPECT_EQ(D->GetTextBuf(3), "xt");
     EXPECT_EQ(D->GetTextLen(), 5);
 }
+
+// Rows cut with one tab width and undo steps recorded over them: a new width re-cuts
+// every row and starts the undo lists afresh, so no old step lands on a new cut.
+TEST(EditorEdit, ANewTabWidthWithWordWrapRecutsAndForgetsUndo) {
+    THeadlessEditor D;
+    D->WrapOption().SetWrapByte(20);
+    D->SetWordWrap(true);
+    D->Caret().SetTabSpaceCount(4);
+    const std::string Long = "\t\t" + std::string(30, 'x');
+    D.Load(Long + "\r\nb");
+    D->SetRowCol(D->RowCount() - 1, 1);
+    D.Type("c");
+    D->Caret().SetTabSpaceCount(8);
+    EXPECT_FALSE(D->CanUndo());
+    for (int R = 0; R + 1 < D->RowCount(); ++R) {
+        TEditorStringList Cut;
+        D->RowList().WrapText(Long, Cut);
+        ASSERT_EQ(D->RowString(R), Cut.Get(R)) << "row " << R;
+    }
+    D->SetRowCol(0, 16);
+    D.Type("y");
+    D->Undo();
+    D->Undo();
+    EXPECT_EQ(D.Text(), Long + "\r\nbc");
+    D->Caret().SetTabSpaceCount(8);
+    D->SetWordWrap(false);
+    D.Type("z");
+    D->Caret().SetTabSpaceCount(4);
+    EXPECT_TRUE(D->CanUndo()) << "without word wrap no row depends on the tab width";
+}

@@ -37,7 +37,7 @@ public:
         D->Caret().SetTabIndent(Pick(3) == 0);
         D->Caret().SetPrevSpaceIndent(Pick(2) == 0);
         D.Load(Document());
-        const std::string Start = D.Text();
+        FStart = D.Text();
         for (int Step = 0; Step < Steps; ++Step) {
             std::string Action = Act(D);
             FTrail += Action + " ";
@@ -50,7 +50,7 @@ public:
             D->Undo();
             ++Undone;
         }
-        EXPECT_EQ(D.Text(), Start) << "after undoing " << Undone << " steps; " << FTrail;
+        EXPECT_EQ(D.Text(), FStart) << "after undoing " << Undone << " steps; " << FTrail;
         for (int I = 0; I < Undone; ++I)
             D->Redo();
         EXPECT_EQ(D.Text(), Final) << "after redoing; " << FTrail;
@@ -114,7 +114,7 @@ private:
         };
         auto RandomRow = [&] { return Pick(E.RowCount() + 3) - 1; };
         auto RandomCol = [&] { return Pick(30) - 1; };
-        switch (Pick(24)) {
+        switch (Pick(25)) {
         case 0:
         case 1:
         case 2: {
@@ -254,6 +254,27 @@ private:
         case 22:
             E.SetOverwrite(!E.Overwrite());
             return "overwrite";
+        case 23: {
+            // A change of how lines are cut, between edits and undos: with word wrap on
+            // it re-cuts every row and clears the undo lists, which start again here.
+            std::string Name;
+            switch (Pick(3)) {
+            case 0:
+                E.Caret().SetTabSpaceCount(2 + 2 * Pick(4));
+                Name = "tabwidth" + std::to_string(E.Caret().TabSpaceCount());
+                break;
+            case 1:
+                E.WrapOption().SetWrapByte(20 + Pick(3) * 5);
+                Name = "wrapbyte" + std::to_string(E.WrapOption().WrapByte());
+                break;
+            default:
+                E.WrapOption().SetFollowRetMark(!E.WrapOption().FollowRetMark());
+                Name = "retmark";
+                break;
+            }
+            if (!E.CanUndo() && !E.CanRedo()) FStart = D.Text();
+            return Name;
+        }
         default: {
             E.SetRowCol(RandomRow(), RandomCol());
             return "setrowcol";
@@ -281,6 +302,20 @@ private:
                 ASSERT_NE(L.GetRowAttribute(R), TEditorRowAttribute::raWrapped) << Where();
             }
         }
+        if (FWrap) {
+            // Every logical line is cut as the current rules cut it.
+            TEditorStrings& Lines = E.Lines();
+            int Row = 0;
+            for (int I = 0; I < Lines.Count(); ++I) {
+                TEditorStringList Alone;
+                L.WrapText(Lines.Get(I), Alone);
+                for (int K = 0; K < Alone.Count(); ++K, ++Row) {
+                    ASSERT_LT(Row, N) << Where();
+                    ASSERT_EQ(L.Get(Row), Alone.Get(K)) << "line " << I << "; " << Where();
+                }
+            }
+            ASSERT_EQ(Row, N) << Where();
+        }
         ASSERT_GE(E.Row(), 0) << Where();
         ASSERT_LE(E.Row(), N) << Where();
         if (N > 0 && L.GetRowAttribute(N - 1) == TEditorRowAttribute::raEof) {
@@ -306,6 +341,8 @@ private:
 
     std::mt19937 FRandom;
     bool FWrap;
+    // The text that undoing every step gives back.
+    std::string FStart;
     std::string FTrail;
 };
 

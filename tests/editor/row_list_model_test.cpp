@@ -66,6 +66,8 @@ struct ModelDoc {
     TFakeRowListView View{List};
     TEditorStrings Lines{View};
     std::string Model;
+    // The model's texts before each step on the undo list, and before each undone step.
+    std::vector<std::string> Undos, Redos;
 };
 
 // Rows are exactly the cut of their logical lines; attributes are consistent.
@@ -206,11 +208,40 @@ std::string RandomStep(std::mt19937& Rng, ModelDoc& D) {
         Out << "SetText([" << S << "])";
         D.Lines.SetText(S);
         D.Model = Normalized(S);
-    } else {
+    } else if (Kind < 90) {
         Out << "wrap option change";
         RandomWrapOption(Rng, L);
+    } else if (Kind < 93) {
+        D.View.Tabs = 2 + 2 * static_cast<int>(Rng() % 4);
+        Out << "tab width " << D.View.Tabs;
+        L.ViewTabWidthChanged();
+    } else if (Kind < 97) {
+        Out << "Undo";
+        if (L.UndoObj().CanUndo()) {
+            L.Undo();
+            D.Redos.push_back(D.Model);
+            D.Model = D.Undos.back();
+            D.Undos.pop_back();
+        }
+    } else {
+        Out << "Redo";
+        if (L.UndoObj().CanRedo()) {
+            L.Redo();
+            D.Undos.push_back(D.Model);
+            D.Model = D.Redos.back();
+            D.Redos.pop_back();
+        }
     }
     return Out.str();
+}
+
+// Follows the undo lists after a step that was not an undo or redo: a new step records
+// the text before it, a re-cut clears both lists.
+void TrackUndo(ModelDoc& D, const std::string& Before, int UndoCountBefore) {
+    TEditorUndoObj& U = D.List->UndoObj();
+    if (U.UndoCount() == 0) D.Undos.clear();
+    if (U.RedoCount() == 0) D.Redos.clear();
+    if (U.UndoCount() == UndoCountBefore + 1) D.Undos.push_back(Before);
 }
 
 std::string Dump(TEditorScreenStrings& L) {
@@ -239,9 +270,17 @@ void RunModel(unsigned Seed, int Steps) {
     ModelDoc D;
     D.List->WrapOption().SetWrapByte(20);
     D.List->SetWordWrap(true);
+    D.List->UndoObj().SetUndoListMax(1000000);
     for (int Step = 0; Step < Steps; ++Step) {
         std::string Before = Dump(*D.List) + Options(*D.List);
+        std::string ModelBefore = D.Model;
+        int UndoCount = D.List->UndoObj().UndoCount();
+        int RedoCount = D.List->UndoObj().RedoCount();
         std::string What = RandomStep(Rng, D);
+        if (What != "Undo" && What != "Redo") TrackUndo(D, ModelBefore, UndoCount);
+        ASSERT_EQ(D.List->UndoObj().UndoCount(), static_cast<int>(D.Undos.size()))
+            << "seed " << Seed << " step " << Step << ": " << What << " (undo " << UndoCount
+            << " redo " << RedoCount << " before)";
         std::string Text = D.Lines.Text();
         ASSERT_EQ(Text, D.Model) << "seed " << Seed << " step " << Step << ": " << What
                                  << "\nbefore [" << Before << "]";

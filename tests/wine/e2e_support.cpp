@@ -2,8 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+
+#include <algorithm>
+#include <commctrl.h>
 
 namespace e2e {
 
@@ -109,6 +115,12 @@ bool ZefnoteProcess::WaitForExit(DWORD TimeoutMs) {
     return process_ && WaitForSingleObject(process_, TimeoutMs) == WAIT_OBJECT_0;
 }
 
+void ZefnoteProcess::Kill() {
+    if (!process_) return;
+    TerminateProcess(process_, 9);
+    WaitForSingleObject(process_, 10000);
+}
+
 DWORD ZefnoteProcess::ExitCode() const {
     DWORD code = STILL_ACTIVE;
     if (process_) GetExitCodeProcess(process_, &code);
@@ -132,6 +144,33 @@ std::string EditorText(HWND Editor) {
     LRESULT got = SendMessageA(Editor, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(&buf[0]));
     buf.resize(got > 0 ? static_cast<size_t>(got) : 0);
     return buf;
+}
+
+std::string StatusPanelText(HWND Main, int Panel) {
+    HWND bar = FindWindowExA(Main, nullptr, "msctls_statusbar32", nullptr);
+    if (!bar) return std::string();
+    DWORD id = 0;
+    GetWindowThreadProcessId(bar, &id);
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, id);
+    if (!process) return std::string();
+    // SB_GETTEXT writes into the status bar's own process: a buffer is lent there.
+    const SIZE_T size = 512;
+    void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    std::string text;
+    if (remote) {
+        LRESULT n = SendMessageA(bar, SB_GETTEXTLENGTHA, static_cast<WPARAM>(Panel), 0);
+        if (LOWORD(n) < size) {
+            SendMessageA(bar, SB_GETTEXTA, static_cast<WPARAM>(Panel), reinterpret_cast<LPARAM>(remote));
+            std::string buf(size, '\0');
+            SIZE_T got = 0;
+            if (ReadProcessMemory(process, remote, &buf[0], size, &got))
+                text = buf.c_str();
+        }
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    CloseHandle(process);
+    // Leading tabs only centre or right-align the text.
+    return text.substr(std::min(text.size(), text.find_first_not_of('\t')));
 }
 
 namespace {
@@ -171,6 +210,13 @@ void KeyUp(WORD vk) {
 }
 
 void Press(WORD vk, std::initializer_list<WORD> mods) {
+    // Wine gives a thread that is busy while a modifier goes down and up again the
+    // modifier's state as it is when the thread gets to the key: the shortcut would
+    // arrive as a plain key.  The foreground window's thread is waited for first.
+    if (mods.size() > 0) {
+        DWORD_PTR result = 0;
+        SendMessageTimeoutA(GetForegroundWindow(), WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
+    }
     for (WORD m : mods)
         KeyDown(m);
     KeyDown(vk);
@@ -216,23 +262,19 @@ HWND FindPopupMenu(DWORD processId) {
     return s.found;
 }
 
-HWND FindMessageBox(DWORD processId) {
-    WindowSearch s{processId, "#32770", nullptr};
-    EnumWindows(FindWindowOfProcess, reinterpret_cast<LPARAM>(&s));
-    return s.found;
-}
-
 bool Activate(HWND top, HWND focus, DWORD timeoutMs) {
-    return WaitFor(
-        [&] {
-            SetForegroundWindow(top);
-            GUITHREADINFO gi = {};
-            gi.cbSize = sizeof gi;
-            DWORD thread = GetWindowThreadProcessId(top, nullptr);
-            return GetGUIThreadInfo(thread, &gi) && gi.hwndFocus == focus &&
-                   GetForegroundWindow() == top;
-        },
-        timeoutMs);
+    auto focused = [&] {
+        GUITHREADINFO gi = {};
+        gi.cbSize = sizeof gi;
+        DWORD thread = GetWindowThreadProcessId(top, nullptr);
+        return GetGUIThreadInfo(thread, &gi) && gi.hwndFocus == focus && GetForegroundWindow() == top;
+    };
+    if (!WaitFor([&] { SetForegroundWindow(top); return focused(); }, timeoutMs)) return false;
+    // Wine's X11 driver sets the keyboard state again from the X server's when the X focus
+    // arrives, some time after the window became the foreground one; a modifier pressed
+    // through SendInput before that would count as released.
+    Sleep(500);
+    return focused();
 }
 
 std::string ClipboardText() {
@@ -306,6 +348,102 @@ bool RunUnix(const std::string& commandLine, DWORD timeoutMs) {
     WaitForSingleObject(pi.hProcess, timeoutMs);
     CloseHandle(pi.hProcess);
     return true;
+}
+
+} // namespace e2e
+
+namespace e2e {
+
+namespace {
+
+struct DialogSearch {
+    DWORD Id;
+    const std::string& Caption;
+    HWND Found;
+};
+
+BOOL CALLBACK MatchDialog(HWND W, LPARAM L) {
+    auto* S = reinterpret_cast<DialogSearch*>(L);
+    DWORD Id = 0;
+    GetWindowThreadProcessId(W, &Id);
+    char Class[64] = {};
+    GetClassNameA(W, Class, sizeof Class);
+    if (Id != S->Id || !IsWindowVisible(W) || std::string(Class) != "#32770") return TRUE;
+    if (!S->Caption.empty() && WindowText(W) != S->Caption) return TRUE;
+    S->Found = W;
+    return FALSE;
+}
+
+} // namespace
+
+HWND FindDialog(DWORD ProcessId, const std::string& Caption) {
+    DialogSearch S{ProcessId, Caption, nullptr};
+    EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&S));
+    return S.Found;
+}
+
+std::string SettingsFile::Path() {
+    std::string Exe = TestPaths().zefnote;
+    std::size_t Dot = Exe.rfind('.');
+    return (Dot == std::string::npos ? Exe : Exe.substr(0, Dot)) + ".INI";
+}
+
+SettingsFile::SettingsFile(const std::string& Content) {
+    HANDLE F = CreateFileA(Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (F == INVALID_HANDLE_VALUE) return;
+    DWORD Written = 0;
+    WriteFile(F, Content.data(), static_cast<DWORD>(Content.size()), &Written, nullptr);
+    CloseHandle(F);
+}
+
+SettingsFile::~SettingsFile() { DeleteFileA(Path().c_str()); }
+
+std::string SettingsFile::Read() const {
+    std::string Text;
+    HANDLE F = CreateFileA(Path().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, 0, nullptr);
+    if (F == INVALID_HANDLE_VALUE) return Text;
+    char Buffer[4096];
+    DWORD N = 0;
+    while (ReadFile(F, Buffer, sizeof Buffer, &N, nullptr) && N > 0) Text.append(Buffer, N);
+    CloseHandle(F);
+    return Text;
+}
+
+} // namespace e2e
+
+namespace e2e {
+
+HWND WaitForDialog(DWORD ProcessId, DWORD TimeoutMs) {
+    HWND Found = nullptr;
+    WaitFor([&] { return (Found = FindDialog(ProcessId)) != nullptr; }, TimeoutMs);
+    return Found;
+}
+
+std::string StaticTexts(HWND Dialog) {
+    std::string Texts;
+    for (HWND C = FindWindowExA(Dialog, nullptr, "Static", nullptr); C;
+         C = FindWindowExA(Dialog, C, "Static", nullptr))
+        Texts += WindowText(C);
+    return Texts;
+}
+
+bool ChildVisible(HWND Main, const char* ClassName) {
+    HWND Child = FindWindowExA(Main, nullptr, ClassName, nullptr);
+    return Child && IsWindowVisible(Child);
+}
+
+std::string ReadFileBytes(const std::string& Path) {
+    std::string Bytes;
+    HANDLE F = CreateFileA(Path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                           nullptr, OPEN_EXISTING, 0, nullptr);
+    if (F == INVALID_HANDLE_VALUE) return Bytes;
+    char Buffer[65536];
+    DWORD N = 0;
+    while (ReadFile(F, Buffer, sizeof Buffer, &N, nullptr) && N > 0) Bytes.append(Buffer, N);
+    CloseHandle(F);
+    return Bytes;
 }
 
 } // namespace e2e

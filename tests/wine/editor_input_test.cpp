@@ -1,6 +1,6 @@
 // Zefnote.exe edited as a user does: keys, the mouse and the clipboard through real
 // input, the result read back with WM_GETTEXT.
-#include "wine/e2e_support.h"
+#include "wine/editor_session.h"
 
 #include <gtest/gtest.h>
 
@@ -8,29 +8,8 @@
 
 namespace {
 
-class EditorInput : public ::testing::Test {
+class EditorInput : public EditorSession {
 protected:
-    void Open(const std::string& bytes) {
-        // Nothing of an earlier test on the clipboard.
-        if (OpenClipboard(nullptr)) {
-            EmptyClipboard();
-            CloseClipboard();
-        }
-        std::string path = e2e::WriteArtifact("input-sample.txt", bytes);
-        zefnote_.reset(new e2e::ZefnoteProcess("\"" + path + "\""));
-        ASSERT_TRUE(zefnote_->Started());
-        main_ = zefnote_->WaitForMainWindow("TZefnoteMainForm", 30000);
-        ASSERT_NE(nullptr, main_);
-        editor_ = FindWindowExA(main_, nullptr, "TEditor", nullptr);
-        ASSERT_NE(nullptr, editor_);
-        ASSERT_TRUE(e2e::Activate(main_, editor_, 10000)) << "the editor did not get the focus";
-    }
-    // Waits until the editor holds Expected; returns what it holds.
-    std::string WaitText(const std::string& expected) {
-        std::string text;
-        e2e::WaitFor([&] { return (text = e2e::EditorText(editor_)) == expected; }, 5000);
-        return text;
-    }
     void Drag(const e2e::EditorCells& c, int row1, int col1, int row2, int col2) {
         e2e::MouseTo(editor_, c.X(col1), c.Y(row1));
         e2e::LeftDown();
@@ -39,9 +18,12 @@ protected:
         e2e::LeftUp();
     }
 
-    std::unique_ptr<e2e::ZefnoteProcess> zefnote_;
-    HWND main_ = nullptr;
-    HWND editor_ = nullptr;
+    // Whether the program's window thread is in a menu's loop (the menu bar or a popup).
+    bool InMenuMode() {
+        GUITHREADINFO gui = {sizeof gui};
+        return GetGUIThreadInfo(GetWindowThreadProcessId(editor_, nullptr), &gui) &&
+               (gui.flags & GUI_INMENUMODE) != 0;
+    }
 };
 
 } // namespace
@@ -117,6 +99,8 @@ TEST_F(EditorInput, AnAltDragSelectsABoxThatAnotherProgramReadsAsPlainText) {
         << text;
     EXPECT_EQ(0u, text.find("bc\r\nhi\r\nno")) << text;
     EXPECT_TRUE(e2e::ClipboardHasFormat("TEditor Box Type"));
+    // The release of Alt after the gesture left the menu bar closed.
+    EXPECT_FALSE(InMenuMode()) << "the Alt key-up opened the menu bar";
 }
 
 TEST_F(EditorInput, TheContextMenuSelectsAllAndCuts) {

@@ -31,32 +31,17 @@ TEST(MainWindow, WithoutAFileTheDocumentIsUntitled) {
     EXPECT_EQ("", e2e::EditorText(editor));
 }
 
-namespace {
-
-// The texts of the static controls of a dialog, joined.
-std::string StaticTexts(HWND Dialog) {
-    std::string Texts;
-    for (HWND C = FindWindowExA(Dialog, nullptr, "Static", nullptr); C;
-         C = FindWindowExA(Dialog, C, "Static", nullptr))
-        Texts += e2e::WindowText(C);
-    return Texts;
-}
-
-} // namespace
-
 // The command line's file goes through the loader's own entry point: zero bytes are
 // loaded as spaces and the user is told how many there were.
 TEST(MainWindow, ZeroBytesInTheFileAreReported) {
     const std::string file = e2e::WriteArtifact("zero-bytes.txt", std::string("a\0b\0c\r\n", 7));
     e2e::ZefnoteProcess zefnote("\"" + file + "\"");
     ASSERT_TRUE(zefnote.Started());
-    HWND box = nullptr;
-    ASSERT_TRUE(
-        e2e::WaitFor([&] { return (box = e2e::FindMessageBox(zefnote.Id())) != nullptr; }, 30000))
-        << "no message box within 30 s";
+    HWND box = e2e::WaitForDialog(zefnote.Id(), 30000);
+    ASSERT_NE(nullptr, box) << "no message box within 30 s";
     EXPECT_EQ("Zefnote", e2e::WindowText(box));
-    EXPECT_NE(std::string::npos, StaticTexts(box).find("NUL 文字 2 個は空白にして読み込みました"))
-        << StaticTexts(box);
+    EXPECT_NE(std::string::npos, e2e::StaticTexts(box).find("NUL 文字 2 個は空白にして読み込みました"))
+        << e2e::StaticTexts(box);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     HWND main = zefnote.WaitForMainWindow("TZefnoteMainForm", 30000);
     ASSERT_NE(nullptr, main);

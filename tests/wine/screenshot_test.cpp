@@ -1,75 +1,8 @@
-// Zefnote.exe as it shows on the X display: a screenshot of the whole screen (Wine
-// cannot copy another process's window from a Windows program) checked at the cells
-// the editor's grid puts each thing in.  The screenshots stay in the artifacts folder.
-#include "wine/e2e_support.h"
+// Zefnote.exe as it shows on the X display: the editor's text, tabs, wrap, end mark
+// and selection at their cells.
+#include "wine/screenshot_support.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
-
-namespace {
-
-// A binary PPM (P6) screenshot.
-struct Shot {
-    int width = 0, height = 0;
-    std::vector<unsigned char> rgb;
-
-    bool Load(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::string magic;
-        int maxval = 0;
-        in >> magic >> width >> height >> maxval;
-        in.get();
-        if (magic != "P6" || maxval != 255 || width <= 0 || height <= 0) return false;
-        rgb.resize(static_cast<size_t>(width) * height * 3);
-        in.read(reinterpret_cast<char*>(rgb.data()), static_cast<std::streamsize>(rgb.size()));
-        return static_cast<size_t>(in.gcount()) == rgb.size();
-    }
-    COLORREF At(int x, int y) const {
-        if (x < 0 || y < 0 || x >= width || y >= height) return CLR_INVALID;
-        const unsigned char* p = &rgb[(static_cast<size_t>(y) * width + x) * 3];
-        return RGB(p[0], p[1], p[2]);
-    }
-};
-
-class Screenshot : public ::testing::Test {
-protected:
-    // Pixels of colour C in the cells Col ... Col + Cols - 1 of a row (text height).
-    int Count(int row, int col, int cols, COLORREF c) const {
-        int n = 0;
-        for (int y = cells_->Top(row); y < cells_->Top(row) + cells_->height; ++y)
-            for (int x = cells_->X(col); x < cells_->X(col + cols); ++x) {
-                POINT p = {x, y};
-                ClientToScreen(editor_, &p);
-                if (shot_.At(p.x, p.y) == c) ++n;
-            }
-        return n;
-    }
-    int Area(int cols) const { return cols * cells_->width * cells_->height; }
-    // Takes the screenshot NAME.ppm (and NAME.png to look at) of the display.  Wine
-    // does not wait for a Unix program's end, so the picture is awaited until it has all
-    // its pixels.
-    bool Take(const std::string& name) {
-        std::string dir = e2e::ToUnixPath(e2e::TestPaths().artifacts);
-        std::string ppm = dir + "/" + name + ".ppm";
-        std::string windowsPpm = e2e::TestPaths().artifacts + "\\" + name + ".ppm";
-        DeleteFileA(windowsPpm.c_str());
-        if (!e2e::RunUnix("/usr/bin/import -window root -depth 8 " + ppm, 30000)) return false;
-        if (!e2e::WaitFor([&] { return shot_.Load(windowsPpm); }, 30000)) return false;
-        e2e::RunUnix("/usr/bin/convert " + ppm + " " + dir + "/" + name + ".png", 30000);
-        return true;
-    }
-
-    HWND main_ = nullptr, editor_ = nullptr;
-    std::unique_ptr<e2e::EditorCells> cells_;
-    Shot shot_;
-};
-
-} // namespace
+using e2e::Screenshot;
 
 TEST_F(Screenshot, TextTabsWrapEndMarkAndSelectionAtTheirCells) {
     // Row 0: 16 columns of Japanese, a tab to column 24, two more characters.  Row 1 and 2:
@@ -77,15 +10,9 @@ TEST_F(Screenshot, TextTabsWrapEndMarkAndSelectionAtTheirCells) {
     std::string longLine(100, 'w');
     std::string text = "日本語のテキスト\tタブ\r\n" + longLine + "\r\n最後の行";
     std::string path = e2e::WriteArtifact("screenshot-sample.txt", text);
-    e2e::ZefnoteProcess zefnote("\"" + path + "\"");
-    ASSERT_TRUE(zefnote.Started());
-    main_ = zefnote.WaitForMainWindow("TZefnoteMainForm", 30000);
-    ASSERT_NE(nullptr, main_);
-    editor_ = FindWindowExA(main_, nullptr, "TEditor", nullptr);
-    ASSERT_NE(nullptr, editor_);
-    ASSERT_TRUE(e2e::Activate(main_, editor_, 10000));
-    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::EditorText(editor_) == text; }, 10000));
-    cells_.reset(new e2e::EditorCells(editor_));
+    // The editor keeps its start font and margin, the ones the cells are measured in.
+    e2e::SettingsFile settings(e2e::CellSettings + std::string("WordWrap=1\r\nWrapCount=80\r\nWordBreak=0\r\n"));
+    ASSERT_NO_FATAL_FAILURE(Start("\"" + path + "\"", text));
 
     // Row 1, columns 0 ... 4 selected.
     e2e::Press(VK_DOWN);
@@ -98,7 +25,7 @@ TEST_F(Screenshot, TextTabsWrapEndMarkAndSelectionAtTheirCells) {
 
     const COLORREF window = GetSysColor(COLOR_WINDOW);
     const COLORREF ink = GetSysColor(COLOR_WINDOWTEXT);
-    const COLORREF gray = RGB(0x80, 0x80, 0x80);  // the end-of-file mark
+    const COLORREF gray = RGB(0x00, 0x80, 0x80);  // the end-of-file mark: teal
     const COLORREF navy = RGB(0x00, 0x00, 0x80);  // the selection background
     const COLORREF white = RGB(0xFF, 0xFF, 0xFF); // the selected text
 
@@ -113,4 +40,55 @@ TEST_F(Screenshot, TextTabsWrapEndMarkAndSelectionAtTheirCells) {
     EXPECT_GT(Count(1, 0, 5, navy), Area(5) / 2) << "no selection background";
     EXPECT_GT(Count(1, 0, 5, white), 0) << "no selected text";
     EXPECT_EQ(0, Count(1, 6, 10, navy)) << "the selection reaches too far";
+}
+
+// The main window as the user sees it, kept in the artifacts folder: the tool bar and
+// the status bar, the File menu with its history submenu, the View menu, the context
+// menu.  Each menu is open when its picture is taken.
+TEST_F(Screenshot, MainWindowWithItsBarsAndMenus) {
+    const std::string sample = e2e::TestPaths().samples + "\\sample-sjis.txt";
+    e2e::SettingsFile settings("[Option]\r\nWordWrap=1\r\n[FileHistory]\r\nItemCount=2\r\nItem0=" + sample +
+                               "\r\nItem1=C:\\missing\\gone.txt\r\n");
+    e2e::ZefnoteProcess zefnote("\"" + sample + "\"");
+    ASSERT_TRUE(zefnote.Started());
+    main_ = zefnote.WaitForMainWindow("TZefnoteMainForm", 30000);
+    ASSERT_NE(nullptr, main_);
+    editor_ = FindWindowExA(main_, nullptr, "TEditor", nullptr);
+    ASSERT_NE(nullptr, editor_);
+    ASSERT_TRUE(e2e::Activate(main_, editor_, 10000));
+    SendMessageA(main_, WM_NULL, 0, 0);
+    ASSERT_TRUE(Take("main-window"));
+    EXPECT_TRUE(e2e::ChildVisible(main_, "ToolbarWindow32"));
+    EXPECT_TRUE(e2e::ChildVisible(main_, "msctls_statusbar32"));
+    EXPECT_EQ("[80]", e2e::StatusPanelText(main_, 3));
+
+    struct Menu {
+        const char* Name;
+        std::initializer_list<WORD> Keys;
+    } menus[] = {{"menu-file-history", {'F', 'R'}}, {"menu-view", {'V'}}, {"menu-edit", {'E'}}};
+    for (const Menu& m : menus) {
+        SCOPED_TRACE(m.Name);
+        bool first = true;
+        for (WORD key : m.Keys) {
+            if (first)
+                e2e::Press(key, {VK_MENU});
+            else
+                e2e::Press(key);
+            first = false;
+        }
+        ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FindPopupMenu(zefnote.Id()) != nullptr; }, 5000));
+        Sleep(300);
+        EXPECT_TRUE(Take(m.Name));
+        for (size_t i = 0; i < m.Keys.size(); ++i)
+            e2e::Press(VK_ESCAPE);
+        e2e::Press(VK_ESCAPE);
+        ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FindPopupMenu(zefnote.Id()) == nullptr; }, 5000));
+    }
+
+    // The context menu from the keyboard.
+    e2e::Press(VK_F10, {VK_SHIFT});
+    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FindPopupMenu(zefnote.Id()) != nullptr; }, 5000));
+    Sleep(300);
+    EXPECT_TRUE(Take("menu-context"));
+    e2e::Press(VK_ESCAPE);
 }

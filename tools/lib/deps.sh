@@ -10,6 +10,7 @@ zef_packages=(
   g++-mingw-w64-i686 mingw-w64-i686-dev g++-mingw-w64-x86-64 mingw-w64-x86-64-dev
   wine wine64 xvfb xauth x11-utils xdotool imagemagick fonts-ipafont-gothic locales
   nkf
+  ghostscript poppler-utils   # printed jobs read back as text and page images
 )
 # The 32-bit Wine: wanted only where 32-bit programs execute, and not needed
 # for a green run as long as the 64-bit Wine works.

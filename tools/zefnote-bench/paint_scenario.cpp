@@ -1,4 +1,4 @@
-// zefnote-bench paint FILE [--repeat N] [--colored]
+// zefnote-bench paint FILE [--repeat N] [--colored] [--mode N [--marks]]
 //
 // The paint pass without a window, on the recording canvas (counting only): a view of
 // 50 rows by 120 columns over the lines of FILE (repeated to 10,000 rows), painted whole
@@ -6,10 +6,18 @@
 // strip each scroll uncovers as the platform would.  Reports the time of one full
 // repaint and of one scroll step, and the rows and text outputs each one drew.  With
 // --colored every kind of token has a colour of its own, so each token is drawn again
-// over the row.
+// over the row.  With --mode N the edit mode N configures the view (no keyword file)
+// and the main window's row-drawing handler draws over every row; --marks adds the tab
+// and full-width-space marks.
 #include "bench_scenario.h"
 
+#include "app/edit_mode.h"
+#include "app/edit_mode_colors.h"
+#include "app/row_drawing.h"
+#include "app/settings/option_record.h"
 #include "editor/editor.h"
+#include "editor/editor_prop.h"
+#include "editor/editor_prop_copy.h"
 #include "editor/undo.h"
 #include "platform/headless/headless_canvas.h"
 #include "platform/headless/headless_clipboard.h"
@@ -24,7 +32,8 @@ namespace {
 
 int RunPaint(const BenchArgs& Args, BenchReport& Report) {
     if (Args.positional.empty()) {
-        std::fprintf(stderr, "usage: zefnote-bench paint FILE [--repeat N] [--colored]\n");
+        std::fprintf(stderr,
+                     "usage: zefnote-bench paint FILE [--repeat N] [--colored] [--mode N [--marks]]\n");
         return 2;
     }
     std::string Bytes;
@@ -57,6 +66,25 @@ int RunPaint(const BenchArgs& Args, BenchReport& Report) {
         C.Symbol().SetColor(0x808000);
     }
     Report.Add("colored", static_cast<std::int64_t>(Args.Has("--colored") ? 1 : 0));
+    TOptionRecord Options;
+    if (Args.Has("--mode")) {
+        const int Mode = std::atoi(Args.Value("--mode", "0").c_str());
+        if (Mode < 0 || Mode >= EditModeCount) {
+            std::fprintf(stderr, "zefnote-bench paint: no edit mode %d\n", Mode);
+            return 2;
+        }
+        Options.TabMark = Options.SpMark = Args.Has("--marks");
+        TEditorProp Prop;
+        AssignEditorProp(Prop, E);
+        ConfigureEditMode(Prop, Mode, Options, {});
+        AssignEditorPropTo(Prop, E);
+        E.OnDrawLine = [&Options, Mode](TEditor* Sender, const std::string& LineStr, int X, int Y,
+                                        int Index, const TRect& ARect, bool Selected) {
+            Editor1DrawLine(*Sender, Mode, Options, LineStr, X, Y, Index, ARect, Selected);
+        };
+        Report.Add("mode", static_cast<std::int64_t>(Mode));
+        Report.Add("marks", static_cast<std::int64_t>(Options.TabMark ? 1 : 0));
+    }
     std::string Text;
     while (true) {
         Text += Bytes;
@@ -82,6 +110,8 @@ int RunPaint(const BenchArgs& Args, BenchReport& Report) {
         if (D.Kind == THeadlessCanvas::dkText) Rows.insert(D.Y);
     Report.Add("rows", static_cast<std::int64_t>(E.RowCount()));
     Report.Add("full_rows_drawn", static_cast<std::int64_t>(Rows.size()));
+    Report.Add("full_line_outputs",
+               static_cast<std::int64_t>(Canvas.Of(THeadlessCanvas::dkLine).size()));
     Report.Add("full_text_outputs",
                static_cast<std::int64_t>(Canvas.Of(THeadlessCanvas::dkText).size()));
 
@@ -115,6 +145,7 @@ int RunPaint(const BenchArgs& Args, BenchReport& Report) {
     return 0;
 }
 
-BenchRegistration paintScenario("paint", "FILE [--repeat N] [--colored]", RunPaint);
+BenchRegistration paintScenario("paint", "FILE [--repeat N] [--colored] [--mode N] [--marks]",
+                                RunPaint);
 
 } // namespace

@@ -1,19 +1,23 @@
-// Zefnote.exe: one main window, whose client area is the editor control, and the message
-// loop.
+// Zefnote.exe: the platform's services, the main window and the message loop.
+#include "app/command_line.h"
+#include "app/settings/settings_store.h"
 #include "app/win32/main_window.h"
+#include "platform/file_system.h"
+#include "platform/library_loader.h"
+#include "platform/win32/desktop_win32.h"
+#include "platform/win32/profile_file_win32.h"
+#include "platform/win32/shell_win32.h"
 
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE Instance, HINSTANCE, LPSTR CommandLine, int Show) {
+    TWin32Shell Shell;
+    TWin32Desktop Desktop;
+    TWin32ProfileFile Ini(SettingsFileName(Shell.ProgramFileName()));
     TMainWindow Window;
-    if (!Window.Create(Instance, CommandLine ? CommandLine : "")) return 1;
-    ShowWindow(Window.Handle(), Show);
-    UpdateWindow(Window.Handle());
-    SetFocus(Window.EditorHandle());
-    MSG Msg;
-    while (GetMessageA(&Msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&Msg);
-        DispatchMessageA(&Msg);
-    }
-    return static_cast<int>(Msg.wParam);
+    const TMainWindowServices Services{PlatformFileSystem(), Ini, Desktop, Shell,
+                                       &PlatformLibraryLoader()};
+    if (!Window.Create(Instance, SplitCommandLine(CommandLine ? CommandLine : ""), Services))
+        return Window.Form() && Window.Form()->Terminated() ? 0 : 1;
+    return Window.Run(Show);
 }

@@ -135,6 +135,20 @@ void TEditorWindow::Paint() {
 }
 
 void TEditorWindow::ContextMenu(LPARAM L) {
+    POINT P = {GET_X_LPARAM(L), GET_Y_LPARAM(L)};
+    // From the keyboard both coordinates are -1; tested apart, since a 64-bit
+    // lParam holds them as 0x00000000FFFFFFFF.  The menu then opens at the caret.
+    if (P.x == -1 && P.y == -1) {
+        int X = 0, Y = 0;
+        FEditor->CaretPixelPos(X, Y);
+        P.x = X;
+        P.y = Y + FEditor->CharHeight();
+        ClientToScreen(FHost.Window(), &P);
+    }
+    if (OnContextMenu) {
+        OnContextMenu(P.x, P.y);
+        return;
+    }
     TEditorPopupMenu* Menu = FEditor->PopupMenu();
     if (!Menu) return;
     Menu->UpdateItems();
@@ -152,20 +166,26 @@ void TEditorWindow::ContextMenu(LPARAM L) {
                      (It.Checked ? MF_CHECKED : MF_UNCHECKED);
         AppendMenuA(H, Flags, static_cast<UINT_PTR>(I + 1), Caption.c_str());
     }
-    POINT P = {GET_X_LPARAM(L), GET_Y_LPARAM(L)};
-    // From the keyboard both coordinates are -1; tested apart, since a 64-bit
-    // lParam holds them as 0x00000000FFFFFFFF.  The menu then opens at the caret.
-    if (P.x == -1 && P.y == -1) {
-        int X = 0, Y = 0;
-        FEditor->CaretPixelPos(X, Y);
-        P.x = X;
-        P.y = Y + FEditor->CharHeight();
-        ClientToScreen(FHost.Window(), &P);
-    }
+
     int Chosen = TrackPopupMenu(H, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_LEFTALIGN, P.x, P.y, 0,
                                 FHost.Window(), nullptr);
     DestroyMenu(H);
     if (Chosen > 0) Menu->Click(Chosen - 1);
+}
+
+// The result string of the window's input context, in code-page bytes.
+static std::string ImeResultString(HWND Window) {
+    std::string Result;
+    HIMC Imc = ImmGetContext(Window);
+    if (!Imc) return Result;
+    LONG Bytes = ImmGetCompositionStringA(Imc, GCS_RESULTSTR, nullptr, 0);
+    if (Bytes > 0) {
+        Result.resize(static_cast<std::size_t>(Bytes));
+        Bytes = ImmGetCompositionStringA(Imc, GCS_RESULTSTR, &Result[0], static_cast<DWORD>(Bytes));
+        Result.resize(Bytes > 0 ? static_cast<std::size_t>(Bytes) : 0);
+    }
+    ImmReleaseContext(Window, Imc);
+    return Result;
 }
 
 // Three rows per notch of the wheel, as three line scrolls.
@@ -205,6 +225,10 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
         return Bits(E.DialogCode());
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {
+        const bool Repeat = (L & 0x40000000) != 0;
+        // A fresh press of Alt: no mouse gesture has used it yet (one that did may have
+        // lost its release to a menu or another window).
+        if (W == VK_MENU && !Repeat) FAltWithMouse = false;
         TShiftState Shift = KeyShift();
         TEditorPopupMenu* Menu = E.PopupMenu();
         if (Menu &&
@@ -212,7 +236,7 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
                              Has(Shift, TShiftState::ssShift), Has(Shift, TShiftState::ssAlt)))
             return 0;
         int Key = static_cast<int>(W);
-        E.KeyDown(Key, Shift, (L & 0x40000000) != 0);
+        E.KeyDown(Key, Shift, Repeat);
         if (Message == WM_SYSKEYDOWN && Key != 0) break;
         return 0;
     }
@@ -220,29 +244,25 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
     case WM_SYSKEYUP: {
         int Key = static_cast<int>(W);
         E.KeyUp(Key, KeyShift());
+        // Alt held for a box selection with the mouse: its release opens no menu.
+        if (W == VK_MENU && FAltWithMouse) {
+            FAltWithMouse = false;
+            return 0;
+        }
         if (Message == WM_SYSKEYUP) break;
         return 0;
     }
     case WM_CHAR:
         E.KeyPress(static_cast<char>(W & 0xFF));
         return 0;
-    case WM_IME_COMPOSITION:
-        if (L & GCS_RESULTSTR) {
-            HIMC Imc = ImmGetContext(Window);
-            if (Imc) {
-                LONG Bytes = ImmGetCompositionStringA(Imc, GCS_RESULTSTR, nullptr, 0);
-                std::string Result;
-                if (Bytes > 0) {
-                    Result.resize(static_cast<std::size_t>(Bytes));
-                    ImmGetCompositionStringA(Imc, GCS_RESULTSTR, &Result[0],
-                                             static_cast<DWORD>(Bytes));
-                }
-                ImmReleaseContext(Window, Imc);
-                E.ImeComposition(Result);
-                return 0;
-            }
-        }
-        break;
+    case WM_IME_COMPOSITION: {
+        // The default processing comes first: it hands the result to the input method's
+        // window, which delivers it again as character messages, one per byte; those
+        // are what the editor's discard counter swallows.
+        LRESULT Result = DefWindowProcA(Window, Message, W, L);
+        if (L & GCS_RESULTSTR) E.ImeComposition(ImeResultString(Window));
+        return Result;
+    }
     case WM_IME_NOTIFY:
         if (W == IMN_OPENCANDIDATE)
             E.ImeCandidateOpen();
@@ -258,8 +278,10 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
                          : Message == WM_MBUTTONDOWN ? TMouseButton::mbMiddle
                                                      : TMouseButton::mbLeft;
         TShiftState S = MouseShift(W);
+        if (Has(S, TShiftState::ssAlt)) FAltWithMouse = true;
         if (Message == WM_LBUTTONDBLCLK) S |= TShiftState::ssDouble;
         E.MouseDown(B, S, GET_X_LPARAM(L), GET_Y_LPARAM(L));
+        if (Message == WM_LBUTTONDBLCLK && !E.Dragging() && !E.RowSelecting()) E.DblClick();
         return 0;
     }
     case WM_MOUSEMOVE:

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
 class TEditorWindow {
@@ -24,6 +25,10 @@ public:
     HWND Handle() const { return FHost.Window(); }
     TEditor& Editor() { return *FEditor; }
 
+    // The context menu at a screen point (-1, -1 from the keyboard); unset: the
+    // control's own menu.
+    std::function<void(int X, int Y)> OnContextMenu;
+
     static LRESULT CALLBACK WindowProc(HWND Window, UINT Message, WPARAM W, LPARAM L);
 
 private:
@@ -38,4 +43,5 @@ private:
     TWin32Canvas FMetrics; // measures fonts only
     std::unique_ptr<TEditor> FEditor;
     int FWheelRest = 0;
+    bool FAltWithMouse = false; // Alt is down and went with a mouse button
 };

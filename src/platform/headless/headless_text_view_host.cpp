@@ -112,9 +112,11 @@ void THeadlessTextViewHost::SetCaretPos(int X, int Y) {
     Note("CaretPos " + Num(X) + "," + Num(Y));
 }
 
-void THeadlessTextViewHost::SetImeWindowPos(int X, int Y) {
+void THeadlessTextViewHost::SetImeWindowPos(int X, int Y, const TFont& Font) {
     ImeX = X;
     ImeY = Y;
+    ImeFontName = Font.Name();
+    ImeFontSize = Font.Size();
     ++ImeMoves;
     Note("Ime " + Num(X) + "," + Num(Y));
 }

@@ -40,7 +40,7 @@ public:
     void HideCaret() override;
     void SetCaretPos(int X, int Y) override;
 
-    void SetImeWindowPos(int X, int Y) override;
+    void SetImeWindowPos(int X, int Y, const TFont& Font) override;
     void SetControlCursor(TCursor Cursor) override;
     void SetScreenCursor(TCursor Cursor) override;
     void SetMouseCapture(bool Capture) override;
@@ -86,6 +86,8 @@ public:
     int CaretCreations = 0;
     int ImeX = -1, ImeY = -1;
     int ImeMoves = 0;
+    std::string ImeFontName;
+    int ImeFontSize = 0;
     TCursor ControlCursor = crDefault;
     TCursor ScreenCursor = crDefault;
     bool Captured = false;

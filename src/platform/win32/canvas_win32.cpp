@@ -24,11 +24,7 @@ TWin32Canvas::~TWin32Canvas() {
     if (FOwnDC) DeleteDC(FDC);
 }
 
-HFONT TWin32Canvas::FontFor(const TFont& Font, TFontStyles Style) const {
-    for (const TCachedFont& F : FFonts->Fonts)
-        if (F.Name == Font.Name() && F.Size == Font.Size() && F.Style == Style &&
-            F.Charset == Font.Charset())
-            return F.Font;
+LOGFONTA LogFontOf(const TFont& Font, TFontStyles Style) {
     LOGFONTA LF = {};
     HDC Screen = GetDC(nullptr);
     LF.lfHeight = -MulDiv(Font.Size(), GetDeviceCaps(Screen, LOGPIXELSY), 72);
@@ -40,6 +36,15 @@ HFONT TWin32Canvas::FontFor(const TFont& Font, TFontStyles Style) const {
     LF.lfCharSet = Font.Charset();
     LF.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
     lstrcpynA(LF.lfFaceName, Font.Name().c_str(), LF_FACESIZE);
+    return LF;
+}
+
+HFONT TWin32Canvas::FontFor(const TFont& Font, TFontStyles Style) const {
+    for (const TCachedFont& F : FFonts->Fonts)
+        if (F.Name == Font.Name() && F.Size == Font.Size() && F.Style == Style &&
+            F.Charset == Font.Charset())
+            return F.Font;
+    LOGFONTA LF = LogFontOf(Font, Style);
     HFONT Handle = CreateFontIndirectA(&LF);
     FFonts->Fonts.push_back({Font.Name(), Font.Size(), Style, Font.Charset(), Handle});
     return Handle;

@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+// The logical font of Font drawn in Style, at the screen's resolution.
+LOGFONTA LogFontOf(const TFont& Font, TFontStyles Style);
+
 class TWin32Canvas : public TCanvas {
 public:
     // DC: the device context to draw on; null makes a canvas that only measures (on a

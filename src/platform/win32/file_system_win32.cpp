@@ -88,14 +88,27 @@ public:
             return MoveFileExA(Source.c_str(), Target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
         // A read-only file is not overwritten, as a plain create would not overwrite it.
         if (Attributes & FILE_ATTRIBUTE_READONLY) return false;
-        // ReplaceFile keeps the replaced file's security and creation time; some
-        // implementations leave its attributes behind, so they are put back as well.
-        // File systems without ReplaceFile get a move over the target instead.
-        if (!ReplaceFileA(Target.c_str(), Source.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
-                          nullptr, nullptr) &&
-            !MoveFileExA(Source.c_str(), Target.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        // One rename over the target: at every moment the name holds the old file or the
+        // new one.  (ReplaceFile is no such single step: where it takes the target away
+        // before the new file gets its name, a process killed in between leaves no file
+        // at all.)  The replaced file's creation time and attributes are carried over.
+        FILETIME Created = {};
+        HANDLE Old = CreateFileA(Target.c_str(), FILE_READ_ATTRIBUTES,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+        const bool HaveCreated = Old != INVALID_HANDLE_VALUE && GetFileTime(Old, &Created, nullptr, nullptr);
+        if (Old != INVALID_HANDLE_VALUE) CloseHandle(Old);
+        if (!MoveFileExA(Source.c_str(), Target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return false;
+        if (HaveCreated) {
+            HANDLE New = CreateFileA(Target.c_str(), FILE_WRITE_ATTRIBUTES,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                     OPEN_EXISTING, 0, nullptr);
+            if (New != INVALID_HANDLE_VALUE) {
+                SetFileTime(New, &Created, nullptr, nullptr);
+                CloseHandle(New);
+            }
+        }
         const DWORD Settable = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
         if ((GetFileAttributesA(Target.c_str()) & Settable) != (Attributes & Settable))

@@ -1,5 +1,6 @@
 #include "platform/win32/text_view_host_win32.h"
 
+#include "platform/win32/canvas_win32.h"
 #include "platform/win32/win32_colors.h"
 
 #include <imm.h>
@@ -128,9 +129,11 @@ void TWin32TextViewHost::SetCaretPos(int X, int Y) {
     if (FCaretExists) ::SetCaretPos(X, Y);
 }
 
-void TWin32TextViewHost::SetImeWindowPos(int X, int Y) {
+void TWin32TextViewHost::SetImeWindowPos(int X, int Y, const TFont& Font) {
     HIMC Imc = ImmGetContext(FWindow);
     if (!Imc) return;
+    LOGFONTA LF = LogFontOf(Font, Font.Style());
+    ImmSetCompositionFontA(Imc, &LF);
     COMPOSITIONFORM CF = {};
     CF.dwStyle = CFS_POINT;
     CF.ptCurrentPos.x = X;

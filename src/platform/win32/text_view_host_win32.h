@@ -37,7 +37,7 @@ public:
     void HideCaret() override;
     void SetCaretPos(int X, int Y) override;
 
-    void SetImeWindowPos(int X, int Y) override;
+    void SetImeWindowPos(int X, int Y, const TFont& Font) override;
 
     void SetControlCursor(TCursor Cursor) override;
     void SetScreenCursor(TCursor Cursor) override;
