@@ -65,11 +65,16 @@ void TMainForm::Click(TMenuItem& Item) {
 
 bool TMainForm::ShortCut(TShortCut Key) {
     bool Ran = false;
-    TMenuItem* Item = DispatchShortCut(FMainMenu, Key, &Ran);
-    if (!Item) return false;
+    if (!DispatchShortCut(FMainMenu, Key, &Ran)) return false;
     // A command that cannot act now sounds the beep.
     if (!Ran) FHost.Beep();
     return true;
+}
+
+void TMainForm::RunMenuItem(const std::string& Name) {
+    bool Ran = false;
+    if (RunAsOpened(FMainMenu, [&Name](TMenuItem& Root) { return Root.Find(Name); }, &Ran) && !Ran)
+        FHost.Beep();
 }
 
 void TMainForm::MenuHint(const TMenuItem* Item) {

@@ -82,8 +82,11 @@ public:
     // A key pressed anywhere in the window: runs the menu item it is the shortcut of.
     // True when the key was a shortcut (consumed, run or beeped).
     bool ShortCut(TShortCut Key);
-    // Runs a chosen menu item (main menu, context menu or tool bar).
+    // Runs a chosen menu item (main menu or context menu).
     void Click(TMenuItem& Item);
+    // Runs the main menu's item Name as its shortcut would (a tool-bar button): enabling
+    // brought up to date, a beep when it cannot act.
+    void RunMenuItem(const std::string& Name);
     // A highlighted menu item: its hint in panel 0.
     void MenuHint(const TMenuItem* Item);
     // The tool bar's buttons: the menu item each one runs, by the button's name.
@@ -179,7 +182,8 @@ private:
     void HistoryClick(TMenuItem& Item);
     void ClearHistoryClick();
     bool HoldsDocument() const;
-    std::string FileDirectory(const std::string& Name) const;
+    // Dialog starts in the current file's folder when there is one.
+    void StartInFileFolder(TFileDialogParams& Dialog) const;
     void HelpClick();
     void FileMenuPopup();
     void HelpMenuPopup();

@@ -25,8 +25,8 @@ bool TMainForm::HoldsDocument() const {
     return !FCurrentFileName.empty() || FEditor.Modified();
 }
 
-std::string TMainForm::FileDirectory(const std::string& Name) const {
-    return ExtractFileDir(Name);
+void TMainForm::StartInFileFolder(TFileDialogParams& Dialog) const {
+    if (!FCurrentFileName.empty()) Dialog.InitialDir = ExtractFileDir(FCurrentFileName);
 }
 
 void TMainForm::OpenInNewProcess(const std::string& File) {
@@ -75,7 +75,7 @@ bool TMainForm::SaveFile(const std::string& Name) {
 }
 
 bool TMainForm::SaveAs() {
-    if (!FCurrentFileName.empty()) FSaveDialog.InitialDir = FileDirectory(FCurrentFileName);
+    StartInFileFolder(FSaveDialog);
     FSaveDialog.DefaultExt = "txt";
     if (!FHost.ExecuteSaveDialog(FSaveDialog)) return false;
     return SaveFile(FSaveDialog.FileName);
@@ -101,7 +101,7 @@ void TMainForm::NewClick() {
 }
 
 void TMainForm::OpenClick() {
-    if (!FCurrentFileName.empty()) FOpenDialog.InitialDir = FileDirectory(FCurrentFileName);
+    StartInFileFolder(FOpenDialog);
     if (!FHost.ExecuteOpenDialog(FOpenDialog)) return;
     if (HoldsDocument())
         OpenInNewProcess(FOpenDialog.FileName);
@@ -117,7 +117,7 @@ void TMainForm::CloseAndOpenClick() {
         break;
     default: break;
     }
-    if (!FCurrentFileName.empty()) FOpenDialog.InitialDir = FileDirectory(FCurrentFileName);
+    StartInFileFolder(FOpenDialog);
     if (FHost.ExecuteOpenDialog(FOpenDialog)) OpenFile(FOpenDialog.FileName);
 }
 

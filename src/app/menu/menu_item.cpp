@@ -76,22 +76,27 @@ bool TMenuItem::Click() {
     return true;
 }
 
-TMenuItem* DispatchShortCut(TMenuItem& Root, TShortCut ShortCut, bool* Ran) {
+TMenuItem* RunAsOpened(TMenuItem& Root, const std::function<TMenuItem*(TMenuItem&)>& Find,
+                       bool* Ran) {
     if (Ran) *Ran = false;
-    TMenuItem* Item = Root.FindShortCut(ShortCut);
+    TMenuItem* Item = Find(Root);
     if (!Item) return nullptr;
     std::vector<TMenuItem*> Chain;
     for (TMenuItem* P = Item->Parent(); P; P = P->Parent()) Chain.push_back(P);
     // A handler of an outer menu may rebuild an inner one (the file history, the window
-    // list): each step looks the shortcut up again below the menu it opened.
+    // list): the item is looked up again once its menus have opened.
     for (auto It = Chain.rbegin(); It != Chain.rend(); ++It) (*It)->Popup();
-    Item = Root.FindShortCut(ShortCut);
+    Item = Find(Root);
     if (!Item) return nullptr;
     for (TMenuItem* P = Item->Parent(); P; P = P->Parent())
         if (!P->Enabled) return Item;
     const bool Done = Item->Click();
     if (Ran) *Ran = Done;
     return Item;
+}
+
+TMenuItem* DispatchShortCut(TMenuItem& Root, TShortCut ShortCut, bool* Ran) {
+    return RunAsOpened(Root, [ShortCut](TMenuItem& R) { return R.FindShortCut(ShortCut); }, Ran);
 }
 
 std::string StripAccelerator(const std::string& Caption) {

@@ -78,10 +78,14 @@ private:
     std::vector<std::unique_ptr<TMenuItem>> FItems;
 };
 
-// A shortcut key pressed while the menu's window is active: brings the enabling of the
-// item up to date by opening its submenus in the model (outermost first), then runs the
-// item when it is enabled.  Returns the item the shortcut belongs to (nullptr when none),
-// and in Ran whether it ran.
+// Runs the item Find gives below Root as if its menus had been opened: brings its enabling
+// up to date by opening its submenus in the model (outermost first), then runs it when it
+// and its menus are enabled.  Returns the item (nullptr when none), and in Ran whether it
+// ran.
+TMenuItem* RunAsOpened(TMenuItem& Root, const std::function<TMenuItem*(TMenuItem&)>& Find,
+                       bool* Ran = nullptr);
+// A shortcut key pressed while the menu's window is active: RunAsOpened on the item the
+// shortcut belongs to.
 TMenuItem* DispatchShortCut(TMenuItem& Root, TShortCut ShortCut, bool* Ran = nullptr);
 
 // The caption without its access-key marks and key text ("開く(&O)..." → "開く(O)...").

@@ -187,14 +187,7 @@ void TMainWindow::CreateToolBar() {
 void TMainWindow::ToolButtonClick(int Index) {
     if (Index < 0 || Index >= ToolButtonCount || !ToolButtons[Index].MenuItem) return;
     ProcessMessages();
-    if (TMenuItem* Item = FForm->MainMenu().Find(ToolButtons[Index].MenuItem)) {
-        // The button runs its command as the shortcut would: enabling brought up to date.
-        if (TMenuItem* Parent = Item->Parent()) Parent->Popup();
-        if (Item->Enabled)
-            FForm->Click(*Item);
-        else
-            Beep();
-    }
+    FForm->RunMenuItem(ToolButtons[Index].MenuItem);
 }
 
 void TMainWindow::UpdateStatusParts() {
