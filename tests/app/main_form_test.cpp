@@ -343,3 +343,47 @@ TEST_F(MainFormFixture, PlacementRestoredAndSavedByStartWindow) {
     EXPECT_EQ("1", Ini_("TZefnoteMainForm", "WindowMax"));
     EXPECT_EQ("640", Ini_("TZefnoteMainForm", "WindowWidth"));
 }
+
+// The Window menu through the main window's menus and shortcuts: Ctrl+W places the window
+// only under the user-defined start placement and beeps otherwise; Alt+Right and Alt+Left
+// switch windows; an entry of the window list chosen from the menu brings its window
+// forward.
+TEST_F(MainFormFixture, WindowMenuCommandsReachTheOtherWindows) {
+    Ini.WriteString("Option", "StartWindow", "3");
+    Ini.WriteString("Option", "UserWindowSize", "1");
+    Ini.WriteString("Option", "UserWindowSize_W", "640");
+    Ini.WriteString("Option", "UserWindowSize_H", "480");
+    Ini.WriteString("Option", "UserWindowPos", "0");
+    const TWindowHandle Other = Desktop.AddWindow("TZefnoteMainForm", "other.txt - Zefnote");
+    Desktop.Window(Host.Self).Bounds = TWindowRect{30, 40, 330, 240};
+    Create();
+    Desktop.Calls.clear();
+    EXPECT_TRUE(Form->ShortCut(TextToShortCut("Ctrl+W")));
+    EXPECT_EQ(0, Host.Beeps);
+    const TWindowRect Placed = Desktop.Window(Host.Self).Bounds;
+    EXPECT_EQ(30, Placed.Left);
+    EXPECT_EQ(40, Placed.Top);
+    EXPECT_EQ(640, Placed.Width());
+    EXPECT_EQ(480, Placed.Height());
+
+    Ini.WriteString("Option", "StartWindow", "0");
+    Form->SettingsChanged();
+    Desktop.Calls.clear();
+    EXPECT_TRUE(Form->ShortCut(TextToShortCut("Ctrl+W")));
+    EXPECT_EQ(1, Host.Beeps);
+    EXPECT_TRUE(Desktop.CallsOf(TFakeDesktop::ckPlace).empty());
+    EXPECT_FALSE(Item("mWin_UserSize").Visible);
+
+    EXPECT_TRUE(Form->ShortCut(TextToShortCut("Alt+Right")));
+    EXPECT_EQ(Other, Desktop.Foreground);
+    EXPECT_TRUE(Form->ShortCut(TextToShortCut("Alt+Left")));
+    EXPECT_EQ(Host.Self, Desktop.Foreground);
+
+    TMenuItem& Window = Item("mWindow");
+    Window.Popup();
+    ASSERT_EQ(WindowMenuFixedItems + 2, Window.Count());
+    TMenuItem& Entry = Window[WindowMenuFixedItems + 1];
+    EXPECT_EQ("&2: other.txt", Entry.Caption);
+    Form->Click(Entry);
+    EXPECT_EQ(Other, Desktop.Foreground);
+}
