@@ -74,6 +74,13 @@ public:
         return T;
     }
 
+    // A sparse text of Least to Least + Spread bytes, or a dense one of up to Dense.
+    std::string Case(bool Sparse, int Least, int Spread, int Dense) {
+        return Sparse ? Text(Least + Pick(Spread), true) : Text(Pick(Dense), false);
+    }
+    // Word wrap at a narrow width for a third of the texts, else none (0).
+    int WrapByte() { return Pick(3) == 0 ? 8 + Pick(20) : 0; }
+
     std::string Pattern() {
         std::string P = Piece();
         if (Pick(2) == 0) P += Piece();
@@ -128,9 +135,8 @@ void ExpectSame(TEditorPair& P, const std::string& What) {
 TEST(EditorTextSearch, FindNextAgreesWithTheWholeTextSearch) {
     TRandomTexts R(20240611);
     for (int Round = 0; Round < 400; ++Round) {
-        const bool Sparse = Round % 4 == 0;
-        const std::string Text = R.Text(Sparse ? 6000 + R.Pick(12000) : R.Pick(300), Sparse);
-        TEditorPair P(Text, R.Pick(3) == 0 ? 8 + R.Pick(20) : 0);
+        const std::string Text = R.Case(Round % 4 == 0, 6000, 12000, 300);
+        TEditorPair P(Text, R.WrapByte());
         TEditorTextSearch Search(P.Fast.E());
         const int Size = static_cast<int>(Text.size());
         for (int Try = 0; Try < 12; ++Try) {
@@ -154,9 +160,8 @@ TEST(EditorTextSearch, FindNextAgreesWithTheWholeTextSearch) {
 TEST(EditorTextSearch, ReplaceRunsAgreeWithTheWholeTextRuleStepByStep) {
     TRandomTexts R(77);
     for (int Round = 0; Round < 160; ++Round) {
-        const bool Sparse = Round % 3 == 0;
-        const std::string Text = R.Text(Sparse ? 5000 + R.Pick(6000) : R.Pick(200), Sparse);
-        TEditorPair P(Text, R.Pick(3) == 0 ? 8 + R.Pick(20) : 0);
+        const std::string Text = R.Case(Round % 3 == 0, 5000, 6000, 200);
+        TEditorPair P(Text, R.WrapByte());
         const std::string Pattern = R.Pattern();
         const std::string Replacement = R.Pick(5) == 0 ? std::string() : R.Pattern();
         const TSearchOptions Options = R.Options();
@@ -223,4 +228,20 @@ TEST(EditorTextSearch, MatchAcrossWindowEdgesAndLongLines) {
     while (Search.FindNext(Pattern, TSearchOptions()))
         Up.push_back(P.Fast->SelStart());
     EXPECT_EQ(Up, (std::vector<int>{static_cast<int>(Text.size()) - 6, 4092}));
+}
+
+TEST(EditorTextSearch, WholeWordCutByTheWindowsEnd) {
+    // A word that continues on the next wrapped row is no whole word, even where a
+    // window ends right after its first part.
+    for (int WrapByte : {60, 80})
+        for (int Pad = 0; Pad < WrapByte; ++Pad) {
+            const std::string Text = std::string(4100 + static_cast<std::size_t>(Pad), 'x') +
+                                     " abc " + std::string(300, 'y') + " ab\r\n";
+            TEditorPair P(Text, WrapByte);
+            TEditorTextSearch Search(P.Fast.E());
+            const TSearchOptions Options = TSearchOption::soDown | TSearchOption::soWholeWord;
+            ASSERT_EQ(Search.FindNext("ab", Options),
+                      WholeTextFindNext(P.Whole.E(), "ab", Options));
+            ExpectSame(P, "wrap " + std::to_string(WrapByte) + " pad " + std::to_string(Pad));
+        }
 }
