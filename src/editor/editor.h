@@ -147,6 +147,11 @@ public:
     TEditorSelectionState SelectionState() const { return FSelectionState; }
     int SelStart();
     void SetSelStart(int Value);
+    // SelStart as a row and a byte index in it (the caret's byte without a selection).
+    void SelStartRowByte(int& Row, int& Byte);
+    // SetSelStart with the offset counted from the start of BaseRow, which the offsets
+    // of earlier rows need not be summed for.
+    void SetSelStartFrom(int BaseRow, int Offset);
     int SelLength();
     void SetSelLength(int Value);
     std::string SelText();

@@ -184,16 +184,20 @@ bool TEditor::IsInSelection(int Row, int Col) {
 
 // Offsets and text ---------------------------------------------------------------------------
 
+void TEditor::SelStartRowByte(int& Row, int& Byte) {
+    if (Selected()) {
+        Row = FSelStartRow;
+        Byte = FSelStartByte;
+    } else {
+        Row = FRow;
+        Byte = std::min(ByteIndexOfCol(FRow, FCol), static_cast<int>(RowString(FRow).size()));
+    }
+}
+
 int TEditor::SelStart() {
     if (RowCount() == 0) return 0;
     int R, B;
-    if (Selected()) {
-        R = FSelStartRow;
-        B = FSelStartByte;
-    } else {
-        R = FRow;
-        B = std::min(ByteIndexOfCol(FRow, FCol), static_cast<int>(RowString(FRow).size()));
-    }
+    SelStartRowByte(R, B);
     long long Offset = B;
     int N = std::min(R, RowCount());
     for (int I = 0; I < N; ++I)
@@ -252,15 +256,17 @@ std::string TEditor::SelText() {
     return Text;
 }
 
-void TEditor::SetSelStart(int Value) {
+void TEditor::SetSelStart(int Value) { SetSelStartFrom(0, Value); }
+
+void TEditor::SetSelStartFrom(int BaseRow, int Offset) {
     CleanSelection();
     if (RowCount() == 0) return;
-    if (Value < 1) {
+    if (BaseRow <= 0 && Offset < 1) {
         MoveCaret(0, 0);
         return;
     }
     int R, B;
-    WalkOffset(0, 0, Value, R, B);
+    WalkOffset(BaseRow, 0, std::max(0, Offset), R, B);
     MoveCaret(R, std::min(ColOfByte(R, B), RowWidth(R)));
 }
 

@@ -18,15 +18,22 @@ public:
 
     // Searches from the editor's selection; a match is selected (the caret after it) and
     // scrolled into place.  False when nothing is found, the selection unchanged.
+    //
+    // The result is that of the search engine over the whole text (the rows joined by
+    // CR LF) from the selection's flat offsets, but the rows are read from the
+    // selection on, in windows that grow as the search goes, so that a search costs
+    // what it scans and not the size of the text.
     bool FindNext(const std::string& Pattern, TSearchOptions Options);
     // Replaces the selection by Text; going up the caret then stands before Text.
     void ReplaceMatch(const std::string& Text, bool Down);
 
     // A run of searches and replacements with no other change of the text in between
-    // (the replace command's loop).
+    // (the replace command's loop): the rows before a search window that were found
+    // free of zero bytes are not read again.
     class TRun {
     public:
-        explicit TRun(TEditorTextSearch& Search) : FSearch(Search) {}
+        explicit TRun(TEditorTextSearch& Search) : FSearch(Search) { ++FSearch.FRunDepth; }
+        ~TRun() { --FSearch.FRunDepth; }
         TRun(const TRun&) = delete;
         TRun& operator=(const TRun&) = delete;
 
@@ -35,5 +42,14 @@ public:
     };
 
 private:
+    // The engine over a copy of the whole text: for texts that hold a zero byte, where
+    // the text the engine sees ends.
+    bool FindNextInWholeText(const std::string& Pattern, TSearchOptions Options);
+    // True when rows 0 ... Row - 1 hold no zero byte.
+    bool ZeroFreeBefore(int Row);
+
     TEditor& FEditor;
+    int FRunDepth = 0;
+    // Rows known to hold no zero byte, from the first; kept only within a run.
+    int FZeroFreeRows = 0;
 };

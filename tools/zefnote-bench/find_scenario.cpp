@@ -1,4 +1,4 @@
-// zefnote-bench find MB [--repeat N]
+// zefnote-bench find MB [--repeat N] [--write FILE]
 // zefnote-bench replace MB MATCHES
 //
 // Find and replace through the editor as the find and replace commands run
@@ -6,7 +6,8 @@
 // editor.  "find" searches down from the start for the only match, at the
 // end; "replace" replaces every one of MATCHES matches spread evenly over the
 // text (each an undoable edit, as replace-all makes them) and checks the
-// final text against the text replaced in one pass.
+// final text against the text replaced in one pass.  "--write FILE" also writes the
+// text searched by "find" to FILE, for timing other tools over the same bytes.
 #include "bench_scenario.h"
 
 #include "editor/editor.h"
@@ -60,11 +61,24 @@ int RunFind(const BenchArgs& Args, BenchReport& Report) {
     }
     const std::int64_t Bytes = std::atoll(Args.positional[0].c_str()) * 1000000;
     const int Repeat = std::max(1, std::atoi(Args.Value("--repeat", "1").c_str()));
-    TBenchEditor B(BenchText(Bytes, 1));
+    const std::string Text = BenchText(Bytes, 1);
+    const std::string Write = Args.Value("--write");
+    if (!Write.empty()) {
+        std::FILE* F = std::fopen(Write.c_str(), "wb");
+        if (!F || std::fwrite(Text.data(), 1, Text.size(), F) != Text.size()) {
+            std::fprintf(stderr, "zefnote-bench find: cannot write %s\n", Write.c_str());
+            if (F) std::fclose(F);
+            return 1;
+        }
+        std::fclose(F);
+    }
+    TBenchEditor B(Text);
     TEditorTextSearch Search(B.Editor);
     double Best = 0;
     bool Found = false;
     for (int I = 0; I < Repeat; ++I) {
+        // Each search starts from the start of the text, the last match unselected.
+        B.Editor.CleanSelection();
         B.Editor.SetRowCol(0, 0);
         BenchTimer Timer;
         Found = Search.FindNext("NEEDLE", TSearchOption::soDown | TSearchOption::soMatchCase);
@@ -115,7 +129,7 @@ int RunReplace(const BenchArgs& Args, BenchReport& Report) {
     return Same && Replaced == Marks ? 0 : 1;
 }
 
-BenchRegistration findScenario("find", "MB [--repeat N]", RunFind);
+BenchRegistration findScenario("find", "MB [--repeat N] [--write FILE]", RunFind);
 BenchRegistration replaceScenario("replace", "MB MATCHES", RunReplace);
 
 } // namespace
