@@ -187,10 +187,23 @@ bool TEditorTextSearch::FindNext(const std::string& Pattern, TSearchOptions Opti
     // The whole text ends at its first zero byte: there may be none before the match's
     // end going down, or the selection's start going up.
     if (!ZeroFreeBefore(Unchecked)) return FindNextInWholeText(Pattern, Options);
-    FEditor.SetSelStartFrom(Window.First(), static_cast<int>(At));
-    FEditor.SetSelLength(static_cast<int>(N));
+    if (!SelectMatch(Window.First(), static_cast<int>(At),
+                     Window.Bytes().substr(static_cast<std::size_t>(At), static_cast<std::size_t>(N))))
+        return false;
     ScrollFoundRow(FEditor);
     return true;
+}
+
+bool TEditorTextSearch::SelectMatch(int BaseRow, int Offset, const std::string& Found) {
+    int OldRow, OldByte;
+    FEditor.SelStartRowByte(OldRow, OldByte);
+    const int OldLength = FEditor.SelLength();
+    FEditor.SetSelStartFrom(BaseRow, Offset);
+    FEditor.SetSelLength(static_cast<int>(Found.size()));
+    if (FEditor.SelText() == Found) return true;
+    FEditor.SetSelStartFrom(OldRow, OldByte);
+    FEditor.SetSelLength(OldLength);
+    return false;
 }
 
 bool TEditorTextSearch::ZeroFreeBefore(int Row) {
@@ -206,8 +219,10 @@ bool TEditorTextSearch::FindNextInWholeText(const std::string& Pattern, TSearchO
     TSearchSelection Selection{FEditor.SelStart(), FEditor.SelLength()};
     const std::string Text = FEditor.Lines().Text();
     if (!FindInText(Text, Selection, Pattern, Options)) return false;
-    FEditor.SetSelStart(Selection.SelStart);
-    FEditor.SetSelLength(Selection.SelLength);
+    if (!SelectMatch(0, Selection.SelStart,
+                     Text.substr(static_cast<std::size_t>(Selection.SelStart),
+                                 static_cast<std::size_t>(Selection.SelLength))))
+        return false;
     ScrollFoundRow(FEditor);
     return true;
 }

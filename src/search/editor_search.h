@@ -45,6 +45,10 @@ private:
     // The engine over a copy of the whole text: for texts that hold a zero byte, where
     // the text the engine sees ends.
     bool FindNextInWholeText(const std::string& Pattern, TSearchOptions Options);
+    // Selects the match Found at Offset counted from BaseRow's start. False, with the
+    // selection put back as it was, when the caret cannot reach it (past the columns an
+    // unwrapped row can scroll to).
+    bool SelectMatch(int BaseRow, int Offset, const std::string& Found);
     // True when rows 0 ... Row - 1 hold no zero byte.
     bool ZeroFreeBefore(int Row);
 

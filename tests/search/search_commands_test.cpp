@@ -213,6 +213,26 @@ TEST_F(SearchFixture, ReplaceAllGrowingMatchesBothWays) {
     EXPECT_EQ(Text(), "aaaaa");
 }
 
+// The caret cannot reach past the view's horizontal extent on an unwrapped row: a match
+// there cannot be selected, and replacing would hit whatever the selection holds instead.
+// The run stops with a beep and leaves the text as it was from that match on.
+TEST_F(SearchFixture, MatchBeyondTheReachableColumnsEndsTheRun) {
+    const std::string Long = std::string(20000, 'a') + "xyz";
+    Start("xyz\r\n" + Long + "\r\nxyz");
+    ASSERT_FALSE(Editor.WordWrap());
+    ReplaceAnswer("xyz", "q", true, 1);
+    Choose("N7");
+    EXPECT_EQ(Text(), "q\r\n" + Long + "\r\nxyz");
+    EXPECT_EQ(Host.Beeps, 1);
+    // Find next stops there too instead of selecting something else.
+    Editor.SetSelStart(0);
+    Editor.SetSelLength(0);
+    FindAnswer("xyz", 1);
+    Choose("Find2");
+    EXPECT_EQ(Editor.SelLength(), 0);
+    EXPECT_EQ(Host.Beeps, 2);
+}
+
 TEST_F(SearchFixture, ReplaceOnceStartsAtTheSelection) {
     Start("xx yy xx");
     Editor.SetSelStart(0);
