@@ -132,7 +132,7 @@ std::vector<TOptionControl> Build() {
     L.push_back(Button(0, "DeleteWidth", "削除(&D)", 248, 177, 52));
 
     // 1 表示
-    L.push_back(Group(1, "マーク／別色表示／フォント", 24, 110));
+    L.push_back(Group(1, "マーク／別色表示／フォント", 24, 102));
     L.push_back(Check(1, "RetMark", "改行マーク表示", 20, 38, 140));
     L.push_back(Check(1, "EofMark", "[EOF]マーク表示", 20, 54, 140));
     L.push_back(Check(1, "TabMark", "TABマーク表示", 20, 70, 140));
@@ -141,16 +141,16 @@ std::vector<TOptionControl> Build() {
     L.push_back(Label(1, "引用符 :", 176, 53, 34));
     L.push_back(Edit(1, "Inyouhu", 212, 53, 88));
     L.push_back(Check(1, "LinkWord", "リンクの別色表示", 164, 72, 136));
-    L.push_back(Label(1, "フォント :", 20, 110, 40));
-    L.push_back(C(1, K::ocText, "FontText", "", 62, 110, 146, 12));
-    L.push_back(Button(1, "FontButton", "フォント設定(&F)...", 212, 109, 88));
-    L.push_back(Group(1, "ウィンドウ", 140, 66));
-    L.push_back(Check(1, "StatusBar", "ステータスバー", 20, 154, 120));
-    L.push_back(Check(1, "ScrollBar_Tate", "縦スクロールバー", 20, 170, 120));
-    L.push_back(Check(1, "ScrollBar_Yoko", "横スクロールバー", 20, 186, 120));
-    L.push_back(Check(1, "ToolBar", "ツールバー", 164, 154, 136));
-    L.push_back(Check(1, "FlatToolBar", "フラットにする", 176, 170, 124));
-    L.push_back(Check(1, "FullPathFileName", "タイトルバーのファイル名をフルパスで表示する", 164, 186, 140));
+    L.push_back(Label(1, "フォント :", 20, 106, 40));
+    L.push_back(C(1, K::ocText, "FontText", "", 62, 106, 146, 12));
+    L.push_back(Button(1, "FontButton", "フォント設定(&F)...", 212, 105, 88));
+    L.push_back(Group(1, "ウィンドウ", 130, 76));
+    L.push_back(Check(1, "StatusBar", "ステータスバー", 20, 144, 120));
+    L.push_back(Check(1, "ScrollBar_Tate", "縦スクロールバー", 20, 158, 120));
+    L.push_back(Check(1, "ScrollBar_Yoko", "横スクロールバー", 20, 172, 120));
+    L.push_back(Check(1, "ToolBar", "ツールバー", 164, 144, 136));
+    L.push_back(Check(1, "FlatToolBar", "フラットにする", 176, 158, 124));
+    L.push_back(Check(1, "FullPathFileName", "タイトルバーのファイル名をフルパスで表示する", 20, 188, 280));
 
     // 2 色
     L.push_back(Group(2, "色の設定", 24, 182));

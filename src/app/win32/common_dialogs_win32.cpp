@@ -2,6 +2,20 @@
 
 #include <commdlg.h>
 
+#include <string>
+
+namespace {
+
+// "name|patterns|..." with every "|" a NUL, ended by two NULs.
+std::string DialogFilter(const std::string& Filter) {
+    std::string Result = Filter;
+    for (char& C : Result)
+        if (C == '|') C = '\0';
+    return Result + std::string(2, '\0');
+}
+
+} // namespace
+
 void MoveIntoWorkArea(HWND Window, int X, int Y) {
     RECT R;
     GetWindowRect(Window, &R);
@@ -34,5 +48,27 @@ bool ExecuteFixedPitchFontDialog(HWND Owner, TFontDialogParams& Params) {
     if (!ChooseFontA(&C)) return false;
     Params.Name = Font.lfFaceName;
     Params.Size = C.iPointSize / 10;
+    return true;
+}
+
+bool RunFileDialog(HWND Owner, TFileDialogParams& Params, bool Save, const char* Title) {
+    char Name[MAX_PATH * 4] = "";
+    lstrcpynA(Name, Params.FileName.c_str(), sizeof Name);
+    const std::string Filter = DialogFilter(Params.Filter);
+    OPENFILENAMEA O = {};
+    O.lStructSize = sizeof O;
+    O.hwndOwner = Owner;
+    O.lpstrFilter = Filter.c_str();
+    O.nFilterIndex = static_cast<DWORD>(Params.FilterIndex);
+    O.lpstrTitle = Title;
+    O.lpstrFile = Name;
+    O.nMaxFile = sizeof Name;
+    O.lpstrInitialDir = Params.InitialDir.empty() ? nullptr : Params.InitialDir.c_str();
+    O.lpstrDefExt = Params.DefaultExt.empty() ? nullptr : Params.DefaultExt.c_str();
+    O.Flags = OFN_EXPLORER | OFN_HIDEREADONLY |
+              (Save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
+    if (!(Save ? GetSaveFileNameA(&O) : GetOpenFileNameA(&O))) return false;
+    Params.FileName = Name;
+    Params.FilterIndex = static_cast<int>(O.nFilterIndex);
     return true;
 }

@@ -15,6 +15,11 @@ void MoveIntoWorkArea(HWND Window, int X, int Y);
 // size are in Params.
 bool ExecuteFixedPitchFontDialog(HWND Owner, TFontDialogParams& Params);
 
+// The open or save dialog over Owner with Params' filter ("name|patterns|..."), folder
+// and name, and Title when not null; an open dialog takes existing files only.  False
+// when cancelled; else the chosen name and filter are in Params.
+bool RunFileDialog(HWND Owner, TFileDialogParams& Params, bool Save, const char* Title = nullptr);
+
 // The hook of a common dialog whose structure (TDialogStruct, handed to WM_INITDIALOG)
 // carries in lCustData a POINT where the dialog is to open.
 template <class TDialogStruct>
