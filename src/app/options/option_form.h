@@ -102,6 +102,9 @@ public:
 
 // What the form needs of the main window.
 struct TOptionFormOwner {
+    TOptionFormOwner(TOptionRecord& AOptions, TMessageBox& AMessages, TFileSystem& AFiles, TOptionFormHost& AHost)
+        : Options(AOptions), Messages(AMessages), Files(AFiles), Host(AHost) {}
+
     TOptionRecord& Options;
     TMessageBox& Messages;
     TFileSystem& Files;

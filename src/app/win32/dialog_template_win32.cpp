@@ -8,6 +8,12 @@ std::wstring WideText(const std::string& Text) {
     return Wide;
 }
 
+std::string ControlText(HWND Control) {
+    std::vector<char> Buffer(static_cast<std::size_t>(GetWindowTextLengthA(Control)) + 1);
+    GetWindowTextA(Control, Buffer.data(), static_cast<int>(Buffer.size()));
+    return Buffer.data();
+}
+
 TDialogTemplate::TDialogTemplate(const std::string& Caption, int Width, int Height, int PointSize,
                                  const std::string& Font) {
     AddDword(DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU);

@@ -2,6 +2,7 @@
 // A dialog template built in memory, for dialogs whose controls come from a description
 // instead of a resource: places in dialog units, captions in the program's code page.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -29,3 +30,27 @@ private:
 
 // Text in the program's code page as UTF-16.
 std::wstring WideText(const std::string& Text);
+
+// The text of a window or control.
+std::string ControlText(HWND Control);
+
+// Shows Template modally over Owner, the common control classes Classes registered, with
+// Self's dialog procedure: TDialog has InitDialog(HWND) (its result that of WM_INITDIALOG)
+// and Handle(Message, W, L) for the messages after it.  Returns EndDialog's result.
+template <class TDialog>
+INT_PTR ShowModalTemplate(const TDialogTemplate& Template, HWND Owner, DWORD Classes, TDialog& Self) {
+    INITCOMMONCONTROLSEX Init = {sizeof Init, Classes | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&Init);
+    struct TProc {
+        static INT_PTR CALLBACK Run(HWND Dialog, UINT Message, WPARAM W, LPARAM L) {
+            if (Message == WM_INITDIALOG) {
+                SetWindowLongPtrA(Dialog, DWLP_USER, L);
+                return reinterpret_cast<TDialog*>(L)->InitDialog(Dialog);
+            }
+            auto* Owned = reinterpret_cast<TDialog*>(GetWindowLongPtrA(Dialog, DWLP_USER));
+            return Owned ? Owned->Handle(Message, W, L) : FALSE;
+        }
+    };
+    return DialogBoxIndirectParamA(GetModuleHandleA(nullptr), Template.Data(), Owner, TProc::Run,
+                                   reinterpret_cast<LPARAM>(&Self));
+}

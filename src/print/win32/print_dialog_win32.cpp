@@ -1,6 +1,7 @@
 #include "print/win32/print_dialog_win32.h"
 
 #include "app/win32/common_dialogs_win32.h"
+#include "app/win32/dialog_template_win32.h"
 #include "print/win32/print_dialog_ids.h"
 
 #include <commctrl.h>
@@ -23,12 +24,7 @@ const TMarginControl Margins[] = {
     {IDC_BOTTOMMARGIN, IDC_BOTTOMMARGIN_UPDOWN, &TPrintFormControls::BottomMargin},
 };
 
-std::string ItemText(HWND Dialog, int Id) {
-    HWND Item = GetDlgItem(Dialog, Id);
-    std::vector<char> Buffer(static_cast<std::size_t>(GetWindowTextLengthA(Item)) + 1);
-    GetWindowTextA(Item, Buffer.data(), static_cast<int>(Buffer.size()));
-    return Buffer.data();
-}
+std::string ItemText(HWND Dialog, int Id) { return ControlText(GetDlgItem(Dialog, Id)); }
 
 // A DEVNAMES block naming Printer, for the printer setup dialog to start with.
 HGLOBAL DeviceNames(const std::string& Printer) {

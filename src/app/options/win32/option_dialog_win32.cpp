@@ -147,12 +147,8 @@ TOptionResult TWin32OptionDialog::ShowModal(TOptionForm& Form, int Left, int Top
     FForm = &Form;
     FAt = {Left, Top};
     FPage = Page >= 0 && Page < OptionPageCount ? Page : 0;
-    INITCOMMONCONTROLSEX Init = {sizeof Init, ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_LISTVIEW_CLASSES |
-                                                  ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&Init);
-    const TDialogTemplate Template = BuildTemplate();
-    const INT_PTR Result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), Template.Data(), FOwner, DialogProc,
-                                                   reinterpret_cast<LPARAM>(this));
+    const INT_PTR Result = ShowModalTemplate(BuildTemplate(), FOwner,
+                                             ICC_TAB_CLASSES | ICC_UPDOWN_CLASS | ICC_LISTVIEW_CLASSES, *this);
     FForm = nullptr;
     FDialog = nullptr;
     switch (Result) {
@@ -164,26 +160,8 @@ TOptionResult TWin32OptionDialog::ShowModal(TOptionForm& Form, int Left, int Top
 
 HWND TWin32OptionDialog::Item(std::size_t Index) const { return GetDlgItem(FDialog, IdOf(Index)); }
 
-std::string TWin32OptionDialog::ItemText(HWND Window) const {
-    std::vector<char> Buffer(static_cast<std::size_t>(GetWindowTextLengthA(Window)) + 1);
-    GetWindowTextA(Window, Buffer.data(), static_cast<int>(Buffer.size()));
-    return Buffer.data();
-}
-
-INT_PTR CALLBACK TWin32OptionDialog::DialogProc(HWND Dialog, UINT Message, WPARAM W, LPARAM L) {
-    if (Message == WM_INITDIALOG) {
-        auto* Self = reinterpret_cast<TWin32OptionDialog*>(L);
-        SetWindowLongPtrA(Dialog, DWLP_USER, L);
-        Self->FDialog = Dialog;
-        Self->InitDialog();
-        return FALSE; // the focus is set by ShowPage
-    }
-    auto* Self = reinterpret_cast<TWin32OptionDialog*>(GetWindowLongPtrA(Dialog, DWLP_USER));
-    if (!Self || !Self->FForm) return FALSE;
-    return Self->Handle(Message, W, L);
-}
-
 INT_PTR TWin32OptionDialog::Handle(UINT Message, WPARAM W, LPARAM L) {
+    if (!FForm) return FALSE;
     switch (Message) {
     case WM_COMMAND:
         Command(LOWORD(W), HIWORD(W), reinterpret_cast<HWND>(L));
@@ -195,7 +173,7 @@ INT_PTR TWin32OptionDialog::Handle(UINT Message, WPARAM W, LPARAM L) {
         // An up-down has set its buddy's text: a combo box buddy sends no change of its own.
         const std::size_t Wrap = IndexOf("WrapCount");
         if (reinterpret_cast<HWND>(L) == GetDlgItem(FDialog, IdOf(Wrap) + UpDownOffset) && !FShowing) {
-            FForm->SetText("WrapCount", ItemText(Item(Wrap)));
+            FForm->SetText("WrapCount", ControlText(Item(Wrap)));
         }
         return TRUE;
     }
@@ -207,7 +185,8 @@ INT_PTR TWin32OptionDialog::Handle(UINT Message, WPARAM W, LPARAM L) {
     }
 }
 
-void TWin32OptionDialog::InitDialog() {
+INT_PTR TWin32OptionDialog::InitDialog(HWND Dialog) {
+    FDialog = Dialog;
     MoveIntoWorkArea(FDialog, FAt.x, FAt.y);
     HWND Tab = GetDlgItem(FDialog, TabId);
     // The pages in the dialog's colour, that of its labels and check boxes: a themed tab
@@ -254,6 +233,7 @@ void TWin32OptionDialog::InitDialog() {
     SendMessageA(Tab, TCM_SETCURSEL, static_cast<WPARAM>(FPage), 0);
     ShowControls();
     ShowPage(FPage, true);
+    return FALSE; // ShowPage has set the focus
 }
 
 void TWin32OptionDialog::ShowPage(int Page, bool Focus) {
@@ -290,7 +270,7 @@ void TWin32OptionDialog::ShowControls() {
             break;
         case K::ocEdit:
         case K::ocNumber:
-            if (ItemText(Window) != FForm->Text(Name)) SetWindowTextA(Window, FForm->Text(Name).c_str());
+            if (ControlText(Window) != FForm->Text(Name)) SetWindowTextA(Window, FForm->Text(Name).c_str());
             break;
         case K::ocList: {
             const int Count = static_cast<int>(C.Items.size());
@@ -364,11 +344,11 @@ void TWin32OptionDialog::Command(int Id, int Code, HWND Control) {
         break;
     case K::ocEdit:
         if (Code != EN_CHANGE) return;
-        FForm->SetText(Name, ItemText(Control));
+        FForm->SetText(Name, ControlText(Control));
         return; // no rule follows an edit box
     case K::ocNumber:
         if (Code == EN_CHANGE) {
-            FForm->SetText(Name, ItemText(Control));
+            FForm->SetText(Name, ControlText(Control));
             return;
         }
         if (Code != EN_KILLFOCUS) return;
@@ -380,7 +360,7 @@ void TWin32OptionDialog::Command(int Id, int Code, HWND Control) {
         break;
     case K::ocWrapCombo:
         if (Code == CBN_EDITCHANGE) {
-            FForm->SetText(Name, ItemText(Control));
+            FForm->SetText(Name, ControlText(Control));
             return;
         }
         if (Code == CBN_SELCHANGE) {

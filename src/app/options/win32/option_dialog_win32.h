@@ -19,10 +19,11 @@ public:
     bool ExecuteOpenDialog(const std::string& Title, TFileDialogParams& Params) override;
     bool ExecuteToolDialog(TToolItem& Tool) override;
 
-private:
-    static INT_PTR CALLBACK DialogProc(HWND Dialog, UINT Message, WPARAM W, LPARAM L);
+    // The dialog procedure's two halves.
+    INT_PTR InitDialog(HWND Dialog);
     INT_PTR Handle(UINT Message, WPARAM W, LPARAM L);
-    void InitDialog();
+
+private:
     void ShowPage(int Page, bool Focus);
     void ShowControls();
     void ShowEnabling();
@@ -30,7 +31,6 @@ private:
     void ButtonClick(const std::string& Name);
     void Notify(const NMHDR& Header);
     HWND Item(std::size_t Index) const;
-    std::string ItemText(HWND Window) const;
 
     HWND FOwner;
     TWin32ToolDialog FToolDialog;

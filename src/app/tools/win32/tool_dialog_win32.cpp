@@ -42,12 +42,7 @@ TDialogTemplate BuildTemplate() {
     return T;
 }
 
-std::string DialogItemText(HWND Dialog, int Id) {
-    HWND Item = GetDlgItem(Dialog, Id);
-    std::vector<char> Buffer(static_cast<std::size_t>(GetWindowTextLengthA(Item)) + 1);
-    GetWindowTextA(Item, Buffer.data(), static_cast<int>(Buffer.size()));
-    return Buffer.data();
-}
+std::string DialogItemText(HWND Dialog, int Id) { return ControlText(GetDlgItem(Dialog, Id)); }
 
 WORD HotKeyOf(TShortCut Key) {
     BYTE Modifiers = 0;
@@ -76,11 +71,7 @@ bool TWin32ToolDialog::Execute(HWND Owner, TToolItem& Tool, int Left, int Top) {
 bool TWin32ToolDialog::ShowModal(TToolFrm& Form, int Left, int Top) {
     FForm = &Form;
     FAt = {Left, Top};
-    INITCOMMONCONTROLSEX Init = {sizeof Init, ICC_HOTKEY_CLASS | ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&Init);
-    const TDialogTemplate Template = BuildTemplate();
-    const INT_PTR Result = DialogBoxIndirectParamA(GetModuleHandleA(nullptr), Template.Data(), FOwner, DialogProc,
-                                                   reinterpret_cast<LPARAM>(this));
+    const INT_PTR Result = ShowModalTemplate(BuildTemplate(), FOwner, ICC_HOTKEY_CLASS, *this);
     FForm = nullptr;
     FDialog = nullptr;
     return Result == IDOK;
@@ -92,28 +83,19 @@ bool TWin32ToolDialog::ExecuteOpenDialog(TFileDialogParams& Params) {
     return RunFileDialog(FDialog, Params, false);
 }
 
-INT_PTR CALLBACK TWin32ToolDialog::DialogProc(HWND Dialog, UINT Message, WPARAM W, LPARAM L) {
-    if (Message == WM_INITDIALOG) {
-        auto* Self = reinterpret_cast<TWin32ToolDialog*>(L);
-        SetWindowLongPtrA(Dialog, DWLP_USER, L);
-        Self->FDialog = Dialog;
-        Self->InitDialog();
-        return TRUE;
-    }
-    auto* Self = reinterpret_cast<TWin32ToolDialog*>(GetWindowLongPtrA(Dialog, DWLP_USER));
-    if (!Self || !Self->FForm) return FALSE;
-    if (Message == WM_COMMAND) {
-        Self->Command(LOWORD(W), HIWORD(W));
-        return TRUE;
-    }
-    return FALSE;
+INT_PTR TWin32ToolDialog::Handle(UINT Message, WPARAM W, LPARAM) {
+    if (!FForm || Message != WM_COMMAND) return FALSE;
+    Command(LOWORD(W), HIWORD(W));
+    return TRUE;
 }
 
-void TWin32ToolDialog::InitDialog() {
+INT_PTR TWin32ToolDialog::InitDialog(HWND Dialog) {
+    FDialog = Dialog;
     MoveIntoWorkArea(FDialog, FAt.x, FAt.y);
     for (const char* Text : SaveModeTexts)
         SendDlgItemMessageA(FDialog, IdSave, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Text));
     ShowFields();
+    return TRUE;
 }
 
 void TWin32ToolDialog::ShowFields() {

@@ -16,9 +16,11 @@ public:
     bool ExecuteOpenDialog(TFileDialogParams& Params) override;
     TWindowHandle Handle() override;
 
+    // The dialog procedure's two halves.
+    INT_PTR InitDialog(HWND Dialog);
+    INT_PTR Handle(UINT Message, WPARAM W, LPARAM L);
+
 private:
-    static INT_PTR CALLBACK DialogProc(HWND Dialog, UINT Message, WPARAM W, LPARAM L);
-    void InitDialog();
     void ShowFields();
     void Command(int Id, int Code);
     void PlaceholderMenu();
