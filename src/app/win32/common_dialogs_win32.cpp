@@ -72,3 +72,28 @@ bool RunFileDialog(HWND Owner, TFileDialogParams& Params, bool Save, const char*
     Params.FilterIndex = static_cast<int>(O.nFilterIndex);
     return true;
 }
+
+int ChoosePlaceholder(HWND Dialog, int Button, const std::vector<std::string>& Captions) {
+    const UINT First = 1;
+    HMENU Menu = CreatePopupMenu();
+    for (std::size_t I = 0; I < Captions.size(); ++I)
+        AppendMenuA(Menu, MF_STRING, First + I, Captions[I].c_str());
+    RECT R;
+    GetWindowRect(GetDlgItem(Dialog, Button), &R);
+    const int Chosen = static_cast<int>(
+        TrackPopupMenu(Menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, R.right, R.top, 0, Dialog, nullptr));
+    DestroyMenu(Menu);
+    return Chosen >= static_cast<int>(First) ? Chosen - static_cast<int>(First) : -1;
+}
+
+void EditSelection(HWND Dialog, int Box, int& Start, int& Length) {
+    DWORD From = 0, To = 0;
+    SendDlgItemMessageA(Dialog, Box, EM_GETSEL, reinterpret_cast<WPARAM>(&From), reinterpret_cast<LPARAM>(&To));
+    Start = static_cast<int>(From);
+    Length = static_cast<int>(To - From);
+}
+
+void FocusEditAt(HWND Dialog, int Box, int Caret) {
+    SetFocus(GetDlgItem(Dialog, Box));
+    SendDlgItemMessageA(Dialog, Box, EM_SETSEL, static_cast<WPARAM>(Caret), Caret);
+}

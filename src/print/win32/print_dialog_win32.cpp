@@ -190,23 +190,16 @@ void TWin32PrintDialog::Command(int Id, int Code) {
 
 void TWin32PrintDialog::PlaceholderMenu(int Button, int Box) {
     FForm->PlaceholderButtonClick(Box == IDC_HEADERSTR ? TTemplateBox::tbHeader : TTemplateBox::tbFooter);
-    HMENU Menu = CreatePopupMenu();
-    for (int I = 0; I < PlaceholderCount; ++I)
-        AppendMenuA(Menu, MF_STRING, static_cast<UINT_PTR>(IDM_PLACEHOLDER + I), PlaceholderItems[I].Caption);
-    RECT R;
-    GetWindowRect(GetDlgItem(FDialog, Button), &R);
-    const int Chosen = static_cast<int>(
-        TrackPopupMenu(Menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, R.right, R.top, 0, FDialog, nullptr));
-    DestroyMenu(Menu);
-    if (Chosen < IDM_PLACEHOLDER) return;
+    std::vector<std::string> Captions;
+    for (const TPlaceholderItem& Item : PlaceholderItems) Captions.push_back(Item.Caption);
+    const int Chosen = ChoosePlaceholder(FDialog, Button, Captions);
+    if (Chosen < 0) return;
     ReadControls();
-    DWORD Start = 0, End = 0;
-    SendDlgItemMessageA(FDialog, Box, EM_GETSEL, reinterpret_cast<WPARAM>(&Start), reinterpret_cast<LPARAM>(&End));
-    const int Caret = FForm->PlaceholderClick(Chosen - IDM_PLACEHOLDER, static_cast<int>(Start),
-                                              static_cast<int>(End - Start));
+    int Start = 0, Length = 0;
+    EditSelection(FDialog, Box, Start, Length);
+    const int Caret = FForm->PlaceholderClick(Chosen, Start, Length);
     ShowControls();
-    SetFocus(GetDlgItem(FDialog, Box));
-    SendDlgItemMessageA(FDialog, Box, EM_SETSEL, static_cast<WPARAM>(Caret), Caret);
+    FocusEditAt(FDialog, Box, Caret);
 }
 
 bool TWin32PrintDialog::ExecuteFontDialog(TFontDialogParams& Params) {

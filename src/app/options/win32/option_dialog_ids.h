@@ -12,5 +12,4 @@ enum : int {
 enum : int {
     ToolNameId = 100, ToolExeId, ToolExeBrowseId, ToolOptionId, ToolPlaceholderId, ToolTempId, ToolTempBrowseId,
     ToolSaveId, ToolKeyId,
-    ToolMenuFirstId = 200,
 };

@@ -14,7 +14,7 @@ namespace {
 enum : int {
     IdName = ToolNameId, IdExe = ToolExeId, IdExeBrowse = ToolExeBrowseId, IdOption = ToolOptionId,
     IdPlaceholder = ToolPlaceholderId, IdTemp = ToolTempId, IdTempBrowse = ToolTempBrowseId, IdSave = ToolSaveId,
-    IdKey = ToolKeyId, IdMenuFirst = ToolMenuFirstId,
+    IdKey = ToolKeyId,
 };
 
 const DWORD EditStyle = WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
@@ -158,20 +158,13 @@ void TWin32ToolDialog::Command(int Id, int Code) {
 }
 
 void TWin32ToolDialog::PlaceholderMenu() {
-    HMENU Menu = CreatePopupMenu();
-    for (int I = 0; I < ToolPlaceholderCount; ++I)
-        AppendMenuA(Menu, MF_STRING, static_cast<UINT_PTR>(IdMenuFirst + I), ToolPlaceholders[I].Caption);
-    RECT R;
-    GetWindowRect(GetDlgItem(FDialog, IdPlaceholder), &R);
-    const int Chosen = static_cast<int>(
-        TrackPopupMenu(Menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, R.right, R.top, 0, FDialog, nullptr));
-    DestroyMenu(Menu);
-    if (Chosen < IdMenuFirst) return;
-    DWORD Start = 0, End = 0;
-    SendDlgItemMessageA(FDialog, IdOption, EM_GETSEL, reinterpret_cast<WPARAM>(&Start), reinterpret_cast<LPARAM>(&End));
-    const int Caret = FForm->PlaceholderClick(Chosen - IdMenuFirst, static_cast<int>(Start), static_cast<int>(End - Start));
+    std::vector<std::string> Captions;
+    for (const TToolPlaceholder& Item : ToolPlaceholders) Captions.push_back(Item.Caption);
+    const int Chosen = ChoosePlaceholder(FDialog, IdPlaceholder, Captions);
+    if (Chosen < 0) return;
+    int Start = 0, Length = 0;
+    EditSelection(FDialog, IdOption, Start, Length);
+    const int Caret = FForm->PlaceholderClick(Chosen, Start, Length);
     ShowFields();
-    HWND Box = GetDlgItem(FDialog, IdOption);
-    SetFocus(Box);
-    SendMessageA(Box, EM_SETSEL, static_cast<WPARAM>(Caret), Caret);
+    FocusEditAt(FDialog, IdOption, Caret);
 }
