@@ -217,6 +217,14 @@ std::vector<int> TMainForm::WrapWidthList() {
     return Widths;
 }
 
+void TMainForm::SetWrapWidthList(const std::vector<int>& Widths) {
+    BuildWrapWidthMenu(WrapWidthMenuItems(Widths));
+}
+
+void TMainForm::ReloadToolMenu() { BuildToolMenu(ToolMenuItems(ReadToolList(FS.Ini))); }
+
+void TMainForm::RefreshTitle() { UpdateTitle(FEditor.Modified()); }
+
 TModeExtensionLists TMainForm::ModeExtensionLists() const {
     TModeExtensionLists Lists;
     const std::vector<TModeFilter> Filters = ModeFilters(FOptions);

@@ -149,6 +149,16 @@ public:
     // The extension lists of the modes, from the option record.
     TModeExtensionLists ModeExtensionLists() const;
 
+    // The widths of the wrap-width submenu, in menu order; setting them rebuilds it.
+    std::vector<int> WrapWidthList();
+    void SetWrapWidthList(const std::vector<int>& Widths);
+    // Rebuilds the tool submenu from the settings file's tool list.
+    void ReloadToolMenu();
+    // The caption anew from the document's name, modified state and FullPathFileName.
+    void RefreshTitle();
+    // The wrap width at the window's right edge: visible columns - 3, within 20 to 250.
+    int WindowEdgeWidth() const;
+
 protected:
     // Overridable steps other features refine.
     virtual void ApplyEditMode(bool Reset);
@@ -167,7 +177,6 @@ private:
     TWindowBounds CurrentBounds();
     void BuildWrapWidthMenu(const std::vector<TSettingsMenuItem>& Items);
     void BuildToolMenu(const std::vector<TSettingsMenuItem>& Items);
-    std::vector<int> WrapWidthList();
 
     // main_form_file.cpp
     void ProcessCommandLine(const std::vector<std::string>& Params);
@@ -211,7 +220,6 @@ private:
     void LinkWordClick(TMenuItem& Item);
     void WordWrapClick(TMenuItem& Item);
     void WrapWidthClick(int Width);
-    int WindowEdgeWidth() const;
     void FontClick();
     void EditModeClick(TMenuItem& Item);
     void ModeMenuPopup(TMenuItem& Menu);

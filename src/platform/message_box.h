@@ -2,7 +2,7 @@
 // Message boxes: a text, a caption, buttons and an icon; the answer is the button.
 #include <string>
 
-enum class TMessageButtons { mbOk, mbOkCancel, mbYesNoCancel };
+enum class TMessageButtons { mbOk, mbOkCancel, mbYesNo, mbYesNoCancel };
 enum class TMessageIcon { miNone, miInformation, miWarning, miError, miQuestion };
 enum class TMessageResult { mrOk, mrCancel, mrYes, mrNo };
 

@@ -1,5 +1,6 @@
 #include "print/print_form.h"
 
+#include "base/edit_selection.h"
 #include "base/shift_jis.h"
 
 #include <cstdlib>
@@ -61,15 +62,9 @@ void TPrintForm::ShowPrinterName() {
 int TPrintForm::PlaceholderClick(int Entry, int SelStart, int SelLength) {
     std::string& Box = FTarget == TTemplateBox::tbHeader ? FControls.HeaderStr : FControls.FooterStr;
     if (Entry < 0 || Entry >= PlaceholderCount) return SelStart;
-    const std::size_t Size = Box.size();
-    std::size_t Start = SelStart < 0 ? 0 : static_cast<std::size_t>(SelStart);
-    if (Start > Size) Start = Size;
-    std::size_t Length = SelLength < 0 ? 0 : static_cast<std::size_t>(SelLength);
-    if (Length > Size - Start) Length = Size - Start;
-    const std::string Placeholder = PlaceholderItems[Entry].Placeholder;
-    Box.replace(Start, Length, Placeholder);
+    const int Caret = ReplaceSelectedText(Box, SelStart, SelLength, PlaceholderItems[Entry].Placeholder);
     ControlChanged();
-    return static_cast<int>(Start + Placeholder.size());
+    return Caret;
 }
 
 void TPrintForm::FontClick(int Left, int Top) {

@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 // Moves the top-level Window's top-left corner to (X, Y), then left and up as far as
 // needed to keep it inside the work area (never past the work area's left or top).
 void MoveIntoWorkArea(HWND Window, int X, int Y);
@@ -14,6 +17,19 @@ void MoveIntoWorkArea(HWND Window, int X, int Y);
 // Params.Top) moved into the work area.  False when cancelled; else the chosen name and
 // size are in Params.
 bool ExecuteFixedPitchFontDialog(HWND Owner, TFontDialogParams& Params);
+
+// The open or save dialog over Owner with Params' filter ("name|patterns|..."), folder
+// and name, and Title when not null; an open dialog takes existing files only.  False
+// when cancelled; else the chosen name and filter are in Params.
+bool RunFileDialog(HWND Owner, TFileDialogParams& Params, bool Save, const char* Title = nullptr);
+
+// The menu of a ">" button of Dialog: Captions at the button's right edge; the chosen
+// entry's index, or -1 when none was chosen.
+int ChoosePlaceholder(HWND Dialog, int Button, const std::vector<std::string>& Captions);
+// The selection of the edit box Box: its start and length in bytes.
+void EditSelection(HWND Dialog, int Box, int& Start, int& Length);
+// The focus to the edit box Box with the caret at Caret.
+void FocusEditAt(HWND Dialog, int Box, int Caret);
 
 // The hook of a common dialog whose structure (TDialogStruct, handed to WM_INITDIALOG)
 // carries in lCustData a POINT where the dialog is to open.

@@ -59,13 +59,6 @@ bool RegisterFilePathClass(HINSTANCE Instance) {
     return true;
 }
 
-std::string DialogFilter(const std::string& Filter) {
-    std::string Result = Filter;
-    for (char& C : Result)
-        if (C == '|') C = '\0';
-    return Result + std::string(2, '\0');
-}
-
 TShortCut KeyShortCut(WPARAM Key) {
     TShortCut S(static_cast<int>(Key), 0);
     if (GetKeyState(VK_SHIFT) < 0) S.Modifiers |= TShortCut::scShift;
@@ -115,6 +108,9 @@ bool TMainWindow::Create(HINSTANCE Instance, const std::vector<std::string>& Par
     FSearch = std::make_unique<TSearchCommands>(
         TSearchServices{*FForm, FEditor.Editor(), *this, FMessages, *FSearchDialogs});
     FPrinting = std::make_unique<TWin32Printing>(FWindow, *FForm, *this, FEditor.Editor(), FMessages);
+    FOptionDialog = std::make_unique<TWin32OptionDialog>(FWindow, FFolders);
+    FOptions = std::make_unique<TOptionsCommand>(
+        TOptionsServices{*FForm, *this, FMessages, Services.Files, Services.Shell, *FOptionDialog});
     FMenu = std::make_unique<TWin32Menu>(FForm->MainMenu(), true);
     FPopup = std::make_unique<TWin32Menu>(FForm->PopupMenu(), false);
     SetMenu(FWindow, FMenu->Handle());
@@ -371,27 +367,6 @@ void TMainWindow::OpenInputMethod() {
         ImmSetOpenStatus(Context, TRUE);
         ImmReleaseContext(FEditor.Handle(), Context);
     }
-}
-
-static bool RunFileDialog(HWND Owner, TFileDialogParams& Params, bool Save) {
-    char Name[MAX_PATH * 4] = "";
-    lstrcpynA(Name, Params.FileName.c_str(), sizeof Name);
-    const std::string Filter = DialogFilter(Params.Filter);
-    OPENFILENAMEA O = {};
-    O.lStructSize = sizeof O;
-    O.hwndOwner = Owner;
-    O.lpstrFilter = Filter.c_str();
-    O.nFilterIndex = static_cast<DWORD>(Params.FilterIndex);
-    O.lpstrFile = Name;
-    O.nMaxFile = sizeof Name;
-    O.lpstrInitialDir = Params.InitialDir.empty() ? nullptr : Params.InitialDir.c_str();
-    O.lpstrDefExt = Params.DefaultExt.empty() ? nullptr : Params.DefaultExt.c_str();
-    O.Flags = OFN_EXPLORER | OFN_HIDEREADONLY |
-              (Save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST);
-    if (!(Save ? GetSaveFileNameA(&O) : GetOpenFileNameA(&O))) return false;
-    Params.FileName = Name;
-    Params.FilterIndex = static_cast<int>(O.nFilterIndex);
-    return true;
 }
 
 bool TMainWindow::ExecuteOpenDialog(TFileDialogParams& Params) {

@@ -10,6 +10,9 @@
 #include "search/search_commands.h"
 #include "search/win32/search_dialogs_win32.h"
 #include "print/win32/print_dialog_win32.h"
+#include "app/options/options_command.h"
+#include "app/options/win32/option_dialog_win32.h"
+#include "platform/win32/folder_browser_win32.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -98,6 +101,9 @@ private:
     std::unique_ptr<TWin32SearchDialogs> FSearchDialogs;
     std::unique_ptr<TSearchCommands> FSearch;
     std::unique_ptr<TWin32Printing> FPrinting;
+    TWin32FolderBrowser FFolders;
+    std::unique_ptr<TWin32OptionDialog> FOptionDialog;
+    std::unique_ptr<TOptionsCommand> FOptions;
     std::vector<std::string> FStatusTexts;
     int FHintWidth = 205;
     bool FToolBarVisible = true;

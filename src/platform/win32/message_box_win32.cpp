@@ -3,6 +3,7 @@
 TMessageResult TWin32MessageBox::Show(const std::string& Text, const std::string& Caption,
                                       TMessageButtons Buttons, TMessageIcon Icon) {
     UINT Style = Buttons == TMessageButtons::mbOkCancel      ? MB_OKCANCEL
+                 : Buttons == TMessageButtons::mbYesNo       ? MB_YESNO
                  : Buttons == TMessageButtons::mbYesNoCancel ? MB_YESNOCANCEL
                                                              : MB_OK;
     switch (Icon) {

@@ -22,5 +22,3 @@
 #define IDC_BUTTON5 319
 #define IDC_BUTTON6 320
 #define IDC_BUTTON7 321
-// The placeholder menu's entries: this plus the entry's index.
-#define IDM_PLACEHOLDER 400

@@ -1,6 +1,7 @@
 #include "print/win32/print_dialog_win32.h"
 
 #include "app/win32/common_dialogs_win32.h"
+#include "app/win32/dialog_template_win32.h"
 #include "print/win32/print_dialog_ids.h"
 
 #include <commctrl.h>
@@ -23,12 +24,7 @@ const TMarginControl Margins[] = {
     {IDC_BOTTOMMARGIN, IDC_BOTTOMMARGIN_UPDOWN, &TPrintFormControls::BottomMargin},
 };
 
-std::string ItemText(HWND Dialog, int Id) {
-    HWND Item = GetDlgItem(Dialog, Id);
-    std::vector<char> Buffer(static_cast<std::size_t>(GetWindowTextLengthA(Item)) + 1);
-    GetWindowTextA(Item, Buffer.data(), static_cast<int>(Buffer.size()));
-    return Buffer.data();
-}
+std::string ItemText(HWND Dialog, int Id) { return ControlText(GetDlgItem(Dialog, Id)); }
 
 // A DEVNAMES block naming Printer, for the printer setup dialog to start with.
 HGLOBAL DeviceNames(const std::string& Printer) {
@@ -194,23 +190,16 @@ void TWin32PrintDialog::Command(int Id, int Code) {
 
 void TWin32PrintDialog::PlaceholderMenu(int Button, int Box) {
     FForm->PlaceholderButtonClick(Box == IDC_HEADERSTR ? TTemplateBox::tbHeader : TTemplateBox::tbFooter);
-    HMENU Menu = CreatePopupMenu();
-    for (int I = 0; I < PlaceholderCount; ++I)
-        AppendMenuA(Menu, MF_STRING, static_cast<UINT_PTR>(IDM_PLACEHOLDER + I), PlaceholderItems[I].Caption);
-    RECT R;
-    GetWindowRect(GetDlgItem(FDialog, Button), &R);
-    const int Chosen = static_cast<int>(
-        TrackPopupMenu(Menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, R.right, R.top, 0, FDialog, nullptr));
-    DestroyMenu(Menu);
-    if (Chosen < IDM_PLACEHOLDER) return;
+    std::vector<std::string> Captions;
+    for (const TPlaceholderItem& Item : PlaceholderItems) Captions.push_back(Item.Caption);
+    const int Chosen = ChoosePlaceholder(FDialog, Button, Captions);
+    if (Chosen < 0) return;
     ReadControls();
-    DWORD Start = 0, End = 0;
-    SendDlgItemMessageA(FDialog, Box, EM_GETSEL, reinterpret_cast<WPARAM>(&Start), reinterpret_cast<LPARAM>(&End));
-    const int Caret = FForm->PlaceholderClick(Chosen - IDM_PLACEHOLDER, static_cast<int>(Start),
-                                              static_cast<int>(End - Start));
+    int Start = 0, Length = 0;
+    EditSelection(FDialog, Box, Start, Length);
+    const int Caret = FForm->PlaceholderClick(Chosen, Start, Length);
     ShowControls();
-    SetFocus(GetDlgItem(FDialog, Box));
-    SendDlgItemMessageA(FDialog, Box, EM_SETSEL, static_cast<WPARAM>(Caret), Caret);
+    FocusEditAt(FDialog, Box, Caret);
 }
 
 bool TWin32PrintDialog::ExecuteFontDialog(TFontDialogParams& Params) {
