@@ -54,6 +54,9 @@ void TEditor::PropertyChanged(TNotifyPersistent* Sender) {
     if (Sender == &FView) FList->RecomputeRowStates();
     if (Sender == &FCaret && FList->FirstEditor() == this) FList->ViewTabWidthChanged();
     FMapValid = false;
+    // New cells put the columns of a view scrolled sideways elsewhere: the caret goes to
+    // the row's start, which brings the view back to column 0.
+    if (Sender == &FFont && FTopCol > 0) SetCol(0);
     UpdateMetrics();
     // A new tab width or caret rule may leave the caret inside a tab's fill.
     if (Sender == &FCaret) SetColDir(FCol, -1);
@@ -420,7 +423,6 @@ void TEditor::Redo() {
 }
 
 void TEditor::SetCursor(TCursor Value) {
-    if (FCursor == Value) return;
     FCursor = Value;
     if (FHost) FHost->SetControlCursor(Value != crDefault ? Value : FCaret.Cursors().DefaultCursor());
 }

@@ -34,6 +34,9 @@ enum class TEditorTokenKind : std::uint8_t;
 
 enum class TEditorSelectionState { sstNone, sstAnchored, sstSelected };
 
+// The keyboard messages a window delivers: a key going down or up, or a character.
+enum class TKeyMessage { kmKeyDown, kmKeyUp, kmChar };
+
 // The name under which a box copy marks its clipboard text.
 extern const char* const BoxClipboardFormat;
 
@@ -213,6 +216,12 @@ public:
     void ImeCandidateOpen() { CaretHide(); }
     void ImeCandidateClose() { CaretShow(); }
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    // A button pressed over the window's frame or a scroll bar: the control takes the
+    // focus, as for a click on the text.
+    void NonClientMouseDown();
+    // Whether a client point lies in the text area's window part, the scroll bars left
+    // out: a drag is dropped only there.
+    bool InClientArea(int X, int Y) const;
     void MouseMove(TShiftState Shift, int X, int Y);
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void DblClick();
@@ -223,6 +232,13 @@ public:
     // Arrow keys and characters always; Tab with WantTabs; every key (Return among them)
     // with WantReturns.
     TDialogCode DialogCode() const;
+    // True when a keyboard message must be dropped before anything sees it: while a drag
+    // of the selection or of rows is under way only Escape and Ctrl going down and Ctrl
+    // going up get through, so that no shortcut, menu key or character acts mid-drag.
+    bool KeyMessageLocked(TKeyMessage Message, int Key) const;
+    // A key-down that is one of the control's own shortcuts (its context menu's): runs
+    // it and returns true.  A key the drag lock drops also returns true.
+    bool ShortCut(int Key, TShiftState Shift);
     // True while a drag-move of the selection or a row-selection drag is under way.
     bool Dragging() const { return FDragging; }
     bool RowSelecting() const { return FRowSelecting; }
@@ -264,7 +280,9 @@ public:
     // on Canvas() inside ARect.
     TDrawLineEvent OnDrawLine;
     // The mouse pointer over the text: the host sets one of its own (a hand over a link)
-    // or crDefault for the control's own choice.
+    // or crDefault for the control's own choice.  Every call shows it, also when the
+    // value is unchanged, since the control shows cursors of its own in between (the
+    // margin's arrow, the in-selection cursor) that the host does not see.
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor Value);
     TColor Color() const { return FColor; }
@@ -385,7 +403,10 @@ private:
     bool PutSelectionOnClipboard();
     void BoxPaste(const std::string& Text);
     void EndDrag();
+    // The screen cursor of a drag for the pointer at (X, Y) and the Ctrl key's state.
     void UpdateDragCursor(int X, int Y);
+    void UpdateDragCursor() { UpdateDragCursor(FDragX, FDragY); }
+    int FDragX = 0, FDragY = 0; // the pointer's last position during a drag
 
     // editor_indent.cpp
     void ShiftStreamOrBox(bool Tab, bool Indent);

@@ -149,7 +149,7 @@ void TEditor::DeleteSelection() {
 // Characters -------------------------------------------------------------------------------
 
 void TEditor::KeyPress(char Key) {
-    if (FDragging || FRowSelecting) return;
+    if (KeyMessageLocked(TKeyMessage::kmChar, static_cast<unsigned char>(Key))) return;
     if (OnKeyPress) OnKeyPress(this, Key);
     if (Key == 0) return;
     if (FDiscardCount > 0) {
