@@ -77,7 +77,8 @@ public:
     TEditorViewInfo& View() { return FView; }
     void SetView(const TEditorViewInfo& Value);
     TEditorWrapOption& WrapOption() { return FList->WrapOption(); }
-    TEditorStrings& Lines() { return *FLines; }
+    // Made by CreateEditorStrings on first use.
+    TEditorStrings& Lines();
     TFont& Font() { return FFont; }
     void SetFont(const TFont& Value) { FFont.Assign(Value); }
 
@@ -136,7 +137,10 @@ public:
     int OffsetFromRow(int BaseRow, int Row, int Col);
     void SetCaretByOffset(int BaseRow, int Offset) override;
     void ScrollCaret();
-    void CaretPixelPos(int& X, int& Y) const;
+    // The caret's pixel position in the client area.
+    virtual void CaretPixelPos(int& X, int& Y) const;
+    // The y of the caret-row underline of Row, or -1 when it lies off the window.
+    virtual int UnderlineY(int Row) const;
 
     void CaretHide() override;
     void CaretShow() override;
@@ -205,7 +209,7 @@ public:
     // Text access for the platform's window-text requests.
     std::string GetTextBuf(int BufSize);
     int GetTextLen() const;
-    void SetTextBuf(const std::string& Text) { FLines->SetText(Text); }
+    void SetTextBuf(const std::string& Text) { Lines().SetText(Text); }
 
     // Input from the window.
     void KeyDown(int& Key, TShiftState Shift, bool AutoRepeat = false);
@@ -258,6 +262,9 @@ public:
     void UpdateScrollBars() override;
     void Invalidate() override;
     int TabSpaceCount() const override { return FCaret.TabSpaceCount(); }
+    const TDelimiterSet* DelimiterSet() override { return &Delimiters(); }
+    // The control's word delimiters, filled by InitDelimiters on first use.
+    const TDelimiterSet& Delimiters();
     const TEditorViewInfo* ParserView() const override { return &FView; }
     int PageRows() const override { return FVisibleRows; }
     TEditorScreenStrings& RowList() override { return *FList; }
@@ -300,8 +307,9 @@ public:
     // True when some colour the control draws with is italic: rows are then drawn token
     // by token over a filled background.
     bool ItalicMode() const;
-    // The context menu the control made for itself (null when the host removed it).
-    TEditorPopupMenu* PopupMenu() const { return FPopupMenu.get(); }
+    // The context menu the control made for itself with CreatePopupMenu on first use
+    // (null when the host removed it).
+    TEditorPopupMenu* PopupMenu();
     void SetPopupMenu(std::unique_ptr<TEditorPopupMenu> Menu);
     // Box-pastes the clipboard's plain text whether or not it carries the box marker.
     void BoxPasteClipboard();
@@ -312,11 +320,15 @@ public:
                      int Y);
 
 protected:
-    virtual bool IsDelimiter(unsigned char B) const { return FDelimiters[B]; }
-    virtual void InitDelimiters();
+    // Fills the delimiter set (Set starts as the standard set).  Called on the first use
+    // of the set, not by the constructor, where an override would not be called.
+    virtual void InitDelimiters(TDelimiterSet& Set);
     virtual std::unique_ptr<TEditorParser> CreateParser(const std::string& Text, int State);
     virtual void SelectionChange(bool IsSelected);
     virtual void SelectionModeChange();
+    // Scrolls the part Rect of the client area by (DX, DY) pixels and paints the
+    // uncovered part at once; the underline is taken off and put back around it.
+    virtual void ScrollClient(int DX, int DY, const TRect& Rect);
     virtual void DoTopRowChange();
     virtual void DoTopColChange();
     virtual void DrawUnderline(int Row);
@@ -343,7 +355,6 @@ private:
 
     // editor.cpp
     void UpdateMetrics();
-    int UnderlineY(int Row) const;
     bool HostReady() const { return FHost && FHost->HasWindow(); }
     TRect TextArea() const;
     TRect RowRect(int Row) const;
@@ -429,6 +440,7 @@ private:
     TWordList FReserveWordList;
     std::vector<int> FAdvances; // one cell per byte, 1000 entries
     std::unique_ptr<TEditorPopupMenu> FPopupMenu;
+    bool FPopupMenuMade = false;
     bool FItalic = false;
 
     TTextViewHost* FHost;
@@ -439,9 +451,14 @@ private:
     TEditorCaret FCaret;
     TEditorMargin FMargin;
     TEditorMarks FMarks;
+    // The view settings are a member, not made by a virtual factory: such a factory would
+    // be called from the constructor (the metrics and the row list read the settings
+    // from the start), where C++ runs the base class's version, never an override.  A
+    // derived control gives its own settings with SetView.
     TEditorViewInfo FView;
     TFont FFont;
-    bool FDelimiters[256] = {};
+    TDelimiterSet FDelimiters;
+    bool FDelimitersReady = false;
 
     bool FReadOnly = false;
     bool FWantTabs = true;

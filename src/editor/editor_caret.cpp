@@ -37,7 +37,8 @@ const std::string& TEditor::RowMap(int Row) {
     if (!FMapValid || FMapTab != Tab || FMapWrap != Wrap || FMapWrapByte != WrapByte ||
         FMapLine != S) {
         FMapLine = S;
-        BuildColumnMap(S.data(), static_cast<int>(S.size()), Tab, Wrap, WrapByte, FMap);
+        BuildColumnMap(S.data(), static_cast<int>(S.size()), Tab, Wrap, WrapByte, FMap, 0,
+                       &Delimiters());
         FMapTab = Tab;
         FMapWrap = Wrap;
         FMapWrapByte = WrapByte;

@@ -197,7 +197,7 @@ int CountLineRows(const std::string& Line, const std::string& Map,
 void TEditorLineCutter::CutLineIntoRows(const char* Line, int Length, int TabSpaceCount,
                                         const TEditorWrapOption& Option,
                                         std::vector<int>& RowLengths) {
-    BuildColumnMap(Line, Length, TabSpaceCount, true, Option.WrapByte(), FMap);
+    BuildColumnMap(Line, Length, TabSpaceCount, true, Option.WrapByte(), FMap, 0, FDelimiters);
     FCursor.Attach(Line, Length, FMap.data(), static_cast<int>(FMap.size()));
     Cut(FCursor, Length, Option, &RowLengths);
 }
@@ -208,14 +208,15 @@ void TEditorLineCutter::CutLineIntoRowsFrom(const char* Line, int Length, int St
                                             std::vector<int>& RowLengths) {
     const char* Rest = Line + StartByte;
     int RestLength = Length - StartByte;
-    BuildColumnMap(Rest, RestLength, TabSpaceCount, true, Option.WrapByte(), FMap, StartColumn);
+    BuildColumnMap(Rest, RestLength, TabSpaceCount, true, Option.WrapByte(), FMap, StartColumn,
+                   FDelimiters);
     FCursor.Attach(Rest, RestLength, FMap.data(), static_cast<int>(FMap.size()));
     Cut(FCursor, RestLength, Option, &RowLengths, true);
 }
 
 int TEditorLineCutter::CountLineRows(const char* Line, int Length, int TabSpaceCount,
                                      const TEditorWrapOption& Option) {
-    BuildColumnMap(Line, Length, TabSpaceCount, true, Option.WrapByte(), FMap);
+    BuildColumnMap(Line, Length, TabSpaceCount, true, Option.WrapByte(), FMap, 0, FDelimiters);
     FCursor.Attach(Line, Length, FMap.data(), static_cast<int>(FMap.size()));
     return Cut(FCursor, Length, Option, nullptr);
 }
