@@ -395,8 +395,9 @@ bool TEditor::KeyMessageLocked(TKeyMessage Message, int Key) const {
 bool TEditor::ShortCut(int Key, TShiftState Shift) {
     if (KeyMessageLocked(TKeyMessage::kmKeyDown, Key)) return true;
     TEditorPopupMenu* Menu = PopupMenu();
-    return Menu && Menu->IsShortCut(Key, Has(Shift, TShiftState::ssCtrl),
-                                  Has(Shift, TShiftState::ssShift), Has(Shift, TShiftState::ssAlt));
+    return Menu &&
+           Menu->IsShortCut(Key, Has(Shift, TShiftState::ssCtrl), Has(Shift, TShiftState::ssShift),
+                            Has(Shift, TShiftState::ssAlt));
 }
 
 void TEditor::KeyDown(int& Key, TShiftState Shift, bool AutoRepeat) {

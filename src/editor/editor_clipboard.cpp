@@ -141,7 +141,9 @@ void TEditor::UpdateDragCursor(int X, int Y) {
     FDragX = X;
     FDragY = Y;
     if (!HostReady()) return;
-    FHost->SetScreenCursor(!InClientArea(X, Y) ? crNoDrop : FHost->CtrlDown() ? crCopyDrop : crDrag);
+    FHost->SetScreenCursor(!InClientArea(X, Y) ? crNoDrop
+                           : FHost->CtrlDown() ? crCopyDrop
+                                               : crDrag);
 }
 
 // The rows from the selection to the drop point are rebuilt in one replacement: the

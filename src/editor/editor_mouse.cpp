@@ -36,8 +36,7 @@ bool TEditor::InClientArea(int X, int Y) const {
     int Right = FWidth, Bottom = FHeight;
     if (FHost && (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth))
         Right -= FHost->VScrollBarWidth();
-    if (FHost &&
-        (FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth))
+    if (FHost && (FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth))
         Bottom -= FHost->HScrollBarHeight();
     return X >= 0 && Y >= 0 && X < Right && Y < Bottom;
 }

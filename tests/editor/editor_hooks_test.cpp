@@ -34,7 +34,7 @@ public:
         Dest.Clear();
         for (std::size_t I = 0; I < Text.size(); I += 10)
             Dest.AddRow(Text.substr(I, 10), I + 10 < Text.size() ? TEditorRowAttribute::raWrapped
-                                                               : TEditorRowAttribute::raCrlf);
+                                                                 : TEditorRowAttribute::raCrlf);
     }
     int CountWrapRows(const std::string& Line) override {
         ++CountCalls;
@@ -136,8 +136,8 @@ TEST(EditorHooks, ScrollingTheCaretAndTheUnderlineGoThroughOverrides) {
     E.Lines().SetText(Text);
     E.SetTopRow(3);
     ASSERT_EQ(E.Scrolls.size(), 1u);
-    EXPECT_EQ(E.Scrolls[0], "0," + std::to_string(-3 * E.RowHeight()) + "@" +
-                                std::to_string(E.Margin().Top()));
+    EXPECT_EQ(E.Scrolls[0],
+              "0," + std::to_string(-3 * E.RowHeight()) + "@" + std::to_string(E.Margin().Top()));
     // An edit that adds a row moves the rows below it through the same operation.
     E.SetRowCol(4, 6);
     E.KeyPress('\r');
@@ -145,8 +145,8 @@ TEST(EditorHooks, ScrollingTheCaretAndTheUnderlineGoThroughOverrides) {
     EXPECT_EQ(E.Scrolls[1].find("0," + std::to_string(E.RowHeight()) + "@"), 0u) << E.Scrolls[1];
     E.SetTopCol(5);
     ASSERT_EQ(E.Scrolls.size(), 3u);
-    EXPECT_EQ(E.Scrolls[2], std::to_string(-5 * E.CharWidth()) + ",0@" +
-                                std::to_string(E.Margin().Top()));
+    EXPECT_EQ(E.Scrolls[2],
+              std::to_string(-5 * E.CharWidth()) + ",0@" + std::to_string(E.Margin().Top()));
 
     int X = 0, Y = 0;
     E.CaretPixelPos(X, Y);

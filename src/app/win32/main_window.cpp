@@ -422,7 +422,7 @@ void TMainWindow::ContextMenu(int X, int Y) {
 }
 
 bool TMainWindow::PreTranslate(MSG& Msg) {
-    if (!FForm) return false;
+    if (!FForm || Msg.message < WM_KEYFIRST || Msg.message > WM_KEYLAST) return false;
     if (Msg.hwnd != FWindow && !IsChild(FWindow, Msg.hwnd)) return false;
     // During a drag of the selection only Escape and Ctrl reach anything: the other keys
     // are dropped here, before a shortcut or the menu bar's Alt and F10 can act.

@@ -1,42 +1,25 @@
 // The editor window's messages in the middle of a drag of the selection, and the focus
 // that a click on a scroll bar gives it.
-#include "editor/win32/editor_window.h"
-
-#include <gtest/gtest.h>
+#include "editor_window_fixture.h"
 
 #include <string>
 
 namespace {
 
-class EditorWindowDrag : public testing::Test {
+class EditorWindowDrag : public EditorWindowTest {
 protected:
     void SetUp() override {
-        Parent = CreateWindowExA(0, "STATIC", "drag", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                 400, 300, nullptr, nullptr, GetModuleHandleA(nullptr),
-                                 nullptr);
-        ASSERT_NE(Parent, nullptr);
-        ASSERT_TRUE(Window.Create(Parent, 0, 40, 380, 200));
-        Other = CreateWindowExA(0, "BUTTON", "other", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0,
-                                80, 30, Parent, nullptr, GetModuleHandleA(nullptr), nullptr);
+        EditorTop = 40;
+        EditorWindowTest::SetUp();
+        Other = CreateWindowExA(0, "BUTTON", "other", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 80,
+                                30, Parent, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(Other, nullptr);
-        SetForegroundWindow(Parent);
-        SetFocus(Window.Handle());
         SetWindowTextA(Window.Handle(), "hello world\r\nsecond\r\n");
         Pump();
     }
     void TearDown() override {
         SetCtrl(false);
-        if (Parent) DestroyWindow(Parent);
-    }
-    static void Pump() {
-        MSG M;
-        for (int Round = 0; Round < 5; ++Round) {
-            while (PeekMessageA(&M, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&M);
-                DispatchMessageA(&M);
-            }
-            Sleep(10);
-        }
+        EditorWindowTest::TearDown();
     }
     LPARAM Cell(int Row, int Col) {
         TEditor& E = Window.Editor();
@@ -44,7 +27,9 @@ protected:
         int Y = E.Margin().Top() + Row * E.RowHeight() + 2;
         return MAKELPARAM(X, Y);
     }
-    void Mouse(UINT Message, WPARAM Keys, LPARAM At) { SendMessageA(Window.Handle(), Message, Keys, At); }
+    void Mouse(UINT Message, WPARAM Keys, LPARAM At) {
+        SendMessageA(Window.Handle(), Message, Keys, At);
+    }
     // The thread's keyboard state, which the window reads with GetKeyState.
     static void SetCtrl(bool Down) {
         BYTE State[256];
@@ -52,15 +37,8 @@ protected:
         State[VK_CONTROL] = Down ? 0x80 : 0;
         SetKeyboardState(State);
     }
-    std::string Text() {
-        char Buffer[256] = {};
-        GetWindowTextA(Window.Handle(), Buffer, sizeof Buffer);
-        return Buffer;
-    }
 
-    HWND Parent = nullptr;
     HWND Other = nullptr;
-    TEditorWindow Window;
 };
 
 } // namespace
