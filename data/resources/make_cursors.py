@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""Writes the two cursors of Zefnote.exe as 32 x 32 monochrome .cur files.
+"""Writes the three cursors of Zefnote.exe as 32 x 32 monochrome .cur files.
 
 RightArrow.cur: an arrow pointing up and to the right (the pointer over the left
 margin, where a click selects rows).  CopyDrop.cur: the standard-looking arrow with
-a small box and a plus sign (a drag that copies).  Each picture is drawn below as
+a small box and a plus sign (a drag that copies).  Drag.cur: the arrow with an empty
+box (a drag that moves).  Each picture is drawn below as
 text: '#' black, '.' white, anything else transparent.
 """
 import os
@@ -38,9 +39,29 @@ def right_arrow():
     return [" " * pad + r for r in rows], (pad + width - 1, 0)
 
 
+def with_box(box):
+    out = [r for r in ARROW] + [""] * 2
+    for line in box:
+        out.append(" " * 10 + line)
+    return out, (0, 0)
+
+
+def drag():
+    return with_box([
+        "###########",
+        "#.........#",
+        "#.........#",
+        "#.........#",
+        "#.........#",
+        "#.........#",
+        "#.........#",
+        "#.........#",
+        "###########",
+    ])
+
+
 def copy_drop():
-    rows = [r for r in ARROW]
-    box = [
+    return with_box([
         "###########",
         "#.........#",
         "#....#....#",
@@ -50,11 +71,7 @@ def copy_drop():
         "#....#....#",
         "#.........#",
         "###########",
-    ]
-    out = rows + [""] * 2
-    for line in box:
-        out.append(" " * 10 + line)
-    return out, (0, 0)
+    ])
 
 
 def cur_bytes(picture, hotspot):
@@ -84,7 +101,8 @@ def cur_bytes(picture, hotspot):
 
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    for name, (picture, hotspot) in (("RightArrow", right_arrow()), ("CopyDrop", copy_drop())):
+    for name, (picture, hotspot) in (("RightArrow", right_arrow()), ("CopyDrop", copy_drop()),
+                                     ("Drag", drag())):
         with open(os.path.join(here, name + ".cur"), "wb") as f:
             f.write(cur_bytes(picture, hotspot))
 

@@ -22,8 +22,19 @@ bool IsColumnDelimiter(unsigned char b) {
     return DelimiterByte(b);
 }
 
+TDelimiterSet::TDelimiterSet() {
+    for (int B = 0; B < 256; ++B)
+        FMember[B] = DelimiterByte(B);
+}
+
+const TDelimiterSet& TDelimiterSet::Standard() {
+    static const TDelimiterSet Set;
+    return Set;
+}
+
 void BuildColumnMap(const char* Line, int Length, int TabSpaceCount, bool WordWrap, int WrapByte,
-                    std::string& Map, int StartColumn) {
+                    std::string& Map, int StartColumn, const TDelimiterSet* Delimiters) {
+    const TDelimiterSet& Set = Delimiters ? *Delimiters : TDelimiterSet::Standard();
     const int tab = std::max(1, TabSpaceCount), wrap = std::max(1, WrapByte);
     Map.resize(Length > 0 ? Length : 0);
     // col is the column from the start of the logical line (tab stops count from there);
@@ -46,17 +57,18 @@ void BuildColumnMap(const char* Line, int Length, int TabSpaceCount, bool WordWr
                 Map[at++] = '3';
             col += 1 + n;
         } else {
-            Map[at++] = DelimiterByte(b) ? '2' : '1';
+            Map[at++] = Set.Has(b) ? '2' : '1';
             ++col;
         }
     }
     Map.resize(at);
 }
 
-std::string GetColumnMap(const std::string& Line, int TabSpaceCount, bool WordWrap, int WrapByte) {
+std::string GetColumnMap(const std::string& Line, int TabSpaceCount, bool WordWrap, int WrapByte,
+                         const TDelimiterSet* Delimiters) {
     std::string map;
     BuildColumnMap(Line.data(), static_cast<int>(Line.size()), TabSpaceCount, WordWrap, WrapByte,
-                   map);
+                   map, 0, Delimiters);
     return map;
 }
 

@@ -18,12 +18,28 @@
 // The control's word-delimiter bytes: 0-47, 58-64, 91-94, 96, 123-128, 160-165, 253-255.
 bool IsColumnDelimiter(unsigned char b);
 
-std::string GetColumnMap(const std::string& Line, int TabSpaceCount, bool WordWrap, int WrapByte);
+// A set of byte values that a column map shows as delimiters ('2').  Made with the
+// standard members above; a control may change them.
+class TDelimiterSet {
+public:
+    TDelimiterSet();
+    bool Has(unsigned char B) const { return FMember[B]; }
+    void Set(unsigned char B, bool Value) { FMember[B] = Value; }
+    static const TDelimiterSet& Standard();
+
+private:
+    bool FMember[256];
+};
+
+// Delimiters null: the standard set.
+std::string GetColumnMap(const std::string& Line, int TabSpaceCount, bool WordWrap, int WrapByte,
+                         const TDelimiterSet* Delimiters = nullptr);
 // The same map written into Map (its capacity is reused between calls).  With StartColumn,
 // Line is the part of a logical line that starts at that column: tab stops are counted
 // from the start of the logical line and Map holds the columns from StartColumn on.
 void BuildColumnMap(const char* Line, int Length, int TabSpaceCount, bool WordWrap, int WrapByte,
-                    std::string& Map, int StartColumn = 0);
+                    std::string& Map, int StartColumn = 0,
+                    const TDelimiterSet* Delimiters = nullptr);
 
 // Line with every tab replaced by spaces up to its tab stop (same stops as the map).
 std::string ExpandTabs(const std::string& Line, int TabSpaceCount, bool WordWrap, int WrapByte);

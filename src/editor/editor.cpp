@@ -14,8 +14,6 @@ TEditor::TEditor(TTextViewHost* Host, TClipboard* Clipboard, const TCanvasMetric
     : FHost(Host), FClipboard(Clipboard), FMetrics(Metrics), FList(new TEditorScreenStrings),
       FView(this) {
     FList->AddEditor(this);
-    FLines = CreateEditorStrings();
-    InitDelimiters();
     auto Handler = [this](TNotifyPersistent* Sender) { PropertyChanged(Sender); };
     FCaret.OnChange = Handler;
     FMargin.OnChange = Handler;
@@ -27,7 +25,9 @@ TEditor::TEditor(TTextViewHost* Host, TClipboard* Clipboard, const TCanvasMetric
         FHeight = FHost->ClientHeight();
     }
     UpdateMetrics();
-    FPopupMenu = CreatePopupMenu();
+    // The owned objects with factories (Lines, the context menu, the delimiters) are
+    // made on first use: a virtual call from this constructor would never reach an
+    // override.
 }
 
 TEditor::~TEditor() {
@@ -35,13 +35,24 @@ TEditor::~TEditor() {
     FList->RemoveEditor(this);
 }
 
+TEditorStrings& TEditor::Lines() {
+    if (!FLines) FLines = CreateEditorStrings();
+    return *FLines;
+}
+
 std::unique_ptr<TEditorStrings> TEditor::CreateEditorStrings() {
     return std::make_unique<TEditorStrings>(*this);
 }
 
-void TEditor::InitDelimiters() {
-    for (int B = 0; B < 256; ++B)
-        FDelimiters[B] = IsColumnDelimiter(static_cast<unsigned char>(B));
+void TEditor::InitDelimiters(TDelimiterSet&) {}
+
+const TDelimiterSet& TEditor::Delimiters() {
+    if (!FDelimitersReady) {
+        FDelimitersReady = true;
+        InitDelimiters(FDelimiters);
+        FMapValid = false;
+    }
+    return FDelimiters;
 }
 
 std::unique_ptr<TEditorParser> TEditor::CreateParser(const std::string& Text, int State) {
@@ -54,6 +65,9 @@ void TEditor::PropertyChanged(TNotifyPersistent* Sender) {
     if (Sender == &FView) FList->RecomputeRowStates();
     if (Sender == &FCaret && FList->FirstEditor() == this) FList->ViewTabWidthChanged();
     FMapValid = false;
+    // New cells put the columns of a view scrolled sideways elsewhere: the caret goes to
+    // the row's start, which brings the view back to column 0.
+    if (Sender == &FFont && FTopCol > 0) SetCol(0);
     UpdateMetrics();
     // A new tab width or caret rule may leave the caret inside a tab's fill.
     if (Sender == &FCaret) SetColDir(FCol, -1);
@@ -192,7 +206,7 @@ void TEditor::SetTopRow(int Value) {
     if (D != 0) {
         FTopRow = New;
         int Rows = std::min(std::max(D, -(FVisibleRows + 1)), FVisibleRows + 1);
-        FHost->ScrollPixels(0, Rows * FRowHeight, TextArea());
+        ScrollClient(0, Rows * FRowHeight, TextArea());
         FHost->SetScrollPos(TScrollBarKind::sbVertical, FTopRow);
         PlaceImeWindow();
         DoTopRowChange();
@@ -211,12 +225,21 @@ void TEditor::SetTopCol(int Value) {
     int D = FTopCol - New;
     if (D != 0) {
         FTopCol = New;
-        FHost->ScrollPixels(D * FCharWidth, 0, TextArea());
+        ScrollClient(D * FCharWidth, 0, TextArea());
         FHost->SetScrollPos(TScrollBarKind::sbHorizontal, FTopCol);
         PlaceImeWindow();
         DoTopColChange();
     }
     CaretShow();
+}
+
+// The horizontal pixel offset of the drawing is TopCol x CharWidth, kept by TopCol
+// itself, so it has moved by DX already when this runs.
+void TEditor::ScrollClient(int DX, int DY, const TRect& Rect) {
+    if (!HostReady()) return;
+    UnderlineSuspend();
+    FHost->ScrollPixels(DX, DY, Rect);
+    UnderlineResume();
 }
 
 void TEditor::DoTopRowChange() {
@@ -330,9 +353,7 @@ void TEditor::RepaintChange() {
         Area.Top = FMargin.Top() + (From - FTopRow) * FRowHeight;
         int Rows = std::max(-(FVisibleRows + 1), std::min(B - A, FVisibleRows + 1));
         CaretHide();
-        UnderlineSuspend();
-        FHost->ScrollPixels(0, Rows * FRowHeight, Area);
-        UnderlineResume();
+        ScrollClient(0, Rows * FRowHeight, Area);
         CaretShow();
     }
     InvalidateRows(F, F + B);
@@ -403,7 +424,7 @@ int TEditor::GetTextLen() const {
 
 std::string TEditor::GetTextBuf(int BufSize) {
     if (BufSize <= 1) return std::string();
-    std::string Text = FLines->Text();
+    std::string Text = Lines().Text();
     if (static_cast<int>(Text.size()) > BufSize - 1)
         Text.resize(static_cast<std::size_t>(BufSize - 1));
     return Text;
@@ -420,7 +441,6 @@ void TEditor::Redo() {
 }
 
 void TEditor::SetCursor(TCursor Value) {
-    if (FCursor == Value) return;
     FCursor = Value;
     if (FHost) FHost->SetControlCursor(Value != crDefault ? Value : FCaret.Cursors().DefaultCursor());
 }

@@ -34,6 +34,9 @@ enum class TEditorTokenKind : std::uint8_t;
 
 enum class TEditorSelectionState { sstNone, sstAnchored, sstSelected };
 
+// The keyboard messages a window delivers: a key going down or up, or a character.
+enum class TKeyMessage { kmKeyDown, kmKeyUp, kmChar };
+
 // The name under which a box copy marks its clipboard text.
 extern const char* const BoxClipboardFormat;
 
@@ -74,7 +77,8 @@ public:
     TEditorViewInfo& View() { return FView; }
     void SetView(const TEditorViewInfo& Value);
     TEditorWrapOption& WrapOption() { return FList->WrapOption(); }
-    TEditorStrings& Lines() { return *FLines; }
+    // Made by CreateEditorStrings on first use.
+    TEditorStrings& Lines();
     TFont& Font() { return FFont; }
     void SetFont(const TFont& Value) { FFont.Assign(Value); }
 
@@ -133,7 +137,10 @@ public:
     int OffsetFromRow(int BaseRow, int Row, int Col);
     void SetCaretByOffset(int BaseRow, int Offset) override;
     void ScrollCaret();
-    void CaretPixelPos(int& X, int& Y) const;
+    // The caret's pixel position in the client area.
+    virtual void CaretPixelPos(int& X, int& Y) const;
+    // The y of the caret-row underline of Row, or -1 when it lies off the window.
+    virtual int UnderlineY(int Row) const;
 
     void CaretHide() override;
     void CaretShow() override;
@@ -207,7 +214,7 @@ public:
     // Text access for the platform's window-text requests.
     std::string GetTextBuf(int BufSize);
     int GetTextLen() const;
-    void SetTextBuf(const std::string& Text) { FLines->SetText(Text); }
+    void SetTextBuf(const std::string& Text) { Lines().SetText(Text); }
 
     // Input from the window.
     void KeyDown(int& Key, TShiftState Shift, bool AutoRepeat = false);
@@ -218,6 +225,12 @@ public:
     void ImeCandidateOpen() { CaretHide(); }
     void ImeCandidateClose() { CaretShow(); }
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    // A button pressed over the window's frame or a scroll bar: the control takes the
+    // focus, as for a click on the text.
+    void NonClientMouseDown();
+    // Whether a client point lies in the text area's window part, the scroll bars left
+    // out: a drag is dropped only there.
+    bool InClientArea(int X, int Y) const;
     void MouseMove(TShiftState Shift, int X, int Y);
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
     virtual void DblClick();
@@ -228,6 +241,13 @@ public:
     // Arrow keys and characters always; Tab with WantTabs; every key (Return among them)
     // with WantReturns.
     TDialogCode DialogCode() const;
+    // True when a keyboard message must be dropped before anything sees it: while a drag
+    // of the selection or of rows is under way only Escape and Ctrl going down and Ctrl
+    // going up get through, so that no shortcut, menu key or character acts mid-drag.
+    bool KeyMessageLocked(TKeyMessage Message, int Key) const;
+    // A key-down that is one of the control's own shortcuts (its context menu's): runs
+    // it and returns true.  A key the drag lock drops also returns true.
+    bool ShortCut(int Key, TShiftState Shift);
     // True while a drag-move of the selection or a row-selection drag is under way.
     bool Dragging() const { return FDragging; }
     bool RowSelecting() const { return FRowSelecting; }
@@ -247,6 +267,9 @@ public:
     void UpdateScrollBars() override;
     void Invalidate() override;
     int TabSpaceCount() const override { return FCaret.TabSpaceCount(); }
+    const TDelimiterSet* DelimiterSet() override { return &Delimiters(); }
+    // The control's word delimiters, filled by InitDelimiters on first use.
+    const TDelimiterSet& Delimiters();
     const TEditorViewInfo* ParserView() const override { return &FView; }
     int PageRows() const override { return FVisibleRows; }
     TEditorScreenStrings& RowList() override { return *FList; }
@@ -269,7 +292,9 @@ public:
     // on Canvas() inside ARect.
     TDrawLineEvent OnDrawLine;
     // The mouse pointer over the text: the host sets one of its own (a hand over a link)
-    // or crDefault for the control's own choice.
+    // or crDefault for the control's own choice.  Every call shows it, also when the
+    // value is unchanged, since the control shows cursors of its own in between (the
+    // margin's arrow, the in-selection cursor) that the host does not see.
     TCursor Cursor() const { return FCursor; }
     void SetCursor(TCursor Value);
     TColor Color() const { return FColor; }
@@ -287,8 +312,9 @@ public:
     // True when some colour the control draws with is italic: rows are then drawn token
     // by token over a filled background.
     bool ItalicMode() const;
-    // The context menu the control made for itself (null when the host removed it).
-    TEditorPopupMenu* PopupMenu() const { return FPopupMenu.get(); }
+    // The context menu the control made for itself with CreatePopupMenu on first use
+    // (null when the host removed it).
+    TEditorPopupMenu* PopupMenu();
     void SetPopupMenu(std::unique_ptr<TEditorPopupMenu> Menu);
     // Box-pastes the clipboard's plain text whether or not it carries the box marker.
     void BoxPasteClipboard();
@@ -299,11 +325,15 @@ public:
                      int Y);
 
 protected:
-    virtual bool IsDelimiter(unsigned char B) const { return FDelimiters[B]; }
-    virtual void InitDelimiters();
+    // Fills the delimiter set (Set starts as the standard set).  Called on the first use
+    // of the set, not by the constructor, where an override would not be called.
+    virtual void InitDelimiters(TDelimiterSet& Set);
     virtual std::unique_ptr<TEditorParser> CreateParser(const std::string& Text, int State);
     virtual void SelectionChange(bool IsSelected);
     virtual void SelectionModeChange();
+    // Scrolls the part Rect of the client area by (DX, DY) pixels and paints the
+    // uncovered part at once; the underline is taken off and put back around it.
+    virtual void ScrollClient(int DX, int DY, const TRect& Rect);
     virtual void DoTopRowChange();
     virtual void DoTopColChange();
     virtual void DrawUnderline(int Row);
@@ -330,7 +360,6 @@ private:
 
     // editor.cpp
     void UpdateMetrics();
-    int UnderlineY(int Row) const;
     bool HostReady() const { return FHost && FHost->HasWindow(); }
     TRect TextArea() const;
     TRect RowRect(int Row) const;
@@ -390,7 +419,10 @@ private:
     bool PutSelectionOnClipboard();
     void BoxPaste(const std::string& Text);
     void EndDrag();
+    // The screen cursor of a drag for the pointer at (X, Y) and the Ctrl key's state.
     void UpdateDragCursor(int X, int Y);
+    void UpdateDragCursor() { UpdateDragCursor(FDragX, FDragY); }
+    int FDragX = 0, FDragY = 0; // the pointer's last position during a drag
 
     // editor_indent.cpp
     void ShiftStreamOrBox(bool Tab, bool Indent);
@@ -413,6 +445,7 @@ private:
     TWordList FReserveWordList;
     std::vector<int> FAdvances; // one cell per byte, 1000 entries
     std::unique_ptr<TEditorPopupMenu> FPopupMenu;
+    bool FPopupMenuMade = false;
     bool FItalic = false;
 
     TTextViewHost* FHost;
@@ -423,9 +456,14 @@ private:
     TEditorCaret FCaret;
     TEditorMargin FMargin;
     TEditorMarks FMarks;
+    // The view settings are a member, not made by a virtual factory: such a factory would
+    // be called from the constructor (the metrics and the row list read the settings
+    // from the start), where C++ runs the base class's version, never an override.  A
+    // derived control gives its own settings with SetView.
     TEditorViewInfo FView;
     TFont FFont;
-    bool FDelimiters[256] = {};
+    TDelimiterSet FDelimiters;
+    bool FDelimitersReady = false;
 
     bool FReadOnly = false;
     bool FWantTabs = true;

@@ -2,6 +2,7 @@
 // the navigation keys.
 #include "editor/editor.h"
 
+#include "editor/editor_popup_menu.h"
 #include "editor/parser.h"
 
 #include <algorithm>
@@ -36,7 +37,8 @@ const std::string& TEditor::RowMap(int Row) {
     if (!FMapValid || FMapTab != Tab || FMapWrap != Wrap || FMapWrapByte != WrapByte ||
         FMapLine != S) {
         FMapLine = S;
-        BuildColumnMap(S.data(), static_cast<int>(S.size()), Tab, Wrap, WrapByte, FMap);
+        BuildColumnMap(S.data(), static_cast<int>(S.size()), Tab, Wrap, WrapByte, FMap, 0,
+                       &Delimiters());
         FMapTab = Tab;
         FMapWrap = Wrap;
         FMapWrapByte = WrapByte;
@@ -377,13 +379,34 @@ TDialogCode TEditor::DialogCode() const {
     return Code;
 }
 
+bool TEditor::KeyMessageLocked(TKeyMessage Message, int Key) const {
+    if (!FDragging && !FRowSelecting) return false;
+    switch (Message) {
+    case TKeyMessage::kmKeyDown:
+        return Key != vkEscape && Key != vkControl;
+    case TKeyMessage::kmKeyUp:
+        return Key != vkControl;
+    case TKeyMessage::kmChar:
+        return true;
+    }
+    return true;
+}
+
+bool TEditor::ShortCut(int Key, TShiftState Shift) {
+    if (KeyMessageLocked(TKeyMessage::kmKeyDown, Key)) return true;
+    TEditorPopupMenu* Menu = PopupMenu();
+    return Menu &&
+           Menu->IsShortCut(Key, Has(Shift, TShiftState::ssCtrl), Has(Shift, TShiftState::ssShift),
+                            Has(Shift, TShiftState::ssAlt));
+}
+
 void TEditor::KeyDown(int& Key, TShiftState Shift, bool AutoRepeat) {
-    if ((FDragging || FRowSelecting) && Key != vkEscape && Key != vkControl) return;
+    if (KeyMessageLocked(TKeyMessage::kmKeyDown, Key)) return;
     FKeyRepeat = AutoRepeat;
     if (OnKeyDown) OnKeyDown(this, Key, Shift);
     if (Key == 0) return;
     if (Key == vkControl) {
-        if (FDragging && HostReady()) FHost->SetScreenCursor(crCopyDrop);
+        if (FDragging) UpdateDragCursor();
         return;
     }
     if (NavigationKey(Key, Shift)) return;
@@ -402,11 +425,11 @@ void TEditor::KeyDown(int& Key, TShiftState Shift, bool AutoRepeat) {
 }
 
 void TEditor::KeyUp(int& Key, TShiftState Shift) {
-    if ((FDragging || FRowSelecting) && Key != vkControl) return;
+    if (KeyMessageLocked(TKeyMessage::kmKeyUp, Key)) return;
     FKeyRepeat = false;
     if (FImePending) PlaceImeWindow();
     if (OnKeyUp) OnKeyUp(this, Key, Shift);
-    if (Key == vkControl && FDragging && HostReady()) FHost->SetScreenCursor(crDrag);
+    if (Key == vkControl && FDragging) UpdateDragCursor();
 }
 
 bool TEditor::NavigationKey(int Key, TShiftState Shift) {

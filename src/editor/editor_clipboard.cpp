@@ -120,10 +120,11 @@ bool TEditor::CanSelDrag() const {
 void TEditor::BeginSelDrag() {
     if (!CanSelDrag()) return;
     FDragging = true;
-    if (HostReady()) {
-        FHost->SetMouseCapture(true);
-        FHost->SetScreenCursor(FHost->CtrlDown() ? crCopyDrop : crDrag);
-    }
+    if (HostReady()) FHost->SetMouseCapture(true);
+    // The drag begins where the caret stands, inside the selection.
+    int X = 0, Y = 0;
+    CaretPixelPos(X, Y);
+    UpdateDragCursor(X, Y);
 }
 
 void TEditor::EndDrag() {
@@ -137,9 +138,12 @@ void TEditor::EndDrag() {
 }
 
 void TEditor::UpdateDragCursor(int X, int Y) {
+    FDragX = X;
+    FDragY = Y;
     if (!HostReady()) return;
-    bool Inside = X >= 0 && Y >= 0 && X < FWidth && Y < FHeight;
-    FHost->SetScreenCursor(!Inside ? crNoDrop : FHost->CtrlDown() ? crCopyDrop : crDrag);
+    FHost->SetScreenCursor(!InClientArea(X, Y) ? crNoDrop
+                           : FHost->CtrlDown() ? crCopyDrop
+                                               : crDrag);
 }
 
 // The rows from the selection to the drop point are rebuilt in one replacement: the

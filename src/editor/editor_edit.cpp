@@ -149,7 +149,7 @@ void TEditor::DeleteSelection() {
 // Characters -------------------------------------------------------------------------------
 
 void TEditor::KeyPress(char Key) {
-    if (FDragging || FRowSelecting) return;
+    if (KeyMessageLocked(TKeyMessage::kmChar, static_cast<unsigned char>(Key))) return;
     if (OnKeyPress) OnKeyPress(this, Key);
     if (Key == 0) return;
     if (FDiscardCount > 0) {
@@ -383,7 +383,12 @@ void TEditor::DeleteRow(int Row) {
     CleanSelection();
     CaretHide();
     UnderlineSuspend();
-    FList->ReplaceRows(Row, 1, std::string());
+    // The last row of a wrapped line holds its line break: the rows before it stay a
+    // line of their own instead of joining the next line.
+    const bool EndsWrappedLine = Row > 0 &&
+                                 RowAttribute(Row - 1) == TEditorRowAttribute::raWrapped &&
+                                 RowAttribute(Row) == TEditorRowAttribute::raCrlf;
+    FList->ReplaceRows(Row, 1, EndsWrappedLine ? "\r\n" : std::string());
     if (Row <= 0)
         MoveCaret(Row, 0);
     else if (RowAttribute(Row - 1) == TEditorRowAttribute::raEof)

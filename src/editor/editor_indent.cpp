@@ -123,7 +123,8 @@ void TEditor::ShiftBox(bool Tab, bool Indent) {
         std::string W = WorkingText(R, Tab);
         bool SingleRowLine = RowAttribute(R) != TEditorRowAttribute::raWrapped &&
                              (R == 0 || RowAttribute(R - 1) != TEditorRowAttribute::raWrapped);
-        BuildColumnMap(W.data(), static_cast<int>(W.size()), TabCount, Wrap, WrapByte, Map);
+        BuildColumnMap(W.data(), static_cast<int>(W.size()), TabCount, Wrap, WrapByte, Map, 0,
+                       &Delimiters());
         const int P = LeftEdgeByte(Map, FBlockLeftCol, static_cast<int>(W.size()));
         bool Fits = true;
         if (Wrap && Indent)

@@ -28,9 +28,22 @@ bool TEditor::PosToRowCol(int X, int Y, int& Row, int& ByteIndex) {
     return true;
 }
 
+void TEditor::NonClientMouseDown() {
+    if (HostReady() && !FHost->Focused()) FHost->SetFocus();
+}
+
+bool TEditor::InClientArea(int X, int Y) const {
+    int Right = FWidth, Bottom = FHeight;
+    if (FHost && (FScrollBars == TScrollStyle::ssVertical || FScrollBars == TScrollStyle::ssBoth))
+        Right -= FHost->VScrollBarWidth();
+    if (FHost && (FScrollBars == TScrollStyle::ssHorizontal || FScrollBars == TScrollStyle::ssBoth))
+        Bottom -= FHost->HScrollBarHeight();
+    return X >= 0 && Y >= 0 && X < Right && Y < Bottom;
+}
+
 void TEditor::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (FDragging || FRowSelecting) return;
-    if (FHost && FHost->HasWindow() && !FHost->Focused()) FHost->SetFocus();
+    NonClientMouseDown();
     if (Button != TMouseButton::mbLeft) return;
     FLeftDown = true;
     FMouseCancelled = false;
@@ -120,7 +133,7 @@ void TEditor::MouseMove(TShiftState Shift, int X, int Y) {
 void TEditor::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
     if (Button != TMouseButton::mbLeft) return;
     if (FDragging) {
-        bool Outside = X < 0 || Y < 0 || X >= FWidth || Y >= FHeight;
+        bool Outside = !InClientArea(X, Y);
         EndDrag();
         // The caret has followed the pointer: it marks the drop point.
         if (Outside || IsInSelection(FRow, FCol))

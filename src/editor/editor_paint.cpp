@@ -36,6 +36,15 @@ void TEditor::SetReserveWordList(const TWordList& Value) {
 
 void TEditor::SetPopupMenu(std::unique_ptr<TEditorPopupMenu> Menu) {
     FPopupMenu = std::move(Menu);
+    FPopupMenuMade = true;
+}
+
+TEditorPopupMenu* TEditor::PopupMenu() {
+    if (!FPopupMenuMade) {
+        FPopupMenuMade = true;
+        FPopupMenu = CreatePopupMenu();
+    }
+    return FPopupMenu.get();
 }
 
 std::unique_ptr<TEditorPopupMenu> TEditor::CreatePopupMenu() {

@@ -125,10 +125,15 @@ protected:
 private:
     bool FirstEditorLoading() const;
     void ClampViews();
+    // True when some logical line would get another number of rows from CountWrapRows
+    // than it has.
+    bool RowCountsChange();
     void RefreshViewsAfterRecut();
     // Clears the undo lists and re-cuts every row under changed cutting rules.
     void RecutAll();
     int ViewTabSpaceCount() const;
+    // The line cutter, with the first view's delimiters.
+    TEditorLineCutter& Cutter();
     // How many rows of the line starting at First keep their cuts when rows from Row on
     // are replaced.
     int KeptRowsBeforeEdit(int First, int Row) const;

@@ -3,6 +3,7 @@
 // TEditor implements both interfaces; tests use a recording fake.
 #include <string>
 
+class TDelimiterSet;
 class TEditorScreenStrings;
 class TEditorViewInfo;
 
@@ -37,6 +38,9 @@ public:
 
     // The caret's tab width, which the column map of a line depends on.
     virtual int TabSpaceCount() const = 0;
+    // The bytes the column map of a line shows as delimiters (word break cuts after
+    // them); those of the first view govern the row list.  Null: the standard set.
+    virtual const TDelimiterSet* DelimiterSet() { return nullptr; }
 
     // The colouring settings (bracket pairs, comments ...) whose parser computes the row
     // states; those of the first view govern the row list.  Null for none.

@@ -27,6 +27,12 @@ template <typename F> void ForEachLine(const std::string& Text, F Fn) {
 
 } // namespace
 
+TEditorLineCutter& TEditorScreenStrings::Cutter() {
+    TRowListView* First = FirstEditor();
+    FCutter->SetDelimiters(First ? First->DelimiterSet() : nullptr);
+    return *FCutter;
+}
+
 int TEditorScreenStrings::WidthOf(const std::string& Line) const {
     return ExpandedWidth(Line, ViewTabSpaceCount(), true, WrapOption().WrapByte());
 }
@@ -47,7 +53,7 @@ void TEditorScreenStrings::CutLine(const char* Line, int Length, TEditorStringLi
         return;
     }
     FCutLengths.clear();
-    FCutter->CutLineIntoRows(Line, Length, ViewTabSpaceCount(), Option, FCutLengths);
+    Cutter().CutLineIntoRows(Line, Length, ViewTabSpaceCount(), Option, FCutLengths);
     int Start = 0;
     for (std::size_t I = 0; I < FCutLengths.size(); ++I) {
         int RowLength = FCutLengths[I];
@@ -85,7 +91,7 @@ void TEditorScreenStrings::WrapTextFrom(const std::string& Text, int Offset,
     int Length = static_cast<int>(FirstLength);
     int Column = ExpandedWidth(Line, Offset, ViewTabSpaceCount(), true, WrapOption().WrapByte());
     FCutLengths.clear();
-    FCutter->CutLineIntoRowsFrom(Line, Length, Offset, Column, ViewTabSpaceCount(), WrapOption(),
+    Cutter().CutLineIntoRowsFrom(Line, Length, Offset, Column, ViewTabSpaceCount(), WrapOption(),
                                  FCutLengths);
     int Start = Offset;
     for (std::size_t I = 0; I < FCutLengths.size(); ++I) {
@@ -106,13 +112,36 @@ void TEditorScreenStrings::WrapTextFrom(const std::string& Text, int Offset,
 
 int TEditorScreenStrings::CountWrapRows(const std::string& Line) {
     if (!FWordWrap || !NeedsCut(Line)) return 1;
-    return FCutter->CountLineRows(Line.data(), static_cast<int>(Line.size()), ViewTabSpaceCount(),
+    return Cutter().CountLineRows(Line.data(), static_cast<int>(Line.size()), ViewTabSpaceCount(),
                                   WrapOption());
+}
+
+bool TEditorScreenStrings::RowCountsChange() {
+    std::string Line;
+    for (int R = 0, N = Count(); R < N;) {
+        int E = LastRowOfLine(R);
+        int Rows;
+        if (E == R) {
+            Rows = CountWrapRows(Item(R).S);
+        } else {
+            Line.clear();
+            for (int I = R; I <= E; ++I)
+                Line += Item(I).S;
+            Rows = CountWrapRows(Line);
+        }
+        if (Rows != E - R + 1) return true;
+        R = E + 1;
+    }
+    return false;
 }
 
 void TEditorScreenStrings::WrapAll() {
     int N = Count();
     if (N == 0 || FirstEditorLoading()) return;
+    // Unless the cutting rules changed, rows made with word wrap on are cut as they are
+    // made: when every logical line already has the rows CountWrapRows gives it, they
+    // are the rows WrapText would make.
+    if (!FForcedRewrap && !RowCountsChange()) return;
     for (TRowListView* View : FViews)
         if (View->Selected()) View->CleanSelection();
     TChangeEvent Saved = std::move(OnChange);
@@ -121,24 +150,22 @@ void TEditorScreenStrings::WrapAll() {
 
     // One pass builds the new rows aside and then replaces the old ones: lines that grow
     // and lines that shrink in one pass cannot overwrite rows not yet read.  A line that
-    // needs no cut keeps its string (moved, not copied).  When the row count stays the
-    // same and no rule changed, every line was already cut this way (rows made with
-    // word wrap on are cut as they are made), so the result equals the rows there were.
+    // needs no cut keeps its string (moved, not copied); the others go through WrapText.
     TEditorRowAttribute Tail = GetRowAttribute(N - 1);
-    TEditorStringList Out;
+    TEditorStringList Out, Cut;
     std::string Line;
     for (int R = 0; R < N;) {
         int E = LastRowOfLine(R);
         bool Final = E == N - 1;
         if (E == R && !NeedsCut(Item(R).S)) {
             Out.AddRow(std::move(Item(R).S), TEditorRowAttribute::raCrlf);
-        } else if (E == R) {
-            CutLine(Item(R).S.data(), static_cast<int>(Item(R).S.size()), Out);
         } else {
             Line.clear();
             for (int I = R; I <= E; ++I)
                 Line += Item(I).S;
-            CutLine(Line.data(), static_cast<int>(Line.size()), Out);
+            WrapText(Line, Cut);
+            for (int I = 0; I < Cut.Count(); ++I)
+                Out.AddRow(std::move(Cut.Item(I).S), Cut.GetRowAttribute(I));
         }
         if (Final) Out.SetRowAttribute(Out.Count() - 1, Tail);
         R = E + 1;

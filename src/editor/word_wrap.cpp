@@ -122,16 +122,18 @@ int Cut(TEditorAttributeArray& A, int LineLength, const TEditorWrapOption& O,
     A.MoveTo(W);
     while (A.MapChar() != '0') {
         // Keep a double-byte character whole; with word break, end the row after a
-        // delimiter when one lies past the first third of the row.
+        // delimiter, a tab or a double-byte character when one lies past the first third
+        // of the row.  A word with no such break there is cut at the margin: cutting it
+        // at the first third would leave two thirds of every row of a long word empty.
         if (A.MapChar() == '4') {
             A.Prev();
         } else if (O.WordBreak() && wide) {
             const int margin = A.Column();
             while ((A.MapChar() == '1' || A.MapChar() == '4') && A.Column() - R > W / 3)
                 PrevWhole(A);
-            // The only break left may be the tail of a tab that ended the previous row:
-            // cutting there would make an empty row, so cut at the margin instead.
-            if (A.BytePos() < S) A.MoveTo(margin);
+            // The only break left may also be the tail of a tab that ended the previous
+            // row: cutting there would make an empty row.
+            if (A.MapChar() == '1' || A.MapChar() == '4' || A.BytePos() < S) A.MoveTo(margin);
         }
         if (O.FollowPunctuation()) {
             while (A.Column() - R < W + 2 && NextIn(A, O.PunctuationStr())) {
@@ -195,7 +197,7 @@ int CountLineRows(const std::string& Line, const std::string& Map,
 void TEditorLineCutter::CutLineIntoRows(const char* Line, int Length, int TabSpaceCount,
                                         const TEditorWrapOption& Option,
                                         std::vector<int>& RowLengths) {
-    BuildColumnMap(Line, Length, TabSpaceCount, true, Option.WrapByte(), FMap);
+    BuildColumnMap(Line, Length, TabSpaceCount, true, Option.WrapByte(), FMap, 0, FDelimiters);
     FCursor.Attach(Line, Length, FMap.data(), static_cast<int>(FMap.size()));
     Cut(FCursor, Length, Option, &RowLengths);
 }
@@ -206,14 +208,15 @@ void TEditorLineCutter::CutLineIntoRowsFrom(const char* Line, int Length, int St
                                             std::vector<int>& RowLengths) {
     const char* Rest = Line + StartByte;
     int RestLength = Length - StartByte;
-    BuildColumnMap(Rest, RestLength, TabSpaceCount, true, Option.WrapByte(), FMap, StartColumn);
+    BuildColumnMap(Rest, RestLength, TabSpaceCount, true, Option.WrapByte(), FMap, StartColumn,
+                   FDelimiters);
     FCursor.Attach(Rest, RestLength, FMap.data(), static_cast<int>(FMap.size()));
     Cut(FCursor, RestLength, Option, &RowLengths, true);
 }
 
 int TEditorLineCutter::CountLineRows(const char* Line, int Length, int TabSpaceCount,
                                      const TEditorWrapOption& Option) {
-    BuildColumnMap(Line, Length, TabSpaceCount, true, Option.WrapByte(), FMap);
+    BuildColumnMap(Line, Length, TabSpaceCount, true, Option.WrapByte(), FMap, 0, FDelimiters);
     FCursor.Attach(Line, Length, FMap.data(), static_cast<int>(FMap.size()));
     return Cut(FCursor, Length, Option, nullptr);
 }

@@ -80,6 +80,10 @@ public:
     TEditorLineCutter(const TEditorLineCutter&) = delete;
     TEditorLineCutter& operator=(const TEditorLineCutter&) = delete;
 
+    // The delimiters the maps are built with (null: the standard set); must outlive the
+    // cutting.
+    void SetDelimiters(const TDelimiterSet* Delimiters) { FDelimiters = Delimiters; }
+
     void CutLineIntoRows(const char* Line, int Length, int TabSpaceCount,
                          const TEditorWrapOption& Option, std::vector<int>& RowLengths);
     int CountLineRows(const char* Line, int Length, int TabSpaceCount,
@@ -94,4 +98,5 @@ public:
 private:
     std::string FMap;
     TEditorAttributeArray FCursor;
+    const TDelimiterSet* FDelimiters = nullptr;
 };

@@ -285,6 +285,25 @@ TEST(EditorEdit, DragMoveAcrossRowsAndBeyondTheText) {
     EXPECT_EQ(D.Pos(), "0,2");
 }
 
+TEST(EditorEdit, DeletingTheLastRowOfAWrappedLineKeepsItsLineBreak) {
+    THeadlessEditor D;
+    D->WrapOption().SetWrapByte(20);
+    D->SetWordWrap(true);
+    D.Load(std::string(25, 'a') + "\r\nnext\r\n");
+    ASSERT_EQ(D.Rows(), std::string(20, 'a') + "|1 aaaaa|0 next|0");
+    D->DeleteRow(1);
+    EXPECT_EQ(D.Text(), std::string(20, 'a') + "\r\nnext\r\n");
+    EXPECT_EQ(D.Pos(), "1,0");
+    D->Undo();
+    EXPECT_EQ(D.Text(), std::string(25, 'a') + "\r\nnext\r\n");
+    // A middle row takes no line break with it; nor does the end of a text without one.
+    D.Load(std::string(45, 'b') + "\r\n" + std::string(25, 'c'));
+    D->DeleteRow(1);
+    EXPECT_EQ(D.Text(), std::string(25, 'b') + "\r\n" + std::string(25, 'c'));
+    D->DeleteRow(D->RowCount() - 1);
+    EXPECT_EQ(D.Text(), std::string(25, 'b') + "\r\n" + std::string(20, 'c'));
+}
+
 TEST(EditorEdit, RowsWrapsAndTheUndoEntryPoints) {
     THeadlessEditor D;
     D.Load("a\r\nb\r\nc");

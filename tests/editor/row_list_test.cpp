@@ -210,8 +210,24 @@ TEST(Undo, LimitAndMaximum) {
         D.List->Undo();
     EXPECT_FALSE(U.CanUndo());
     EXPECT_EQ(D.List->Get(0), "0");
+    // A larger maximum keeps that many steps: 100 are undone, the oldest of 101 is gone.
     U.SetUndoListMax(100);
     EXPECT_EQ(U.UndoListMax(), 100);
+    D.Lines.SetText("start\r\n");
+    U.Clear();
+    for (int I = 0; I < 101; ++I)
+        D.List->ReplaceRows(0, 1, "s" + std::to_string(I) + "\r\n");
+    EXPECT_EQ(U.UndoCount(), 100);
+    int Undone = 0;
+    while (U.CanUndo()) {
+        D.List->Undo();
+        ++Undone;
+    }
+    EXPECT_EQ(Undone, 100);
+    EXPECT_EQ(D.List->Get(0), "s0") << "the step from start to s0 was the one dropped";
+    for (int I = 0; I < 100; ++I)
+        D.List->Redo();
+    EXPECT_EQ(D.List->Get(0), "s100");
 }
 
 // Random edits, then everything undone and redone: the text of every step comes back.

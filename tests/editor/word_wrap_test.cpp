@@ -105,11 +105,19 @@ TEST(WordWrap, WordBreakKeepsAWordTogetherUnlessItIsTooLong) {
     WrapDoc D;
     D.Option().SetWordBreak(true);
     EXPECT_EQ(D.Cut("aaaa bbbb cccc dddd eeee"), "aaaa bbbb cccc dddd |eeee");
-    // A word begun before the first third is cut at column W div 3 + 1, and so is every
-    // row of it that is followed by more than a margin's width of the word.
+    // A word that has no break in the last two thirds of the row is cut at the margin:
+    // the rows of a long word are full rows, not thirds of rows.
     std::string Long(30, 'x');
-    EXPECT_EQ(D.Cut("ab " + Long),
-              "ab " + std::string(4, 'x') + "|" + std::string(7, 'x') + "|" + std::string(19, 'x'));
+    EXPECT_EQ(D.Cut("ab " + Long), "ab " + std::string(17, 'x') + "|" + std::string(13, 'x'));
+    EXPECT_EQ(D.Cut(std::string(50, 'y')),
+              std::string(20, 'y') + "|" + std::string(20, 'y') + "|" + std::string(10, 'y'));
+    EXPECT_EQ(D.List->CountWrapRows(std::string(50, 'y')), 3);
+    // A break past the first third still keeps the word whole.
+    EXPECT_EQ(D.Cut("abcdefgh " + Long),
+              "abcdefgh |" + std::string(20, 'x') + "|" + std::string(10, 'x'));
+    // A double-byte character ends a row as a delimiter does.
+    EXPECT_EQ(D.Cut("日本語漢字" + Long),
+              "日本語漢字|" + std::string(20, 'x') + "|" + std::string(10, 'x'));
 }
 
 TEST(WordWrap, TabsStopAtTheMargin) {

@@ -103,6 +103,28 @@ TEST_F(EditorInput, AnAltDragSelectsABoxThatAnotherProgramReadsAsPlainText) {
     EXPECT_FALSE(InMenuMode()) << "the Alt key-up opened the menu bar";
 }
 
+// A drag of the selection holds the keyboard: the main menu's Ctrl+X and F10 do nothing
+// until Escape ends the drag.
+TEST_F(EditorInput, DuringADragOfTheSelectionOnlyEscapeAndCtrlAct) {
+    Open("hello world\r\nsecond\r\n");
+    ASSERT_EQ("hello world\r\nsecond\r\n", WaitText("hello world\r\nsecond\r\n"));
+    e2e::EditorCells cells(editor_);
+    Drag(cells, 0, 0, 0, 5);
+    e2e::MouseTo(editor_, cells.X(2) + 2, cells.Y(0));
+    e2e::LeftDown();
+    e2e::MouseTo(editor_, cells.X(4), cells.Y(1));
+    e2e::MouseTo(editor_, cells.X(3), cells.Y(1));
+    e2e::Press('X', {VK_CONTROL});
+    e2e::Press(VK_F10);
+    EXPECT_FALSE(InMenuMode()) << "F10 opened the menu bar in the middle of a drag";
+    e2e::Press(VK_ESCAPE);
+    e2e::LeftUp();
+    // The keys act again; what they type shows that nothing before them changed the text.
+    e2e::Press(VK_END, {VK_CONTROL});
+    e2e::Type("z");
+    EXPECT_EQ("hello world\r\nsecond\r\nz", WaitText("hello world\r\nsecond\r\nz"));
+}
+
 TEST_F(EditorInput, TheContextMenuSelectsAllAndCuts) {
     Open("one\r\ntwo\r\n");
     ASSERT_EQ("one\r\ntwo\r\n", WaitText("one\r\ntwo\r\n"));

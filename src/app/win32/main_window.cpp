@@ -397,12 +397,14 @@ void TMainWindow::ContextMenu(int X, int Y) {
 }
 
 bool TMainWindow::PreTranslate(MSG& Msg) {
-    if (!FForm || (Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN)) return false;
+    if (!FForm || Msg.message < WM_KEYFIRST || Msg.message > WM_KEYLAST) return false;
     if (Msg.hwnd != FWindow && !IsChild(FWindow, Msg.hwnd)) return false;
-    const TShortCut Key = KeyShortCut(Msg.wParam);
-    // During a drag of the selection only Escape and Ctrl reach anything.
-    if (FEditor.Editor().Dragging()) return false;
-    return FForm->ShortCut(Key);
+    // During a drag of the selection only Escape and Ctrl reach anything: the other keys
+    // are dropped here, before a shortcut or the menu bar's Alt and F10 can act.
+    if (EditorDropsKeyMessage(FEditor.Editor(), Msg.message, Msg.wParam)) return true;
+    if (Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN) return false;
+    if (FEditor.Editor().Dragging() || FEditor.Editor().RowSelecting()) return false;
+    return FForm->ShortCut(KeyShortCut(Msg.wParam));
 }
 
 int TMainWindow::Run(int Show) {

@@ -72,6 +72,29 @@ bool RegisterEditorClass() {
 
 } // namespace
 
+bool EditorDropsKeyMessage(const TEditor& Editor, UINT Message, WPARAM W) {
+    TKeyMessage Kind;
+    switch (Message) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        Kind = TKeyMessage::kmKeyDown;
+        break;
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        Kind = TKeyMessage::kmKeyUp;
+        break;
+    case WM_CHAR:
+    case WM_SYSCHAR:
+    case WM_DEADCHAR:
+    case WM_SYSDEADCHAR:
+        Kind = TKeyMessage::kmChar;
+        break;
+    default:
+        return false;
+    }
+    return Editor.KeyMessageLocked(Kind, static_cast<int>(W));
+}
+
 TEditorWindow::TEditorWindow()
     : FEditor(std::make_unique<TEditor>(&FHost, &FClipboard, &FMetrics)) {}
 
@@ -206,6 +229,9 @@ void TEditorWindow::Wheel(int Delta) {
 LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
     HWND Window = FHost.Window();
     TEditor& E = *FEditor;
+    // Mid-drag keys are dropped here too, for messages that come by another loop than
+    // the program's (a dialog's, a test's).
+    if (EditorDropsKeyMessage(E, Message, W)) return 0;
     switch (Message) {
     case WM_PAINT:
         Paint();
@@ -230,11 +256,7 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
         // lost its release to a menu or another window).
         if (W == VK_MENU && !Repeat) FAltWithMouse = false;
         TShiftState Shift = KeyShift();
-        TEditorPopupMenu* Menu = E.PopupMenu();
-        if (Menu &&
-            Menu->IsShortCut(static_cast<int>(W), Has(Shift, TShiftState::ssCtrl),
-                             Has(Shift, TShiftState::ssShift), Has(Shift, TShiftState::ssAlt)))
-            return 0;
+        if (E.ShortCut(static_cast<int>(W), Shift)) return 0;
         int Key = static_cast<int>(W);
         E.KeyDown(Key, Shift, Repeat);
         if (Message == WM_SYSKEYDOWN && Key != 0) break;
@@ -294,12 +316,21 @@ LRESULT TEditorWindow::Handle(UINT Message, WPARAM W, LPARAM L) {
                          : Message == WM_MBUTTONUP ? TMouseButton::mbMiddle
                                                    : TMouseButton::mbLeft;
         E.MouseUp(B, MouseShift(W), GET_X_LPARAM(L), GET_Y_LPARAM(L));
-        if (Message == WM_RBUTTONUP) break; // WM_CONTEXTMENU follows from DefWindowProc
+        // WM_CONTEXTMENU follows from DefWindowProc, except in the middle of a drag.
+        if (Message == WM_RBUTTONUP && !E.Dragging() && !E.RowSelecting()) break;
         return 0;
     }
     case WM_CONTEXTMENU:
-        ContextMenu(L);
+        if (!E.Dragging() && !E.RowSelecting()) ContextMenu(L);
         return 0;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+        // A click on a scroll bar or the border gives the control the focus first; the
+        // default processing then runs the scroll bar.
+        E.NonClientMouseDown();
+        break;
     case WM_MOUSEWHEEL:
         Wheel(GET_WHEEL_DELTA_WPARAM(W));
         return 0;

@@ -11,6 +11,10 @@
 #include <functional>
 #include <memory>
 
+// True when Message is a keyboard message that the editor drops in the middle of a drag:
+// the program's message loop drops it before its shortcuts see it.
+bool EditorDropsKeyMessage(const TEditor& Editor, UINT Message, WPARAM W);
+
 class TEditorWindow {
 public:
     static const char* const ClassName;

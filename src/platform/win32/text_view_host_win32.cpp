@@ -12,9 +12,13 @@ HCURSOR CursorHandle(TCursor Cursor) {
         return LoadCursorA(Exe, "RightArrow");
     case crCopyDrop:
         return LoadCursorA(Exe, "CopyDrop");
+    case crDrag: {
+        // Windows has no stock drag cursor: the program's own (an arrow with a box).
+        HCURSOR Drag = LoadCursorA(Exe, "Drag");
+        return Drag ? Drag : LoadCursor(nullptr, IDC_ARROW);
+    }
     case crArrow:
     case crDefault:
-    case crDrag:
         return LoadCursor(nullptr, IDC_ARROW);
     case crIBeam:
         return LoadCursor(nullptr, IDC_IBEAM);

@@ -2,40 +2,16 @@
 // committed through the input context arrives as the platform delivers it (a
 // composition message, then one character message per byte), and neither doubles the
 // text nor swallows the keys typed after it.
-#include "editor/win32/editor_window.h"
+#include "editor_window_fixture.h"
 
-#include <gtest/gtest.h>
 #include <imm.h>
 
 #include <string>
 
 namespace {
 
-class EditorWindowIme : public testing::Test {
+class EditorWindowIme : public EditorWindowTest {
 protected:
-    void SetUp() override {
-        Parent = CreateWindowExA(0, "STATIC", "ime", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                 400, 300, nullptr, nullptr, GetModuleHandleA(nullptr),
-                                 nullptr);
-        ASSERT_NE(Parent, nullptr);
-        ASSERT_TRUE(Window.Create(Parent, 0, 0, 380, 260));
-        SetForegroundWindow(Parent);
-        SetFocus(Window.Handle());
-        Pump();
-    }
-    void TearDown() override {
-        if (Parent) DestroyWindow(Parent);
-    }
-    static void Pump() {
-        MSG M;
-        for (int Round = 0; Round < 5; ++Round) {
-            while (PeekMessageA(&M, nullptr, 0, 0, PM_REMOVE)) {
-                TranslateMessage(&M);
-                DispatchMessageA(&M);
-            }
-            Sleep(10);
-        }
-    }
     // Commits Text through the window's input context, as the input method does when
     // the user confirms a conversion.
     void Commit(const std::wstring& Text) {
@@ -50,14 +26,6 @@ protected:
         Pump();
     }
     void Char(char C) { PostMessageA(Window.Handle(), WM_CHAR, static_cast<unsigned char>(C), 1); }
-    std::string Text() {
-        char Buffer[256] = {};
-        GetWindowTextA(Window.Handle(), Buffer, sizeof Buffer);
-        return Buffer;
-    }
-
-    HWND Parent = nullptr;
-    TEditorWindow Window;
 };
 
 TEST_F(EditorWindowIme, TheKeysAfterACommittedResultAreTyped) {
