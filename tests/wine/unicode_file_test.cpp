@@ -2,27 +2,20 @@
 // stays UTF-8 with the edit; a file with a character Shift_JIS lacks tells so on opening
 // and asks before it is saved over.
 #include "wine/e2e_support.h"
+#include "wine/editor_session.h"
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 namespace {
 
 const char AutoDetect[] = "[JCode]\r\nLoadAutoCvt=1\r\nSaveCvt=0\r\n";
 
-class UnicodeFiles : public ::testing::Test {
+class UnicodeFiles : public EditorSession {
 protected:
-    // Starts Zefnote.exe on File; waits for the main window and its editor.
     void Start(const std::string& File) {
-        settings_.reset(new e2e::SettingsFile(AutoDetect));
-        zefnote_.reset(new e2e::ZefnoteProcess("\"" + File + "\""));
-        ASSERT_TRUE(zefnote_->Started());
-        main_ = zefnote_->WaitForMainWindow("TZefnoteMainForm", 30000);
-        ASSERT_NE(nullptr, main_);
-        editor_ = FindWindowExA(main_, nullptr, "TEditor", nullptr);
-        ASSERT_NE(nullptr, editor_);
+        Launch(File, AutoDetect);
     }
     std::string WaitTitle(const std::string& Expected) {
         std::string Title;
@@ -38,10 +31,6 @@ protected:
     bool BoxGone() {
         return e2e::WaitFor([&] { return e2e::FindDialog(zefnote_->Id()) == nullptr; }, 5000);
     }
-
-    std::unique_ptr<e2e::SettingsFile> settings_;
-    std::unique_ptr<e2e::ZefnoteProcess> zefnote_;
-    HWND main_ = nullptr, editor_ = nullptr;
 };
 
 } // namespace
@@ -53,7 +42,7 @@ TEST_F(UnicodeFiles, Utf8FileIsEditedAndSavedAsUtf8) {
     ASSERT_FALSE(Utf8.empty());
     const std::string Sjis = e2e::ReadFileBytes(e2e::TestPaths().samples + "\\sample-sjis.txt");
     const std::string Path = e2e::WriteArtifact("utf8-edit.txt", Utf8);
-    Start(Path);
+    ASSERT_NO_FATAL_FAILURE(Start(Path));
     ASSERT_TRUE(e2e::WaitFor([&] { return e2e::EditorText(editor_) == Sjis; }, 10000));
     EXPECT_EQ("UTF-8", e2e::StatusPanelText(main_, 5));
     ASSERT_TRUE(e2e::Activate(main_, editor_, 10000)) << "the editor did not get the focus";
@@ -75,7 +64,7 @@ TEST_F(UnicodeFiles, Utf8FileIsEditedAndSavedAsUtf8) {
 TEST_F(UnicodeFiles, AnEmojiIsToldOnOpeningAndAskedAboutOnSaving) {
     const std::string Bytes = "a\xF0\x9F\x98\x80" "b\r\n\xE6\x97\xA5\xE6\x9C\xAC\r\n"; // a😀b 日本
     const std::string Path = e2e::WriteArtifact("utf8-emoji.txt", Bytes);
-    Start(Path);
+    ASSERT_NO_FATAL_FAILURE(Start(Path));
     HWND Told = MessageBoxOfZefnote();
     ASSERT_NE(nullptr, Told) << "no message about the lost character";
     const std::string Message = e2e::StaticTexts(Told);
