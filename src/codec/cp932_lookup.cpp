@@ -29,6 +29,12 @@ TTables* Build() {
     }
     for (const auto& P : Preferred)
         T.Encode[P[0]] = P[1];
+    for (int l = 0; l < LeadCount; ++l) {
+        const int Lead = l < 0x1F ? 0x81 + l : 0xE0 + (l - 0x1F);
+        T.LeadRow[Lead] = static_cast<std::uint8_t>(l + 1);
+        for (int Trail = 0; Trail < 256; ++Trail)
+            T.Compact[((l + 1) << 8) | Trail] = T.Decode[((Lead - 0x80) << 8) | Trail];
+    }
     return &T;
 }
 

@@ -26,6 +26,11 @@ struct TTables {
     // Code of each BMP character: the single byte (< 0x100) or the double-byte code;
     // 0 where code page 932 has none (U+0000 itself is the byte 0).
     std::uint16_t Encode[65536];
+    // The same characters for the lead bytes only, in a table small enough for the
+    // first-level cache: Compact[(LeadRow[Lead] << 8) | Trail], LeadRow 0 for a byte
+    // that is no lead byte (its row holds only zeros).
+    std::uint8_t LeadRow[256];
+    std::uint16_t Compact[(LeadCount + 1) * 256];
 };
 const TTables& Tables();
 

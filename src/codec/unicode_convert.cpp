@@ -1,5 +1,6 @@
 #include <cstdint>
 #include <cstring>
+#include <vector>
 
 #include "base/shift_jis.h"
 #include "codec/cp932_tables.h"
@@ -15,20 +16,32 @@ constexpr std::uint32_t Replacement = 0xFFFD;
 
 constexpr std::uint64_t HighBits = 0x8080808080808080ull;
 
-// Space for a conversion's output at the end of Out; Done gives back what was unused.
+inline unsigned LowestBit64(std::uint64_t m) {
+#if defined(__GNUC__) || defined(__clang__)
+    return static_cast<unsigned>(__builtin_ctzll(m));
+#else
+    unsigned k = 0;
+    while (!(m & 1u)) {
+        m >>= 1;
+        ++k;
+    }
+    return k;
+#endif
+}
+
+// Space for a conversion's output in the converter's scratch buffer, which only grows;
+// Done appends what was written to Out.
 class TOutSpace {
 public:
-    TOutSpace(std::string& Out, std::size_t Most) : FOut(Out), FBase(Out.size()) {
-        FOut.resize(FBase + Most);
-        P = reinterpret_cast<u8*>(&FOut[FBase]);
-        FStart = P;
+    TOutSpace(std::string& Out, std::vector<unsigned char>& Buffer, std::size_t Most) : FOut(Out) {
+        if (Buffer.size() < Most) Buffer.resize(Most);
+        P = FStart = Buffer.data();
     }
-    void Done() { FOut.resize(FBase + static_cast<std::size_t>(P - FStart)); }
+    void Done() { FOut.append(reinterpret_cast<const char*>(FStart), static_cast<std::size_t>(P - FStart)); }
     u8* P;
 
 private:
     std::string& FOut;
-    std::size_t FBase;
     u8* FStart;
 };
 
@@ -98,6 +111,31 @@ inline std::size_t AsciiPrefix(const u8* s, std::size_t n) {
     }
     while (i < n && s[i] < 0x80)
         ++i;
+    return i;
+}
+
+// Copies the run of bytes below 0x80 at s[0, n) to o and returns its length.  Whole
+// words are stored, so o needs 8 bytes of room beyond the run.
+inline std::size_t CopyAscii(const u8* s, std::size_t n, u8*& o) {
+    std::size_t i = 0;
+#if !(defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__)
+    while (i + 8 <= n) {
+        std::uint64_t w;
+        std::memcpy(&w, s + i, 8);
+        std::memcpy(o, &w, 8);
+        const std::uint64_t High = w & HighBits;
+        if (High) {
+            // The first byte with its top bit set ends the run (little-endian order).
+            const std::size_t k = static_cast<std::size_t>(LowestBit64(High)) / 8;
+            o += k;
+            return i + k;
+        }
+        o += 8;
+        i += 8;
+    }
+#endif
+    while (i < n && s[i] < 0x80)
+        *o++ = s[i++];
     return i;
 }
 
@@ -230,16 +268,30 @@ void TUnicodeToSjis::Finish(std::string& Out) {
 
 std::size_t TUnicodeToSjis::Run(const u8* s, std::size_t n, bool Final, std::string& Out) {
     const cp932::TTables& T = cp932::Tables();
-    TOutSpace Space(Out, 2 * n + 2);
+    TOutSpace Space(Out, FBuffer, 2 * n + 16);
     u8*& o = Space.P;
     std::size_t i = 0;
     if (!FUtf16) {
         while (i < n) {
-            const std::size_t Ascii = AsciiPrefix(s + i, n - i);
-            std::memcpy(o, s + i, Ascii);
-            o += Ascii;
-            i += Ascii;
-            if (i >= n) break;
+            const u8 b = s[i];
+            if (b < 0x80) {
+                i += CopyAscii(s + i, n - i, o);
+                continue;
+            }
+            if (b >= 0xE1 && b != 0xED && b <= 0xEF && i + 2 < n) {
+                // The common case, a three-byte character (kana and kanji) that needs no
+                // range check beyond its continuation bytes.
+                const u8 c1 = s[i + 1], c2 = s[i + 2];
+                if ((c1 & 0xC0) == 0x80 && (c2 & 0xC0) == 0x80) {
+                    const std::uint16_t Code =
+                        T.Encode[((b & 0x0Fu) << 12) | ((c1 & 0x3Fu) << 6) | (c2 & 0x3Fu)];
+                    if (Code) {
+                        PutSjis(o, Code);
+                        i += 3;
+                        continue;
+                    }
+                }
+            }
             std::uint32_t Cp;
             bool Valid;
             std::size_t Took = ReadUtf8(s + i, n - i, Cp, Valid);
@@ -320,18 +372,31 @@ std::size_t TSjisToUnicode::Run(const u8* s, std::size_t n, bool Final, std::str
     const cp932::TTables& T = cp932::Tables();
     const bool Utf16 = FTarget == TKanjiCode::kcUtf16Le || FTarget == TKanjiCode::kcUtf16Be;
     const bool BigEndian = FTarget == TKanjiCode::kcUtf16Be;
-    TOutSpace Space(Out, 3 * n + 3);
+    TOutSpace Space(Out, FBuffer, 3 * n + 16);
     u8*& o = Space.P;
     std::size_t i = 0;
     while (i < n) {
-        if (!Utf16) {
-            const std::size_t Ascii = AsciiPrefix(s + i, n - i);
-            std::memcpy(o, s + i, Ascii);
-            o += Ascii;
-            i += Ascii;
-            if (i >= n) break;
+        if (!Utf16 && s[i] < 0x80) {
+            i += CopyAscii(s + i, n - i, o);
+            continue;
         }
         const u8 b = s[i];
+        if (!Utf16 && b >= 0x80) {
+            // The common case, a character of the code page, without the checks below.
+            std::uint32_t U;
+            std::size_t Took = 1;
+            if (!IsSjisLeadByte(b))
+                U = cp932::SingleByte[b - 0x80];
+            else if (i + 1 < n && (U = T.Compact[(T.LeadRow[b] << 8) | s[i + 1]]) != 0)
+                Took = 2;
+            else
+                U = 0;
+            if (U) {
+                PutUtf8(o, U);
+                i += Took;
+                continue;
+            }
+        }
         std::uint32_t Cp;
         if (b < 0x80) {
             Cp = b;
@@ -343,7 +408,7 @@ std::size_t TSjisToUnicode::Run(const u8* s, std::size_t n, bool Final, std::str
                 ++i;
             } else {
                 const u8 t = s[i + 1];
-                Cp = T.Decode[((b - 0x80u) << 8) | t];
+                Cp = T.Compact[(T.LeadRow[b] << 8) | t];
                 // A byte below 0x40 is no trail byte: it stays itself (a line end after a
                 // broken lead byte is kept).
                 i += Cp || t >= 0x40 ? 2 : 1;

@@ -6,6 +6,7 @@
 // Shift_JIS character become U+FFFD on the way out, and both are counted.
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include "codec/kanji_code.h"
 
@@ -51,6 +52,7 @@ private:
     bool FStart = true;
     long long FLost = 0;
     std::string FCarry;
+    std::vector<unsigned char> FBuffer;
 };
 
 // Shift_JIS text to Unicode (Target: one of the four codes), block by block; the
@@ -70,6 +72,7 @@ private:
     bool FStart = true;
     long long FLost = 0;
     std::string FCarry;
+    std::vector<unsigned char> FBuffer;
 };
 
 // Whole-string forms of the two converters.
