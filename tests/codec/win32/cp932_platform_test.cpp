@@ -25,6 +25,15 @@ unsigned PlatformChar(const std::string& Code) {
     return N == 1 ? static_cast<unsigned>(W[0]) : 0;
 }
 
+// Wine's code page 932 has no character for the single bytes 0xA0 and 0xFD-0xFF, which
+// Windows' own table gives as U+F8F0-U+F8F3; the tables keep Windows' mapping, so that
+// such a byte in a Shift_JIS text survives a trip through Unicode.
+bool WineLacks(const std::string& Code) {
+    if (Code.size() != 1) return false;
+    const unsigned char B = static_cast<unsigned char>(Code[0]);
+    return B == 0xA0 || B >= 0xFD;
+}
+
 TEST(Cp932Platform, EveryCodeDecodesAsThePlatformDecodesIt) {
     int Differences = 0;
     auto Check = [&](const std::string& Code) {
@@ -34,7 +43,7 @@ TEST(Cp932Platform, EveryCodeDecodesAsThePlatformDecodesIt) {
         const unsigned Ours = Lost || U.size() != 4 ? 0u
                                                     : static_cast<unsigned char>(U[2]) |
                                                           (static_cast<unsigned char>(U[3]) << 8);
-        if (Ours != Platform && ++Differences <= 20)
+        if (Ours != Platform && !WineLacks(Code) && ++Differences <= 20)
             ADD_FAILURE() << "code " << Hex(static_cast<unsigned char>(Code[0]) << (Code.size() > 1 ? 8 : 0) |
                                             (Code.size() > 1 ? static_cast<unsigned char>(Code[1]) : 0))
                           << ": ours U+" << Hex(Ours) << ", the platform's U+" << Hex(Platform);
@@ -57,8 +66,10 @@ TEST(Cp932Platform, EveryCharacterEncodesAsThePlatformEncodesItWithoutBestFit) {
         char Out[4] = {};
         BOOL Default = FALSE;
         int N = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, &W, 1, Out, 4, nullptr, &Default);
-        const std::string Platform = N > 0 && !Default ? std::string(Out, static_cast<std::size_t>(N)) : "\x81\xAC";
-        const std::string Utf16{static_cast<char>(U & 0xFF), static_cast<char>(U >> 8)};
+        std::string Platform = N > 0 && !Default ? std::string(Out, static_cast<std::size_t>(N)) : "\x81\xAC";
+        if (U >= 0xF8F0 && U <= 0xF8F3 && Platform == "\x81\xAC") continue; // as above
+        // After a byte-order mark, so that U+FEFF is read as a character.
+        const std::string Utf16{'\xFF', '\xFE', static_cast<char>(U & 0xFF), static_cast<char>(U >> 8)};
         const std::string Ours = UnicodeToSjis(Utf16, TKanjiCode::kcUtf16Le);
         if (U == 0x3013) continue; // the geta mark itself
         if (Ours != Platform && ++Differences <= 20)
