@@ -25,9 +25,18 @@ protected:
     // Starts Zefnote.exe on the file Path with the settings Ini and waits for its main
     // window and editor (without activating them: a message box may come first).
     void Launch(const std::string& path, const std::string& ini) {
+        Spawn(path, ini);
+        if (HasFatalFailure()) return;
+        FindMainWindow();
+    }
+    // The two halves of Launch, for a test that answers a message box shown before the
+    // main window.
+    void Spawn(const std::string& path, const std::string& ini) {
         settings_.reset(new e2e::SettingsFile(ini));
         zefnote_.reset(new e2e::ZefnoteProcess("\"" + path + "\""));
         ASSERT_TRUE(zefnote_->Started());
+    }
+    void FindMainWindow() {
         main_ = zefnote_->WaitForMainWindow("TZefnoteMainForm", 30000);
         ASSERT_NE(nullptr, main_);
         editor_ = FindWindowExA(main_, nullptr, "TEditor", nullptr);

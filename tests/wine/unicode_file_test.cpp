@@ -64,7 +64,8 @@ TEST_F(UnicodeFiles, Utf8FileIsEditedAndSavedAsUtf8) {
 TEST_F(UnicodeFiles, AnEmojiIsToldOnOpeningAndAskedAboutOnSaving) {
     const std::string Bytes = "a\xF0\x9F\x98\x80" "b\r\n\xE6\x97\xA5\xE6\x9C\xAC\r\n"; // a😀b 日本
     const std::string Path = e2e::WriteArtifact("utf8-emoji.txt", Bytes);
-    ASSERT_NO_FATAL_FAILURE(Start(Path));
+    // The file is loaded before the window shows: the message comes first.
+    ASSERT_NO_FATAL_FAILURE(Spawn(Path, AutoDetect));
     HWND Told = MessageBoxOfZefnote();
     ASSERT_NE(nullptr, Told) << "no message about the lost character";
     const std::string Message = e2e::StaticTexts(Told);
@@ -72,6 +73,7 @@ TEST_F(UnicodeFiles, AnEmojiIsToldOnOpeningAndAskedAboutOnSaving) {
     EXPECT_NE(std::string::npos, Message.find("〓")) << Message;
     PostMessageA(Told, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(BoxGone());
+    ASSERT_NO_FATAL_FAILURE(FindMainWindow());
     EXPECT_EQ("a〓b\r\n日本\r\n", e2e::EditorText(editor_));
     EXPECT_EQ("UTF-8", e2e::StatusPanelText(main_, 5));
     ASSERT_TRUE(e2e::Activate(main_, editor_, 10000));
