@@ -125,6 +125,6 @@ bool TTextFiles::ConfirmLosses(const TEditorScreenStrings& Rows, TKanjiCode Writ
                     std::to_string(Bad) + " 個は、置換文字 (U+FFFD) として保存されます。";
     }
     if (Text.empty()) return true;
-    return FMessages.Show(Text + "\n保存しますか?", ApplicationTitle, TMessageButtons::mbOkCancel,
+    return FMessages.Show(Text + "\n保存しますか？", ApplicationTitle, TMessageButtons::mbOkCancel,
                           TMessageIcon::miWarning) == TMessageResult::mrOk;
 }

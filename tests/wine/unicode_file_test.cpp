@@ -28,6 +28,13 @@ protected:
         if (Box) EXPECT_EQ("Zefnote", e2e::WindowText(Box));
         return Box;
     }
+    // Keeps a picture of the display as NAME.png among the artifacts, to be looked at.
+    static void Picture(const std::string& Name) {
+        const std::string Png = e2e::TestPaths().artifacts + "\\" + Name + ".png";
+        DeleteFileA(Png.c_str());
+        e2e::RunUnix("/usr/bin/import -window root " + e2e::ToUnixPath(Png), 30000);
+        e2e::WaitFor([&] { return !e2e::ReadFileBytes(Png).empty(); }, 30000);
+    }
     bool BoxGone() {
         return e2e::WaitFor([&] { return e2e::FindDialog(zefnote_->Id()) == nullptr; }, 5000);
     }
@@ -71,6 +78,7 @@ TEST_F(UnicodeFiles, AnEmojiIsToldOnOpeningAndAskedAboutOnSaving) {
     const std::string Message = e2e::StaticTexts(Told);
     EXPECT_NE(std::string::npos, Message.find("1 個")) << Message;
     EXPECT_NE(std::string::npos, Message.find("〓")) << Message;
+    Picture("unicode-lost-on-load");
     PostMessageA(Told, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(BoxGone());
     ASSERT_NO_FATAL_FAILURE(FindMainWindow());
@@ -82,6 +90,7 @@ TEST_F(UnicodeFiles, AnEmojiIsToldOnOpeningAndAskedAboutOnSaving) {
     HWND Asked = MessageBoxOfZefnote();
     ASSERT_NE(nullptr, Asked) << "saving over the file did not ask";
     EXPECT_NE(std::string::npos, e2e::StaticTexts(Asked).find("保存しますか")) << e2e::StaticTexts(Asked);
+    Picture("unicode-lost-on-save");
     PostMessageA(Asked, WM_COMMAND, IDCANCEL, 0);
     ASSERT_TRUE(BoxGone());
     EXPECT_EQ(Bytes, e2e::ReadFileBytes(Path)) << "Cancel wrote the file";
