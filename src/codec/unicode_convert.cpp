@@ -4,6 +4,7 @@
 
 #include "base/shift_jis.h"
 #include "codec/cp932_tables.h"
+#include "codec/kanji_kernels.h"
 #include "codec/unicode_text.h"
 
 namespace {
@@ -16,18 +17,6 @@ constexpr std::uint32_t Replacement = 0xFFFD;
 
 constexpr std::uint64_t HighBits = 0x8080808080808080ull;
 
-inline unsigned LowestBit64(std::uint64_t m) {
-#if defined(__GNUC__) || defined(__clang__)
-    return static_cast<unsigned>(__builtin_ctzll(m));
-#else
-    unsigned k = 0;
-    while (!(m & 1u)) {
-        m >>= 1;
-        ++k;
-    }
-    return k;
-#endif
-}
 
 // Space for a conversion's output in the converter's scratch buffer, which only grows;
 // Done appends what was written to Out.
@@ -100,20 +89,6 @@ bool TakeMark(std::string& Carry, const std::string& Mark, const u8*& s, std::si
     return true;
 }
 
-// The length of a leading run of bytes below 0x80.
-inline std::size_t AsciiPrefix(const u8* s, std::size_t n) {
-    std::size_t i = 0;
-    while (i + 8 <= n) {
-        std::uint64_t w;
-        std::memcpy(&w, s + i, 8);
-        if (w & HighBits) break;
-        i += 8;
-    }
-    while (i < n && s[i] < 0x80)
-        ++i;
-    return i;
-}
-
 // Copies the run of bytes below 0x80 at s[0, n) to o and returns its length.  Whole
 // words are stored, so o needs 8 bytes of room beyond the run.
 inline std::size_t CopyAscii(const u8* s, std::size_t n, u8*& o) {
@@ -126,7 +101,10 @@ inline std::size_t CopyAscii(const u8* s, std::size_t n, u8*& o) {
         const std::uint64_t High = w & HighBits;
         if (High) {
             // The first byte with its top bit set ends the run (little-endian order).
-            const std::size_t k = static_cast<std::size_t>(LowestBit64(High)) / 8;
+            const unsigned Low = static_cast<unsigned>(High);
+            const std::size_t k =
+                (Low ? kanji_detail::LowestBit(Low)
+                     : 32 + kanji_detail::LowestBit(static_cast<unsigned>(High >> 32))) / 8;
             o += k;
             return i + k;
         }
@@ -227,7 +205,7 @@ bool IsUtf8Text(const char* Text, std::size_t Length, bool AllowCutEnd) {
     bool Multi = false;
     std::size_t i = 0;
     while (i < Length) {
-        i += AsciiPrefix(s + i, Length - i);
+        i += kanji_detail::AsciiRun(s + i, Length - i);
         if (i >= Length) break;
         std::uint32_t Cp;
         bool Valid;
