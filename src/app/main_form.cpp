@@ -312,6 +312,8 @@ void TMainForm::ConnectMenus() {
     On(mcSaveSJis, [this](TMenuItem&) { SaveInCodeClick(0); });
     On(mcSaveJis, [this](TMenuItem&) { SaveInCodeClick(1); });
     On(mcSaveEuc, [this](TMenuItem&) { SaveInCodeClick(2); });
+    On(mcSaveUtf8, [this](TMenuItem&) { SaveInCodeClick(3); });
+    On(mcSaveUtf8Bom, [this](TMenuItem&) { SaveInCodeClick(4); });
     Plain(mcSaveAndExit, &TMainForm::SaveAndExitClick);
     On(mcExit, [this](TMenuItem&) { FHost.Close(); });
     // Edit

@@ -40,6 +40,9 @@ void BuildFileMenu(TMenuItem& M) {
     Code.Add("mSave_SJis", "SHIFT-JIS(&S)", "作業中のファイルを SHIFT-JIS で保存", "", mcSaveSJis);
     Code.Add("mSave_Jis", "JIS(&J)", "作業中のファイルを JIS で保存", "", mcSaveJis);
     Code.Add("mSave_Euc", "EUC(&E)", "作業中のファイルを EUC で保存", "", mcSaveEuc);
+    Code.Add("mSave_Utf8", "UTF-8(&U)", "作業中のファイルを UTF-8 で保存", "", mcSaveUtf8);
+    Code.Add("mSave_Utf8Bom", "UTF-8 BOM 付き(&B)", "作業中のファイルを BOM 付きの UTF-8 で保存", "",
+             mcSaveUtf8Bom);
     M.AddSeparator("N4");
     M.Add("Print1", "印刷(&P)...", "作業中のファイルを印刷", "Ctrl+P", mcPrint);
     M.AddSeparator("N5");

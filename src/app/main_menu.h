@@ -10,7 +10,7 @@ enum TMainCommand : int {
     mcNone = 0,
     // File
     mcNew, mcOpen, mcCloseAndOpen, mcHistoryItem, mcClearHistory, mcSave, mcSaveAs,
-    mcSaveSJis, mcSaveJis, mcSaveEuc, mcPrint, mcSaveAndExit, mcExit,
+    mcSaveSJis, mcSaveJis, mcSaveEuc, mcSaveUtf8, mcSaveUtf8Bom, mcPrint, mcSaveAndExit, mcExit,
     // Edit
     mcUndo, mcRedo, mcCut, mcCopy, mcPaste, mcInyouPaste, mcDelete, mcLineDel, mcSelectAll,
     mcBoxMode, mcFreeCaret,

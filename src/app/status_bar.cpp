@@ -7,7 +7,8 @@ namespace {
 const TStatusPanelStyle Styles[StatusPanelCount] = {
     {205, false, TStatusPanelStyle::taLeftJustify}, {110, true, TStatusPanelStyle::taRightJustify},
     {46, true, TStatusPanelStyle::taCenter},        {46, true, TStatusPanelStyle::taCenter},
-    {36, true, TStatusPanelStyle::taCenter},        {36, true, TStatusPanelStyle::taCenter},
+    // Panel 5, the kanji code, is wide enough for "UTF-8 BOM" and "UTF-16LE".
+    {36, true, TStatusPanelStyle::taCenter},        {64, true, TStatusPanelStyle::taCenter},
     {36, true, TStatusPanelStyle::taCenter},        {50, false, TStatusPanelStyle::taLeftJustify},
 };
 

@@ -11,7 +11,12 @@ enum class TKanjiCode {
     kcJisOld = 3,   // ESC $ @ seen
     kcEuc = 4,      // EUC-JP
     kcSjis = 5,     // Shift_JIS
-    kcEucOrSjis = 6 // high bytes seen, every one fits both EUC-JP and Shift_JIS
+    kcEucOrSjis = 6, // high bytes seen, every one fits both EUC-JP and Shift_JIS
+    // Unicode files (codec/unicode_text.h); DetectKanjiCode never answers these.
+    kcUtf8 = 7,    // UTF-8 without a byte-order mark
+    kcUtf8Bom = 8, // UTF-8 that starts with the mark EF BB BF
+    kcUtf16Le = 9, // UTF-16 little-endian, mark FF FE
+    kcUtf16Be = 10 // UTF-16 big-endian, mark FE FF
 };
 
 // Leading bytes examined by the binary pre-scan.
@@ -23,7 +28,7 @@ inline TKanjiCode DetectKanjiCode(const std::string& Sample) {
 }
 
 // The code name used on the command line and in reports: "ASCII", "BINARY", "JIS",
-// "JISOLD", "EUC", "SJIS", "EUCORSJIS".
+// "JISOLD", "EUC", "SJIS", "EUCORSJIS", "UTF8", "UTF8BOM", "UTF16LE", "UTF16BE".
 const char* KanjiCodeName(TKanjiCode Code);
 
 // DetectKanjiCode over a sample that arrives in pieces.  Feed the pieces in order, then

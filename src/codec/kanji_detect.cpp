@@ -182,6 +182,14 @@ const char* KanjiCodeName(TKanjiCode Code) {
         return "SJIS";
     case TKanjiCode::kcEucOrSjis:
         return "EUCORSJIS";
+    case TKanjiCode::kcUtf8:
+        return "UTF8";
+    case TKanjiCode::kcUtf8Bom:
+        return "UTF8BOM";
+    case TKanjiCode::kcUtf16Le:
+        return "UTF16LE";
+    case TKanjiCode::kcUtf16Be:
+        return "UTF16BE";
     }
     return "UNKNOWN";
 }

@@ -3,6 +3,7 @@
 #include "codec/kanji_stream.h"
 #include "codec/line_cutter.h"
 #include "codec/nkf.h"
+#include "codec/unicode_text.h"
 #include "editor/editor_strings.h"
 #include "editor/row_list.h"
 #include "editor/row_list_view.h"
@@ -88,17 +89,33 @@ void ZerosToSpaces(char* P, std::size_t N) {
 }
 
 // Pass 1: the number of lines, and the zero bytes before the end of the text.  The first
-// block, already read, is in Buffer.
-int CountLines(TFileReader& File, char* Buffer, std::size_t First, const std::string& FileName,
-               TTextLoadResult& Result) {
+// block, already read, is in Buffer.  Unicode text is counted as the Shift_JIS it becomes.
+int CountLines(TFileReader& File, char* Buffer, std::size_t First, TKanjiCode Code,
+               const std::string& FileName, TTextLoadResult& Result) {
     TLineCutter Cutter;
     TLineCounter Counter;
+    std::unique_ptr<TUnicodeToSjis> Unicode;
+    if (IsUnicodeCode(Code)) Unicode = std::make_unique<TUnicodeToSjis>(Code);
+    std::string Converted;
     std::size_t Got = First;
-    while (Got > 0) {
+    for (;;) {
+        const char* Text = Buffer;
+        std::size_t Length = Got;
+        if (Unicode) {
+            Converted.clear();
+            if (Got > 0)
+                Unicode->Feed(Buffer, Got, Converted);
+            else
+                Unicode->Finish(Converted);
+            Text = Converted.data();
+            Length = Converted.size();
+        } else if (Got == 0) {
+            break;
+        }
         std::size_t Used;
-        bool More = Cutter.Feed(Buffer, Got, Counter, &Used);
-        Result.ZeroBytes += CountZeros(Buffer, Used);
-        if (!More) break;
+        bool More = Cutter.Feed(Text, Length, Counter, &Used);
+        Result.ZeroBytes += CountZeros(Text, Used);
+        if (!More || Got == 0) break;
         Got = ReadBlock(File, Buffer, FileName);
     }
     Cutter.Finish(Counter);
@@ -106,25 +123,36 @@ int CountLines(TFileReader& File, char* Buffer, std::size_t First, const std::st
     return Counter.Count;
 }
 
-// A block's conversion to Shift_JIS: none, the built-in converter, or NKF32.DLL.
+// A block's conversion to Shift_JIS: none, the built-in converter, NKF32.DLL, or the
+// Unicode converter.
 class TBlockConverter {
 public:
     TBlockConverter(TKanjiCode Code, TNkf* Nkf)
         : FConverts(Code == TKanjiCode::kcJis || Code == TKanjiCode::kcJisOld ||
-                    Code == TKanjiCode::kcEuc),
+                    Code == TKanjiCode::kcEuc || IsUnicodeCode(Code)),
           FBuiltIn(Code, TKanjiCode::kcSjis) {
-        if (FConverts && NkfConverts(Nkf)) FNkf = std::make_unique<TNkfStream>(*Nkf, Code, "s");
+        if (IsUnicodeCode(Code))
+            FUnicode = std::make_unique<TUnicodeToSjis>(Code);
+        else if (FConverts && NkfConverts(Nkf))
+            FNkf = std::make_unique<TNkfStream>(*Nkf, Code, "s");
     }
     bool Converts() const { return FConverts; }
+    // Zero bytes are found in the converted text (they are part of a UTF-16 character).
+    bool ZerosAfter() const { return FUnicode != nullptr; }
+    long long Lost() const { return FUnicode ? FUnicode->Lost() : 0; }
 
     void Feed(const char* Data, std::size_t Length, std::string& Out) {
-        if (FNkf)
+        if (FUnicode)
+            FUnicode->Feed(Data, Length, Out);
+        else if (FNkf)
             FNkf->Feed(Data, Length, Out);
         else
             FBuiltIn.Feed(Data, Length, Out);
     }
     void Finish(std::string& Out) {
-        if (FNkf)
+        if (FUnicode)
+            FUnicode->Finish(Out);
+        else if (FNkf)
             FNkf->Finish(Out);
         else
             FBuiltIn.Finish(Out);
@@ -134,32 +162,36 @@ private:
     bool FConverts;
     TKanjiStreamConverter FBuiltIn;
     std::unique_ptr<TNkfStream> FNkf;
+    std::unique_ptr<TUnicodeToSjis> FUnicode;
 };
 
-// Pass 2: the lines into the rows.
-void FillRows(TFileReader& File, char* Buffer, TKanjiCode Code, TNkf* Nkf,
-              const std::string& FileName, TRowFiller& Filler) {
+// Pass 2: the lines into the rows; returns the characters the conversion lost.
+long long FillRows(TFileReader& File, char* Buffer, TKanjiCode Code, TNkf* Nkf,
+                   const std::string& FileName, TRowFiller& Filler) {
     TLineCutter Cutter;
     TBlockConverter Converter(Code, Nkf);
     std::string Converted;
     for (;;) {
         std::size_t Got = ReadBlock(File, Buffer, FileName);
         if (Got == 0) break;
-        ZerosToSpaces(Buffer, Got);
+        if (!Converter.ZerosAfter()) ZerosToSpaces(Buffer, Got);
         if (!Converter.Converts()) {
             if (!Cutter.Feed(Buffer, Got, Filler)) break;
             continue;
         }
         Converted.clear();
         Converter.Feed(Buffer, Got, Converted);
+        if (Converter.ZerosAfter()) ZerosToSpaces(&Converted[0], Converted.size());
         if (!Cutter.Feed(Converted.data(), Converted.size(), Filler)) break;
     }
     if (Converter.Converts() && !Cutter.Ended()) {
         Converted.clear();
         Converter.Finish(Converted);
+        if (Converter.ZerosAfter()) ZerosToSpaces(&Converted[0], Converted.size());
         Cutter.Feed(Converted.data(), Converted.size(), Filler);
     }
     Cutter.Finish(Filler);
+    return Converter.Lost();
 }
 
 // Ends the update of Lines however the load ends.
@@ -177,8 +209,8 @@ TKanjiCode Load(TTextFileEditor& Editor, TFileSystem& Files, TNkf* Nkf, const st
     std::unique_ptr<char[]> Buffer(new char[TextFileBlockSize + 1]);
     std::size_t First = ReadBlock(*File, Buffer.get(), FileName);
     Buffer[First] = '\0';
-    if (Detect) Result.Code = DetectKanjiCode(Buffer.get(), std::strlen(Buffer.get()));
-    int Count = CountLines(*File, Buffer.get(), First, FileName, Result);
+    if (Detect) Result.Code = DetectTextCode(Buffer.get(), std::strlen(Buffer.get()));
+    int Count = CountLines(*File, Buffer.get(), First, Result.Code, FileName, Result);
     Rewind(*File, FileName);
 
     // The file is readable: only now does the editor's text go.
@@ -191,8 +223,9 @@ TKanjiCode Load(TTextFileEditor& Editor, TFileSystem& Files, TNkf* Nkf, const st
         if (Count > 0) Rows.SetText(std::string(static_cast<std::size_t>(Count), '\n'));
         TRowFiller Filler(Rows);
         try {
-            FillRows(*File, Buffer.get(), Detect ? Result.Code : TKanjiCode::kcAscii, Nkf, FileName,
-                     Filler);
+            Result.Unmappable = FillRows(*File, Buffer.get(),
+                                         Detect ? Result.Code : TKanjiCode::kcAscii, Nkf, FileName,
+                                         Filler);
         } catch (...) {
             // The old text is gone and the new one is incomplete: keep what was read,
             // marked modified, so that it is not taken for the file.

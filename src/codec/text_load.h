@@ -34,6 +34,9 @@ struct TTextLoadResult {
     long long ZeroBytes = 0;
     // The text ended at a 0x1A byte; what followed it was not loaded.
     bool EndMark = false;
+    // Characters of a Unicode file that Shift_JIS cannot hold (and ill-formed sequences):
+    // each was loaded as "〓".
+    long long Unmappable = 0;
     int Lines = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include "codec/kanji_stream.h"
 #include "codec/nkf.h"
+#include "codec/unicode_text.h"
 #include "editor/row_list.h"
 #include "platform/file_system.h"
 
@@ -132,6 +133,21 @@ void WriteConverted(TRowTextReader& Text, TKanjiCode Target, TSafeFileWriter& Ou
     Out.Write(Converted);
 }
 
+// Writes the text as Unicode in Target, returns the bytes that had no character.
+long long WriteUnicode(TRowTextReader& Text, TKanjiCode Target, TSafeFileWriter* Out) {
+    TSjisToUnicode Converter(Target);
+    std::string Piece, Converted;
+    while (Text.Next(Piece)) {
+        Converted.clear();
+        Converter.Feed(Piece.data(), Piece.size(), Converted);
+        if (Out) Out->Write(Converted);
+    }
+    Converted.clear();
+    Converter.Finish(Converted);
+    if (Out) Out->Write(Converted);
+    return Converter.Lost();
+}
+
 } // namespace
 
 TSaveCode ChooseSaveCode(int SaveCvt, TKanjiCode Current) {
@@ -141,14 +157,20 @@ TSaveCode ChooseSaveCode(int SaveCvt, TKanjiCode Current) {
         Code.After = Current;
         if (Current == TKanjiCode::kcJis || Current == TKanjiCode::kcJisOld)
             Code.Written = TKanjiCode::kcJis;
-        else if (Current == TKanjiCode::kcEuc)
-            Code.Written = TKanjiCode::kcEuc;
+        else if (Current == TKanjiCode::kcEuc || IsUnicodeCode(Current))
+            Code.Written = Current;
         break;
     case 2:
         Code.Written = Code.After = TKanjiCode::kcJis;
         break;
     case 3:
         Code.Written = Code.After = TKanjiCode::kcEuc;
+        break;
+    case 4:
+        Code.Written = Code.After = TKanjiCode::kcUtf8;
+        break;
+    case 5:
+        Code.Written = Code.After = TKanjiCode::kcUtf8Bom;
         break;
     default:
         break;
@@ -168,12 +190,19 @@ void SaveRowsToFile(const TEditorScreenStrings& Rows, TFileSystem& Files, TNkf* 
         std::string Piece;
         while (Text.Next(Piece))
             Out.Write(Piece);
+    } else if (IsUnicodeCode(Code)) {
+        WriteUnicode(Text, Code, &Out);
     } else if (Nkf) {
         WriteThroughNkf(*Nkf, Text, Code, Out);
     } else {
         WriteConverted(Text, Code, Out);
     }
     Out.Commit();
+}
+
+long long UnicodeSaveLosses(const TEditorScreenStrings& Rows) {
+    TRowTextReader Text(Rows);
+    return WriteUnicode(Text, TKanjiCode::kcUtf8, nullptr);
 }
 
 void WriteTextFile(TFileSystem& Files, const std::string& Text, const std::string& FileName) {

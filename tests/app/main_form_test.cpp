@@ -64,6 +64,32 @@ TEST_F(MainFormFixture, SaveInAChosenCodePutsTheCodeBackWhetherSavedOrNot) {
     EXPECT_EQ("txt", Host.SaveRequests[1].DefaultExt);
 }
 
+TEST_F(MainFormFixture, TheUtf8EntriesOfTheSaveInCodeSubmenuSaveAsUtf8AndKeepIt) {
+    Ini.WriteString("JCode", "LoadAutoCvt", "1");
+    Ini.WriteString("JCode", "SaveCvt", "0");
+    Create();
+    TMenuItem& Code = Item("N33");
+    ASSERT_EQ(5, Code.Count());
+    EXPECT_EQ("UTF-8(&U)", Code[3].Caption);
+    EXPECT_EQ("UTF-8 BOM 付き(&B)", Code[4].Caption);
+    EXPECT_TRUE(Code[3].Enabled);
+    EXPECT_TRUE(Code[4].Enabled);
+    Editor.SetSelText("日本");
+    Host.SaveAnswers = {"C:\\doc\\u8.txt", "C:\\doc\\bom.txt"};
+    Choose("mSave_Utf8");
+    EXPECT_EQ("\xE6\x97\xA5\xE6\x9C\xAC", Files.Bytes("C:\\doc\\u8.txt"));
+    EXPECT_EQ("UTF-8", Host.Panels[spKanji]);
+    EXPECT_EQ(0, Form->Options().JCode.SaveCvt);
+    Choose("mSave_Utf8Bom");
+    EXPECT_EQ("\xEF\xBB\xBF\xE6\x97\xA5\xE6\x9C\xAC", Files.Bytes("C:\\doc\\bom.txt"));
+    EXPECT_EQ("UTF-8 BOM", Host.Panels[spKanji]);
+    // Saving in the code it is in keeps the mark.
+    Type("x");
+    ASSERT_TRUE(Form->ShortCut(TextToShortCut("Ctrl+S")));
+    EXPECT_EQ("\xEF\xBB\xBF\xE6\x97\xA5\xE6\x9C\xACx", Files.Bytes("C:\\doc\\bom.txt"));
+    EXPECT_EQ("UTF-8 BOM", Host.Panels[spKanji]);
+}
+
 TEST_F(MainFormFixture, ClosingAsksOnlyForAChangedText) {
     Create();
     EXPECT_TRUE(Form->CloseQuery());

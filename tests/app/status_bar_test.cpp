@@ -14,10 +14,10 @@ TEST(StatusBar, CaretAndSizeTexts) {
 }
 
 TEST(StatusBar, HintPanelTakesTheRestButAtLeast150) {
-    // The seven other panels are 360 pixels wide.
-    EXPECT_EQ(1000 - 360 + 24, HintPanelWidth(1000));
-    EXPECT_EQ(150, HintPanelWidth(486));
-    EXPECT_EQ(151, HintPanelWidth(487));
+    // The seven other panels are 388 pixels wide (the kanji code panel 64 of them).
+    EXPECT_EQ(1000 - 388 + 24, HintPanelWidth(1000));
+    EXPECT_EQ(150, HintPanelWidth(514));
+    EXPECT_EQ(151, HintPanelWidth(515));
     EXPECT_EQ(150, HintPanelWidth(0));
 }
 

@@ -18,14 +18,29 @@ protected:
         }
         std::string path = e2e::WriteArtifact(file, bytes);
         // The font size at which EditorCells measures the editor's grid.
-        settings_.reset(new e2e::SettingsFile(e2e::CellSettings));
+        Launch(path, e2e::CellSettings);
+        if (HasFatalFailure()) return;
+        ASSERT_TRUE(e2e::Activate(main_, editor_, 10000)) << "the editor did not get the focus";
+    }
+    // Starts Zefnote.exe on the file Path with the settings Ini and waits for its main
+    // window and editor (without activating them: a message box may come first).
+    void Launch(const std::string& path, const std::string& ini) {
+        Spawn(path, ini);
+        if (HasFatalFailure()) return;
+        FindMainWindow();
+    }
+    // The two halves of Launch, for a test that answers a message box shown before the
+    // main window.
+    void Spawn(const std::string& path, const std::string& ini) {
+        settings_.reset(new e2e::SettingsFile(ini));
         zefnote_.reset(new e2e::ZefnoteProcess("\"" + path + "\""));
         ASSERT_TRUE(zefnote_->Started());
+    }
+    void FindMainWindow() {
         main_ = zefnote_->WaitForMainWindow("TZefnoteMainForm", 30000);
         ASSERT_NE(nullptr, main_);
         editor_ = FindWindowExA(main_, nullptr, "TEditor", nullptr);
         ASSERT_NE(nullptr, editor_);
-        ASSERT_TRUE(e2e::Activate(main_, editor_, 10000)) << "the editor did not get the focus";
     }
     // Waits until the editor holds Expected; returns what it holds.
     std::string WaitText(const std::string& expected) {

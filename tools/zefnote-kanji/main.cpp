@@ -3,12 +3,13 @@
 //
 //   zefnote-kanji --guess FILE...        FILE: CODE, decided on the first 8192 bytes
 //   zefnote-kanji --guess-whole FILE...  the same, decided on the whole file
-//   zefnote-kanji -s|-e|-j [-o OUT] [FILE]
+//   zefnote-kanji -s|-e|-j|-w [-o OUT] [FILE]
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,27 +27,34 @@
 
 #include "codec/kanji_code.h"
 #include "codec/kanji_stream.h"
+#include "codec/unicode_text.h"
 
 namespace {
 
 const char kUsage[] =
     "Usage: zefnote-kanji --guess FILE...\n"
     "       zefnote-kanji --guess-whole FILE...\n"
-    "       zefnote-kanji -s|-e|-j [-o OUTPUT] [FILE]\n"
+    "       zefnote-kanji -s|-e|-j|-w [-o OUTPUT] [FILE]\n"
     "\n"
     "  --guess        print \"FILE: CODE\" for each FILE, CODE decided on the file's first\n"
     "                 8192 bytes up to the first zero byte, as the editor decides on load:\n"
-    "                 ASCII, BINARY, JIS, JISOLD, EUC, SJIS or EUCORSJIS\n"
-    "  --guess-whole  the same, decided on the whole file, as saving decides\n"
+    "                 ASCII, BINARY, JIS, JISOLD, EUC, SJIS, EUCORSJIS, UTF8, UTF8BOM,\n"
+    "                 UTF16LE or UTF16BE\n"
+    "  --guess-whole  the legacy codes decided on the whole file, as saving decides\n"
     "  -s             convert FILE (or standard input) to Shift_JIS; the source code is\n"
-    "                 guessed as --guess does; JIS and EUC-JP are converted\n"
+    "                 guessed as --guess does; JIS, EUC-JP, UTF-8 and UTF-16 are converted\n"
     "  -e, -j         convert Shift_JIS (or JIS) text to EUC-JP, or Shift_JIS (or EUC-JP)\n"
-    "                 text to JIS; the source code is guessed as --guess-whole does\n"
+    "                 text to JIS; the source code is guessed as --guess-whole does, UTF-8\n"
+    "                 and UTF-16 input (as --guess finds it) are converted too\n"
+    "  -w             convert FILE to UTF-8 (code page 932's mapping); the source code is\n"
+    "                 guessed as --guess does; UTF-8 input is copied unchanged\n"
     "  -o OUTPUT      write to OUTPUT instead of standard output; OUTPUT is replaced only\n"
     "                 when the whole conversion succeeded\n"
     "  --help         show this text\n"
     "\n"
     "Text that is undecided, binary or already in the target code is copied unchanged.\n"
+    "Characters that the target cannot hold are written as the geta mark (0x81 0xAC) into\n"
+    "Shift_JIS, as U+FFFD into UTF-8, and counted on standard error.\n"
     "Line ends are never changed.  A FILE of \"-\" is standard input.\n";
 
 constexpr std::size_t kBlock = 1 << 18;
@@ -184,7 +192,7 @@ int Guess(const std::vector<std::string>& Files, bool Whole) {
             std::string sample;
             while (sample.size() < kGuessBytes && in.Next(data, got))
                 sample.append(data, std::min(got, kGuessBytes - sample.size()));
-            code = DetectKanjiCode(sample.data(), GuessSampleLength(sample.data(), sample.size()));
+            code = DetectTextCode(sample.data(), GuessSampleLength(sample.data(), sample.size()));
         } else {
             TKanjiDetector detector;
             while (!detector.Decided() && in.Next(data, got))
@@ -250,6 +258,69 @@ private:
     std::FILE* FFile = nullptr;
 };
 
+// The conversion from Source to Target in one or two streaming steps: a Unicode
+// source goes through Shift_JIS, and so does a legacy source to UTF-8.
+class TPipeline {
+public:
+    TPipeline(TKanjiCode Source, TKanjiCode Target) {
+        const bool UnicodeIn = IsUnicodeCode(Source), UnicodeOut = IsUnicodeCode(Target);
+        if (UnicodeOut && (Source == TKanjiCode::kcUtf8 || Source == TKanjiCode::kcUtf8Bom)) return;
+        if (UnicodeIn) {
+            auto In = std::make_shared<TUnicodeToSjis>(Source);
+            Add(In, [In] { return In->Lost(); });
+        }
+        const TKanjiCode LegacyFrom = UnicodeIn ? TKanjiCode::kcSjis : Source;
+        const TKanjiCode LegacyTo = UnicodeOut ? TKanjiCode::kcSjis : Target;
+        auto Legacy = std::make_shared<TKanjiStreamConverter>(LegacyFrom, LegacyTo);
+        if (Legacy->Converts()) Add(Legacy, nullptr);
+        if (UnicodeOut) {
+            auto Out = std::make_shared<TSjisToUnicode>(Target);
+            Add(Out, [Out] { return Out->Lost(); });
+        }
+    }
+    void Feed(const char* Data, std::size_t Length, std::string& Out) { Run(Data, Length, false, Out); }
+    void Finish(std::string& Out) { Run(nullptr, 0, true, Out); }
+    long long Lost() const {
+        long long Total = 0;
+        for (const TStep& Step : FSteps)
+            if (Step.Lost) Total += Step.Lost();
+        return Total;
+    }
+
+private:
+    struct TStep {
+        std::function<void(const char*, std::size_t, std::string&)> Feed;
+        std::function<void(std::string&)> Finish;
+        std::function<long long()> Lost;
+        std::string Out;
+    };
+    template <class T>
+    void Add(const std::shared_ptr<T>& Cvt, std::function<long long()> Lost) {
+        TStep Step;
+        Step.Feed = [Cvt](const char* d, std::size_t n, std::string& o) { Cvt->Feed(d, n, o); };
+        Step.Finish = [Cvt](std::string& o) { Cvt->Finish(o); };
+        Step.Lost = std::move(Lost);
+        FSteps.push_back(std::move(Step));
+    }
+    // Each step's output is the next one's input; the last appends to Out.  At the end
+    // every step is finished in order, its tail flowing through the later ones.
+    void Run(const char* Data, std::size_t Length, bool Final, std::string& Out) {
+        if (FSteps.empty()) {
+            Out.append(Data ? Data : "", Length);
+            return;
+        }
+        for (std::size_t k = 0; k < FSteps.size(); ++k) {
+            std::string& To = k + 1 == FSteps.size() ? Out : FSteps[k].Out;
+            if (&To != &Out) To.clear();
+            if (Length) FSteps[k].Feed(Data, Length, To);
+            if (Final) FSteps[k].Finish(To);
+            Data = To.data();
+            Length = To.size();
+        }
+    }
+    std::vector<TStep> FSteps;
+};
+
 int Convert(TKanjiCode Target, const std::string& Input, const std::string& OutputPath) {
     TReader in;
     if (!in.Open(Input)) {
@@ -263,9 +334,11 @@ int Convert(TKanjiCode Target, const std::string& Input, const std::string& Outp
     }
     const std::string outName = OutputPath.empty() ? "-" : OutputPath;
 
-    // The source code: from the loader's sample for Shift_JIS output, else from the whole
-    // text.  The last block read is used in place; earlier ones read before the guess was
-    // made are kept in Held (a block is valid only until the next read).
+    // The source code: the loader's guess on the first 8192 bytes decides Unicode input
+    // and the source of Shift_JIS and UTF-8 output; EUC-JP and JIS output from a legacy
+    // code is decided on the whole text, as saving decides.  The last block read is used
+    // in place; earlier ones read before the guess was made are kept in Held (a block is
+    // valid only until the next read).
     std::string held;
     const char* data = nullptr;
     std::size_t got = 0;
@@ -275,25 +348,25 @@ int Convert(TKanjiCode Target, const std::string& Input, const std::string& Outp
         pending = more = in.Next(data, got);
         return more;
     };
-    TKanjiCode source;
-    if (Target == TKanjiCode::kcSjis) {
-        while (held.size() + (pending ? got : 0) < kGuessBytes && readMore()) {
-        }
-        if (!held.empty() && pending) {
-            held.append(data, got);
-            pending = false;
-        }
-        const char* sample = held.empty() ? data : held.data();
-        std::size_t length = held.empty() ? (pending ? got : 0) : held.size();
-        source = DetectKanjiCode(sample, GuessSampleLength(sample, length));
-    } else {
+    while (held.size() + (pending ? got : 0) < kGuessBytes && readMore()) {
+    }
+    if (!held.empty() && pending) {
+        held.append(data, got);
+        pending = false;
+    }
+    const char* sample = held.empty() ? data : held.data();
+    std::size_t length = held.empty() ? (pending ? got : 0) : held.size();
+    TKanjiCode source = DetectTextCode(sample, GuessSampleLength(sample, length));
+    if (!IsUnicodeCode(source) && (Target == TKanjiCode::kcEuc || Target == TKanjiCode::kcJis)) {
         TKanjiDetector detector;
+        detector.Feed(held.data(), held.size());
+        if (pending) detector.Feed(data, got);
         while (!detector.Decided() && readMore())
             detector.Feed(data, got);
         source = detector.Finish();
     }
 
-    TKanjiStreamConverter converter(source, Target);
+    TPipeline converter(source, Target);
     std::string converted;
     // Converted and written in pieces small enough for the output to stay in the cache.
     auto convert = [&](const char* p, std::size_t n) {
@@ -318,6 +391,9 @@ int Convert(TKanjiCode Target, const std::string& Input, const std::string& Outp
         Complain(outName, "write error");
         return 1;
     }
+    if (converter.Lost() > 0)
+        std::fprintf(stderr, "zefnote-kanji: %s: %lld characters could not be converted\n",
+                     Describe(Input).c_str(), converter.Lost());
     return 0;
 }
 
@@ -344,14 +420,15 @@ int main(int argc, char** argv) {
             std::fputs(kUsage, stdout);
             return 0;
         } else if (a == "--guess" || a == "--guess-whole") {
-            if (mode != kNone) return Usage("give one of --guess, --guess-whole, -s, -e, -j");
+            if (mode != kNone) return Usage("give one of --guess, --guess-whole, -s, -e, -j, -w");
             mode = a == "--guess" ? kGuess : kGuessWhole;
-        } else if (a == "-s" || a == "-e" || a == "-j") {
-            if (mode != kNone) return Usage("give one of --guess, --guess-whole, -s, -e, -j");
+        } else if (a == "-s" || a == "-e" || a == "-j" || a == "-w") {
+            if (mode != kNone) return Usage("give one of --guess, --guess-whole, -s, -e, -j, -w");
             mode = kConvert;
             target = a == "-s"   ? TKanjiCode::kcSjis
                      : a == "-e" ? TKanjiCode::kcEuc
-                                 : TKanjiCode::kcJis;
+                     : a == "-j" ? TKanjiCode::kcJis
+                                 : TKanjiCode::kcUtf8;
         } else if (a == "-o") {
             if (i + 1 >= argc) return Usage("-o needs a file name");
             output = argv[++i];
@@ -361,10 +438,10 @@ int main(int argc, char** argv) {
     }
     switch (mode) {
     case kNone:
-        return Usage("give one of --guess, --guess-whole, -s, -e, -j");
+        return Usage("give one of --guess, --guess-whole, -s, -e, -j, -w");
     case kGuess:
     case kGuessWhole:
-        if (!output.empty()) return Usage("-o goes with -s, -e and -j");
+        if (!output.empty()) return Usage("-o goes with -s, -e, -j and -w");
         if (files.empty()) return Usage("name the files to guess");
         return Guess(files, mode == kGuessWhole);
     case kConvert:
