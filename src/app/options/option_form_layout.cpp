@@ -245,7 +245,7 @@ std::vector<TOptionControl> Build() {
     L.push_back(Group(7, "漢字コード", 164, 42));
     L.push_back(Check(7, "LoadAutoCvt", "読み込み時に漢字コードを自動認識する", 20, 176, 200));
     L.push_back(Label(7, "保存時の漢字コード :", 20, 190, 80));
-    L.push_back(List(7, "SaveCvt", 102, 190, 120, {"読み込み時の漢字コードと同じ", "SHIFT-JIS", "JIS", "EUC"}));
+    L.push_back(List(7, "SaveCvt", 102, 190, 120, {"読み込み時の漢字コードと同じ", "SHIFT-JIS", "JIS", "EUC", "UTF-8", "UTF-8 BOM 付き"}));
     L.push_back(C(7, K::ocText, "NkfText", "", 228, 192, 72, 8));
     return L;
 }

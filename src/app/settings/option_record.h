@@ -55,7 +55,7 @@ struct TBrowserOptions {
 // Section "JCode".
 struct TJCodeOptions {
     bool LoadAutoCvt = false; // detect and convert the kanji code when loading
-    int SaveCvt = 1;          // 0 the loaded file's code, 1 Shift_JIS, 2 JIS, 3 EUC
+    int SaveCvt = 1;          // 0 the loaded file's code, 1 Shift_JIS, 2 JIS, 3 EUC, 4 UTF-8, 5 UTF-8 with BOM
 };
 
 struct TOptionRecord {

@@ -187,6 +187,13 @@ TEST_F(OptionFormTest, CollectionCorrectsWhatCannotWork) {
     G.Collect();
     EXPECT_EQ(3, Options.StartWindow);
     EXPECT_EQ(0, Options.JCode.SaveCvt);
+
+    // The Unicode codes stand after the legacy ones and need no detection.
+    TOptionForm& H = Show();
+    H.SetChecked("LoadAutoCvt", false);
+    H.SetItemIndex("SaveCvt", 5);
+    H.Collect();
+    EXPECT_EQ(5, Options.JCode.SaveCvt);
 }
 
 TEST_F(OptionFormTest, EmptyEditsFallBackToDefaultsButExtensionListsStayEmpty) {
