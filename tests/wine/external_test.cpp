@@ -67,7 +67,53 @@ private:
     const char* class_;
 };
 
-class External : public ::testing::Test {
+// The default value of a key of the machine's classes set for as long as the object
+// lives, then put back as it was.
+class ClassesValue {
+public:
+    ClassesValue(const std::string& Key, const std::string& Value) : key_("Software\\Classes\\" + Key) {
+        HKEY K;
+        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, KEY_READ, &K) == ERROR_SUCCESS) {
+            char Old[1024] = "";
+            DWORD Size = sizeof Old;
+            if (RegQueryValueExA(K, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(Old), &Size) == ERROR_SUCCESS)
+                old_ = Old, had_ = true;
+            RegCloseKey(K);
+        }
+        Set(Value);
+    }
+    ~ClassesValue() {
+        if (had_) Set(old_);
+        else RegDeleteKeyA(HKEY_LOCAL_MACHINE, key_.c_str());
+    }
+    ClassesValue(const ClassesValue&) = delete;
+    ClassesValue& operator=(const ClassesValue&) = delete;
+
+private:
+    void Set(const std::string& Value) {
+        HKEY K;
+        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &K, nullptr) !=
+            ERROR_SUCCESS)
+            return;
+        RegSetValueExA(K, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(Value.c_str()),
+                       static_cast<DWORD>(Value.size() + 1));
+        RegCloseKey(K);
+    }
+    std::string key_, old_;
+    bool had_ = false;
+};
+
+// The shell's handler of a URL scheme or a file class pointed at the tool stand-in.
+class SchemeHandler {
+public:
+    explicit SchemeHandler(const std::string& Scheme)
+        : command_(Scheme + "\\shell\\open\\command", "\"" + BinFile("ToolStandIn.exe") + "\" \"%1\"") {}
+
+private:
+    ClassesValue command_;
+};
+
+class External : public e2e::Screenshot {
 protected:
     void SetUp() override {
         log_ = e2e::TestPaths().artifacts + "\\external-log.txt";
@@ -80,7 +126,7 @@ protected:
         SetEnvironmentVariableA("ZEF_STANDIN_LOG", nullptr);
         SetEnvironmentVariableA("ZEF_STANDIN_BROWSER", nullptr);
     }
-    void Start(const std::string& Ini, const std::string& File) {
+    void Open(const std::string& Ini, const std::string& File) {
         settings_.reset(new e2e::SettingsFile(Ini));
         zefnote_.reset(new e2e::ZefnoteProcess(File.empty() ? "" : "\"" + File + "\""));
         ASSERT_TRUE(zefnote_->Started());
@@ -110,15 +156,13 @@ protected:
 
     std::string log_;
     std::unique_ptr<e2e::SettingsFile> settings_;
-    std::unique_ptr<e2e::ZefnoteProcess> zefnote_;
-    HWND main_ = nullptr, editor_ = nullptr;
 };
 
 TEST_F(External, F11GivesARunningInternetExplorerTheFileOverDde) {
     StandInBrowser Browser("IEFrame");
     ASSERT_TRUE(Browser.Start());
     const std::string Page = e2e::WriteArtifact("preview.html", "<p>preview</p>\r\n");
-    Start("[Browser]\r\nMenu=0\r\nSave=0\r\nIePath=" + BinFile("BrowserStandIn.exe") + "\r\n", Page);
+    Open("[Browser]\r\nMenu=0\r\nSave=0\r\nIePath=" + BinFile("BrowserStandIn.exe") + "\r\n", Page);
     e2e::Press(VK_F11);
     auto R = Records(3);
     ASSERT_EQ(3u, R.size()) << e2e::ReadFileBytes(log_);
@@ -126,6 +170,9 @@ TEST_F(External, F11GivesARunningInternetExplorerTheFileOverDde) {
     EXPECT_EQ((std::vector<std::string>{"request", "WWW_OpenURL", "\"file:" + Page + "\",,-1,,,,,"}), R[1]);
     EXPECT_EQ((std::vector<std::string>{"request", "WWW_Activate", "0xFFFFFFFF,0x0"}), R[2]);
     EXPECT_EQ(Browser.Window(), GetForegroundWindow());
+    // The browser buttons after their spacer at the end of the tool bar.
+    SetForegroundWindow(main_);
+    Take("browser-buttons");
 }
 
 TEST_F(External, F12GivesARunningNetscapeTheFileOverDde) {
@@ -133,7 +180,7 @@ TEST_F(External, F12GivesARunningNetscapeTheFileOverDde) {
     StandInBrowser Browser("StandInNavigator");
     ASSERT_TRUE(Browser.Start());
     const std::string Page = e2e::WriteArtifact("preview-nn.html", "<p>preview</p>\r\n");
-    Start("[Browser]\r\nMenu=1\r\nSave=2\r\nNnPath=" + BinFile("BrowserStandIn.exe") + "\r\n", Page);
+    Open("[Browser]\r\nMenu=1\r\nSave=2\r\nNnPath=" + BinFile("BrowserStandIn.exe") + "\r\n", Page);
     e2e::Press(VK_F12);
     auto R = Records(3);
     ASSERT_EQ(3u, R.size()) << e2e::ReadFileBytes(log_);
@@ -142,10 +189,22 @@ TEST_F(External, F12GivesARunningNetscapeTheFileOverDde) {
     EXPECT_EQ((std::vector<std::string>{"request", "WWW_Activate", "0xFFFFFFFF,0x0"}), R[2]);
 }
 
+TEST_F(External, TheHelpCommandOpensTheLocalPage) {
+    ClassesValue Extension(".html", "htmlfile");
+    SchemeHandler Html("htmlfile");
+    Open(e2e::CellSettings, "");
+    e2e::Press('H', {VK_MENU});
+    ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FindPopupMenu(zefnote_->Id()) != nullptr; }, 5000));
+    e2e::Press('H');
+    auto R = Records(1);
+    ASSERT_EQ(1u, R.size()) << e2e::ReadFileBytes(log_);
+    EXPECT_NE(std::string::npos, R[0][2].find(BinFile("help\\index.html"))) << R[0][2];
+}
+
 TEST_F(External, WithoutABrowserWindowTheBrowserStartsOnTheSavedFile) {
     StandInBrowser Browser("IEFrame");
     const std::string Page = e2e::WriteArtifact("started.html", "<p>old</p>\r\n");
-    Start("[Browser]\r\nMenu=1\r\nSave=0\r\nIePath=" + BinFile("BrowserStandIn.exe") + "\r\n", Page);
+    Open("[Browser]\r\nMenu=1\r\nSave=0\r\nIePath=" + BinFile("BrowserStandIn.exe") + "\r\n", Page);
     e2e::Type("new ");
     e2e::Press(VK_F11);
     auto R = Records(1);
@@ -167,7 +226,7 @@ std::string ToolSettings(const std::string& Exe, const std::string& Param, const
 TEST_F(External, AToolGetsTheSavedFilesPathAndFolder) {
     const std::string Text = e2e::WriteArtifact("tool-input.txt", "abc\r\n");
     const std::string Work = e2e::TestPaths().artifacts;
-    Start(ToolSettings(BinFile("ToolStandIn.exe"), "%f %d", Work), Text);
+    Open(ToolSettings(BinFile("ToolStandIn.exe"), "%f %d", Work), Text);
     e2e::Type("x");
     e2e::Press(VK_F9);
     auto R = Records(1);
@@ -180,7 +239,7 @@ TEST_F(External, AToolGetsTheSavedFilesPathAndFolder) {
 }
 
 TEST_F(External, AToolWithoutPlaceholdersStartsForAnUntitledChangedDocument) {
-    Start(ToolSettings(BinFile("ToolStandIn.exe"), "-plain", e2e::TestPaths().artifacts), "");
+    Open(ToolSettings(BinFile("ToolStandIn.exe"), "-plain", e2e::TestPaths().artifacts), "");
     e2e::Type("x");
     ASSERT_TRUE(e2e::WaitFor([&] { return e2e::WindowText(main_).find('*') != std::string::npos; }, 5000));
     e2e::Press(VK_F9);
@@ -192,7 +251,7 @@ TEST_F(External, AToolWithoutPlaceholdersStartsForAnUntitledChangedDocument) {
 }
 
 TEST_F(External, AMissingToolShowsTheShellsResult) {
-    Start(ToolSettings(e2e::TestPaths().artifacts + "\\no-such-tool.exe", "", ""), "");
+    Open(ToolSettings(e2e::TestPaths().artifacts + "\\no-such-tool.exe", "", ""), "");
     e2e::Press(VK_F9);
     HWND Box = e2e::WaitForDialog(zefnote_->Id(), 10000);
     ASSERT_NE(nullptr, Box);
@@ -202,42 +261,6 @@ TEST_F(External, AMissingToolShowsTheShellsResult) {
     PostMessageA(Box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(e2e::WaitFor([&] { return e2e::FindDialog(zefnote_->Id()) == nullptr; }, 5000));
 }
-
-// The shell's handler of a URL scheme pointed at the tool stand-in for as long as the
-// object lives.
-class SchemeHandler {
-public:
-    explicit SchemeHandler(const std::string& Scheme)
-        : key_("Software\\Classes\\" + Scheme + "\\shell\\open\\command") {
-        HKEY Key;
-        if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, KEY_READ, &Key) == ERROR_SUCCESS) {
-            char Value[1024] = "";
-            DWORD Size = sizeof Value;
-            if (RegQueryValueExA(Key, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(Value), &Size) ==
-                ERROR_SUCCESS)
-                old_ = Value, had_ = true;
-            RegCloseKey(Key);
-        }
-        Set("\"" + BinFile("ToolStandIn.exe") + "\" \"%1\"");
-    }
-    ~SchemeHandler() {
-        if (had_) Set(old_);
-        else RegDeleteKeyA(HKEY_LOCAL_MACHINE, key_.c_str());
-    }
-
-private:
-    void Set(const std::string& Command) {
-        HKEY Key;
-        if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &Key, nullptr) !=
-            ERROR_SUCCESS)
-            return;
-        RegSetValueExA(Key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(Command.c_str()),
-                       static_cast<DWORD>(Command.size() + 1));
-        RegCloseKey(Key);
-    }
-    std::string key_, old_;
-    bool had_ = false;
-};
 
 class AboutBox : public e2e::Screenshot {
 protected:
