@@ -33,14 +33,7 @@ public:
     explicit StandInBrowser(const char* WindowClass) : class_(WindowClass) {}
     ~StandInBrowser() { CloseAll(); }
     bool Start() {
-        std::string Line = "\"" + BinFile("BrowserStandIn.exe") + "\"";
-        STARTUPINFOA Startup = {};
-        Startup.cb = sizeof Startup;
-        PROCESS_INFORMATION Process = {};
-        if (!CreateProcessA(nullptr, &Line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &Startup, &Process))
-            return false;
-        CloseHandle(Process.hThread);
-        CloseHandle(Process.hProcess);
+        if (!e2e::StartProgram("\"" + BinFile("BrowserStandIn.exe") + "\"")) return false;
         return e2e::WaitFor([&] { return Window() != nullptr; }, 20000);
     }
     HWND Window() const {
@@ -152,6 +145,16 @@ protected:
     static bool EndsWith(const std::string& Text, const std::string& End) {
         return Text.size() >= End.size() && Text.compare(Text.size() - End.size(), End.size(), End) == 0;
     }
+    // Presses Key and expects the running stand-in browser (its start the first record)
+    // to have been asked to open OpenUrlItem and then to come forward.
+    void ExpectDdeRequests(WORD Key, const std::string& OpenUrlItem) {
+        e2e::Press(Key);
+        auto R = Records(3);
+        ASSERT_EQ(3u, R.size()) << e2e::ReadFileBytes(log_);
+        EXPECT_EQ("start", R[0][0]);
+        EXPECT_EQ((std::vector<std::string>{"request", "WWW_OpenURL", OpenUrlItem}), R[1]);
+        EXPECT_EQ((std::vector<std::string>{"request", "WWW_Activate", "0xFFFFFFFF,0x0"}), R[2]);
+    }
     static std::string Folder(const std::string& Path) { return Path.substr(0, Path.rfind('\\')); }
 
     std::string log_;
@@ -159,34 +162,24 @@ protected:
 };
 
 TEST_F(External, F11GivesARunningInternetExplorerTheFileOverDde) {
+    const std::string Page = e2e::WriteArtifact("preview.html", "<p>preview</p>\r\n");
     StandInBrowser Browser("IEFrame");
     ASSERT_TRUE(Browser.Start());
-    const std::string Page = e2e::WriteArtifact("preview.html", "<p>preview</p>\r\n");
     Open("[Browser]\r\nMenu=0\r\nSave=0\r\nIePath=" + BinFile("BrowserStandIn.exe") + "\r\n", Page);
-    e2e::Press(VK_F11);
-    auto R = Records(3);
-    ASSERT_EQ(3u, R.size()) << e2e::ReadFileBytes(log_);
-    EXPECT_EQ("start", R[0][0]);
-    EXPECT_EQ((std::vector<std::string>{"request", "WWW_OpenURL", "\"file:" + Page + "\",,-1,,,,,"}), R[1]);
-    EXPECT_EQ((std::vector<std::string>{"request", "WWW_Activate", "0xFFFFFFFF,0x0"}), R[2]);
+    ExpectDdeRequests(VK_F11, "\"file:" + Page + "\",,-1,,,,,");
     EXPECT_EQ(Browser.Window(), GetForegroundWindow());
     // The browser buttons after their spacer at the end of the tool bar.
     SetForegroundWindow(main_);
-    Take("browser-buttons");
+    EXPECT_TRUE(Take("browser-buttons"));
 }
 
 TEST_F(External, F12GivesARunningNetscapeTheFileOverDde) {
     SetEnvironmentVariableA("ZEF_STANDIN_BROWSER", "netscape");
+    const std::string Page = e2e::WriteArtifact("preview-nn.html", "<p>preview</p>\r\n");
     StandInBrowser Browser("StandInNavigator");
     ASSERT_TRUE(Browser.Start());
-    const std::string Page = e2e::WriteArtifact("preview-nn.html", "<p>preview</p>\r\n");
     Open("[Browser]\r\nMenu=1\r\nSave=2\r\nNnPath=" + BinFile("BrowserStandIn.exe") + "\r\n", Page);
-    e2e::Press(VK_F12);
-    auto R = Records(3);
-    ASSERT_EQ(3u, R.size()) << e2e::ReadFileBytes(log_);
-    EXPECT_EQ((std::vector<std::string>{"request", "WWW_OpenURL", "\"file:///" + Page + "\",,0xFFFFFFFF,0x3,,,"}),
-              R[1]);
-    EXPECT_EQ((std::vector<std::string>{"request", "WWW_Activate", "0xFFFFFFFF,0x0"}), R[2]);
+    ExpectDdeRequests(VK_F12, "\"file:///" + Page + "\",,0xFFFFFFFF,0x3,,,");
 }
 
 TEST_F(External, TheHelpCommandOpensTheLocalPage) {
@@ -262,21 +255,9 @@ TEST_F(External, AMissingToolShowsTheShellsResult) {
     EXPECT_TRUE(e2e::WaitFor([&] { return e2e::FindDialog(zefnote_->Id()) == nullptr; }, 5000));
 }
 
-class AboutBox : public e2e::Screenshot {
-protected:
-    void SetUp() override {
-        log_ = e2e::TestPaths().artifacts + "\\about-log.txt";
-        DeleteFileA(log_.c_str());
-        SetEnvironmentVariableA("ZEF_STANDIN_LOG", log_.c_str());
-    }
-    void TearDown() override { SetEnvironmentVariableA("ZEF_STANDIN_LOG", nullptr); }
-    std::string log_;
-};
-
-TEST_F(AboutBox, ShowsNameAndVersionAndItsLinksStartTheShellsHandler) {
+TEST_F(External, TheAboutBoxShowsNameAndVersionAndItsLinksStartTheShellsHandler) {
     SchemeHandler Web("https"), Mail("mailto");
-    e2e::SettingsFile Settings(e2e::CellSettings);
-    Start("", "");
+    Open(e2e::CellSettings, "");
     e2e::Press('H', {VK_MENU});
     ASSERT_TRUE(e2e::WaitFor([&] { return e2e::FindPopupMenu(zefnote_->Id()) != nullptr; }, 5000));
     e2e::Press('A');
