@@ -1,10 +1,11 @@
 #!/usr/bin/env python3
-"""Writes the three cursors of Zefnote.exe as 32 x 32 monochrome .cur files.
+"""Writes the cursors of Zefnote.exe as 32 x 32 monochrome .cur files.
 
 RightArrow.cur: an arrow pointing up and to the right (the pointer over the left
 margin, where a click selects rows).  CopyDrop.cur: the standard-looking arrow with
 a small box and a plus sign (a drag that copies).  Drag.cur: the arrow with an empty
-box (a drag that moves).  Each picture is drawn below as
+box (a drag that moves).  HandPoint.cur: a hand with its index finger up (the pointer
+over a link).  Each picture is drawn below as
 text: '#' black, '.' white, anything else transparent.
 """
 import os
@@ -74,6 +75,33 @@ def copy_drop():
     ])
 
 
+HAND = [
+    "     ##",
+    "    #..#",
+    "    #..#",
+    "    #..#",
+    "    #..#",
+    "    #..###",
+    "    #..#..##",
+    "    #..#..#..##",
+    " ## #..#..#..#.#",
+    "#..##........#.#",
+    "#...#..........#",
+    " #.............#",
+    "  #............#",
+    "  #...........#",
+    "   #..........#",
+    "   #.........#",
+    "    #........#",
+    "    #........#",
+    "    ##########",
+]
+
+
+def hand_point():
+    return HAND, (5, 0)
+
+
 def cur_bytes(picture, hotspot):
     size = 32
     grid = [(picture[y] if y < len(picture) else "").ljust(size)[:size] for y in range(size)]
@@ -102,7 +130,7 @@ def cur_bytes(picture, hotspot):
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     for name, (picture, hotspot) in (("RightArrow", right_arrow()), ("CopyDrop", copy_drop()),
-                                     ("Drag", drag())):
+                                     ("Drag", drag()), ("HandPoint", hand_point())):
         with open(os.path.join(here, name + ".cur"), "wb") as f:
             f.write(cur_bytes(picture, hotspot))
 

@@ -25,3 +25,10 @@ std::size_t SjisPrev(const char* Text, std::size_t Anchor, std::size_t Pos) {
     if (Pos - 1 > Anchor && IsSjisTrailAt(Text, Anchor, Pos - 1)) return Pos - 2;
     return Pos - 1;
 }
+
+std::size_t SjisFind(const std::string& Text, const std::string& Part) {
+    const std::size_t Length = Text.size();
+    for (std::size_t Pos = 0; Pos + Part.size() <= Length; Pos = SjisNext(Text.data(), Length, Pos))
+        if (Text.compare(Pos, Part.size(), Part) == 0) return Pos;
+    return std::string::npos;
+}

@@ -9,6 +9,7 @@
 // backward is anchored at a known boundary (a line start, the start of the text) and
 // decided by the parity of the lead-range bytes that come before the position.
 #include <cstddef>
+#include <string>
 
 // True for a byte that starts a double-byte character.
 constexpr bool IsSjisLeadByte(unsigned char B) {
@@ -50,3 +51,7 @@ bool IsSjisTrailAt(const char* Text, std::size_t Anchor, std::size_t Pos);
 inline std::size_t SjisBoundary(const char* Text, std::size_t Anchor, std::size_t Pos) {
     return IsSjisTrailAt(Text, Anchor, Pos) ? Pos - 1 : Pos;
 }
+
+// The byte position of the first occurrence of Part in Text that starts at a character
+// boundary (never inside a double-byte character); std::string::npos when none.
+std::size_t SjisFind(const std::string& Text, const std::string& Part);

@@ -15,6 +15,13 @@ struct TWindowRect {
     int Height() const { return Bottom - Top; }
 };
 
+// A top-level window as a search through all of them sees it.
+struct TTopLevelWindow {
+    TWindowHandle Handle = 0;
+    std::string ClassName, Caption;
+    bool Visible = false, Enabled = false;
+};
+
 class TDesktop {
 public:
     virtual ~TDesktop() = default;
@@ -22,6 +29,8 @@ public:
     // The visible top-level windows whose class is ClassName (minimised ones included),
     // topmost first.
     virtual std::vector<TWindowHandle> WindowsOfClass(const std::string& ClassName) = 0;
+    // Every top-level window, hidden and disabled ones too, topmost first.
+    virtual std::vector<TTopLevelWindow> TopLevelWindows() = 0;
     // The text of Window's first child of class ChildClass (at most MaxBytes bytes);
     // empty when it has none.
     virtual std::string ChildText(TWindowHandle Window, const std::string& ChildClass,

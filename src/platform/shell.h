@@ -17,4 +17,6 @@ public:
     // The long form of Path, each component replaced by its long name; Path unchanged
     // when it cannot be found.
     virtual std::string LongPathName(const std::string& Path) = 0;
+    // The platform's short (8.3) form of an existing Path; empty when it has none.
+    virtual std::string ShortPathName(const std::string& Path) = 0;
 };

@@ -107,11 +107,14 @@ public:
     std::string Program = "C:\\Zefnote\\Zefnote.exe";
     std::map<std::string, std::string> Shortcuts;
     std::map<std::string, std::string> LongNames;
+    std::map<std::string, std::string> ShortNames;
+    // What Execute answers: above 32 the program started.
+    int Result = 42;
 
     int Execute(const std::string& Verb, const std::string& File, const std::string& Parameters,
                 const std::string& Directory) override {
         Runs.push_back({Verb, File, Parameters, Directory});
-        return 42;
+        return Result;
     }
     std::string ProgramFileName() override { return Program; }
     std::string ShortcutTarget(const std::string& Link) override {
@@ -121,6 +124,10 @@ public:
     std::string LongPathName(const std::string& Path) override {
         auto It = LongNames.find(Path);
         return It == LongNames.end() ? Path : It->second;
+    }
+    std::string ShortPathName(const std::string& Path) override {
+        auto It = ShortNames.find(Path);
+        return It == ShortNames.end() ? std::string() : It->second;
     }
 };
 

@@ -337,7 +337,7 @@ std::string ToUnixPath(const std::string& path) {
     return out;
 }
 
-bool RunUnix(const std::string& commandLine, DWORD timeoutMs) {
+bool StartProgram(const std::string& commandLine, HANDLE* process) {
     std::string cmd = commandLine;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
@@ -345,8 +345,18 @@ bool RunUnix(const std::string& commandLine, DWORD timeoutMs) {
     if (!CreateProcessA(nullptr, &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi))
         return false;
     CloseHandle(pi.hThread);
-    WaitForSingleObject(pi.hProcess, timeoutMs);
-    CloseHandle(pi.hProcess);
+    if (process)
+        *process = pi.hProcess;
+    else
+        CloseHandle(pi.hProcess);
+    return true;
+}
+
+bool RunUnix(const std::string& commandLine, DWORD timeoutMs) {
+    HANDLE process = nullptr;
+    if (!StartProgram(commandLine, &process)) return false;
+    WaitForSingleObject(process, timeoutMs);
+    CloseHandle(process);
     return true;
 }
 

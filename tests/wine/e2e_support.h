@@ -126,5 +126,8 @@ std::string ToUnixPath(const std::string& Path);
 // Wine gives no usable handle or exit status for a Unix program, so callers wait for
 // what the program makes.
 bool RunUnix(const std::string& CommandLine, DWORD TimeoutMs);
+// Starts a program without waiting for it; false when it could not be started.  Process,
+// when given, receives its handle for the caller to close (Wine may give none).
+bool StartProgram(const std::string& CommandLine, HANDLE* Process = nullptr);
 
 } // namespace e2e

@@ -1,5 +1,6 @@
 #include "app/win32/main_window.h"
 
+#include "app/external/win32/about_box_win32.h"
 #include "app/main_menu.h"
 #include "app/win32/common_dialogs_win32.h"
 #include "app/status_bar.h"
@@ -111,6 +112,10 @@ bool TMainWindow::Create(HINSTANCE Instance, const std::vector<std::string>& Par
     FOptionDialog = std::make_unique<TWin32OptionDialog>(FWindow, FFolders);
     FOptions = std::make_unique<TOptionsCommand>(
         TOptionsServices{*FForm, *this, FMessages, Services.Files, Services.Shell, *FOptionDialog});
+    FShell = &Services.Shell;
+    FExternal = std::make_unique<TExternalCommands>(
+        TExternalServices{*FForm, *this, *this, FEditor.Editor(), FMessages, Services.Files,
+                          Services.Desktop, Services.Shell, FDde});
     FMenu = std::make_unique<TWin32Menu>(FForm->MainMenu(), true);
     FPopup = std::make_unique<TWin32Menu>(FForm->PopupMenu(), false);
     SetMenu(FWindow, FMenu->Handle());
@@ -161,8 +166,11 @@ void TMainWindow::CreateToolBar() {
         const TToolButton& B = ToolButtons[I];
         TBBUTTON T = {};
         if (!B.MenuItem) {
+            // Separators have identifiers too: the browsers' spacer is shown, hidden and
+            // sized by its own.
             T.fsStyle = BTNS_SEP;
             T.iBitmap = 6;
+            T.idCommand = ToolButtonIdBase + I;
         } else {
             T.iBitmap = B.StandardImage >= 0 ? B.StandardImage : OwnBase + B.OwnImage;
             T.idCommand = ToolButtonIdBase + I;
@@ -174,10 +182,33 @@ void TMainWindow::CreateToolBar() {
     SendMessageA(FToolBar, TB_ADDBUTTONSA, Buttons.size(), reinterpret_cast<LPARAM>(Buttons.data()));
     // The browser buttons and their spacer show only when the browser commands say so.
     for (const char* Name : {"tbBwSp", "tbIE", "tbNN"})
-        for (int I = 0; I < ToolButtonCount; ++I)
-            if (std::string(ToolButtons[I].Name) == Name)
-                SendMessageA(FToolBar, TB_HIDEBUTTON, ToolButtonIdBase + I, TRUE);
+        SendMessageA(FToolBar, TB_HIDEBUTTON, static_cast<WPARAM>(ToolButtonId(Name)), TRUE);
     SendMessageA(FToolBar, TB_AUTOSIZE, 0, 0);
+}
+
+int TMainWindow::ToolButtonId(const std::string& Name) const {
+    for (int I = 0; I < ToolButtonCount; ++I)
+        if (*ToolButtons[I].Name && Name == ToolButtons[I].Name) return ToolButtonIdBase + I;
+    return 0;
+}
+
+void TMainWindow::SetToolButtonVisible(const std::string& Name, bool Visible) {
+    if (const int Id = ToolButtonId(Name))
+        SendMessageA(FToolBar, TB_HIDEBUTTON, static_cast<WPARAM>(Id), Visible ? FALSE : TRUE);
+}
+
+void TMainWindow::SetToolSeparatorWidth(const std::string& Name, int Width) {
+    const int Id = ToolButtonId(Name);
+    if (!Id) return;
+    TBBUTTONINFOA Info = {};
+    Info.cbSize = sizeof Info;
+    Info.dwMask = TBIF_SIZE;
+    Info.cx = static_cast<WORD>(Width);
+    SendMessageA(FToolBar, TB_SETBUTTONINFOA, static_cast<WPARAM>(Id), reinterpret_cast<LPARAM>(&Info));
+}
+
+bool TMainWindow::ShowAboutBox(TAboutBox& Box) {
+    return ShowAboutBoxWin32(FWindow, FEditor.Handle(), Box, *FShell);
 }
 
 void TMainWindow::ToolButtonClick(int Index) {

@@ -3,9 +3,11 @@
 // two-pixel strip under it, the editor control, the status bar and the hidden file-name
 // box "TEdit" that other processes read.  It implements TMainFormHost for the main
 // window's model and turns the window's messages into the model's calls.
+#include "app/external/external_commands.h"
 #include "app/main_form.h"
 #include "app/win32/menu_win32.h"
 #include "editor/win32/editor_window.h"
+#include "platform/win32/dde_client_win32.h"
 #include "platform/win32/message_box_win32.h"
 #include "search/search_commands.h"
 #include "search/win32/search_dialogs_win32.h"
@@ -30,7 +32,7 @@ struct TMainWindowServices {
     TLibraryLoader* Libraries = nullptr;
 };
 
-class TMainWindow : public TMainFormHost {
+class TMainWindow : public TMainFormHost, public TExternalHost {
 public:
     TMainWindow();
     ~TMainWindow() override;
@@ -76,6 +78,11 @@ public:
     void Close() override;
     void Terminate() override;
 
+    // TExternalHost
+    void SetToolButtonVisible(const std::string& Name, bool Visible) override;
+    void SetToolSeparatorWidth(const std::string& Name, int Width) override;
+    bool ShowAboutBox(TAboutBox& Box) override;
+
 private:
     static LRESULT CALLBACK WindowProc(HWND Window, UINT Message, WPARAM W, LPARAM L);
     LRESULT Handle(UINT Message, WPARAM W, LPARAM L);
@@ -86,6 +93,8 @@ private:
     bool PreTranslate(MSG& Msg);
     void ContextMenu(int X, int Y);
     void ToolButtonClick(int Index);
+    // The command identifier of the tool-bar button Name; 0 for none.
+    int ToolButtonId(const std::string& Name) const;
 
     HWND FWindow = nullptr;
     HWND FToolBar = nullptr;
@@ -104,6 +113,9 @@ private:
     TWin32FolderBrowser FFolders;
     std::unique_ptr<TWin32OptionDialog> FOptionDialog;
     std::unique_ptr<TOptionsCommand> FOptions;
+    TWin32DdeClient FDde;
+    std::unique_ptr<TExternalCommands> FExternal;
+    TShell* FShell = nullptr;
     std::vector<std::string> FStatusTexts;
     int FHintWidth = 205;
     bool FToolBarVisible = true;

@@ -57,6 +57,15 @@ std::vector<TWindowHandle> TFakeDesktop::WindowsOfClass(const std::string& Class
     return Result;
 }
 
+std::vector<TTopLevelWindow> TFakeDesktop::TopLevelWindows() {
+    std::vector<TTopLevelWindow> Result;
+    for (TWindowHandle H : StackingOrder) {
+        const TWindow& W = FWindows[H];
+        Result.push_back(TTopLevelWindow{H, W.ClassName, W.Caption, W.Visible, W.Enabled});
+    }
+    return Result;
+}
+
 std::string TFakeDesktop::ChildText(TWindowHandle Window, const std::string& ChildClass,
                                     int MaxBytes) {
     const auto& Children = this->Window(Window).Children;

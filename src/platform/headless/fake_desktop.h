@@ -17,7 +17,7 @@ public:
         // Child window class -> text.
         std::map<std::string, std::string> Children;
         TWindowHandle Owner = 0;
-        bool Visible = true, Minimized = false, Maximized = false;
+        bool Visible = true, Enabled = true, Minimized = false, Maximized = false;
         TWindowRect Bounds{0, 0, 400, 300};
     };
 
@@ -51,6 +51,7 @@ public:
 
     // TDesktop
     std::vector<TWindowHandle> WindowsOfClass(const std::string& ClassName) override;
+    std::vector<TTopLevelWindow> TopLevelWindows() override;
     std::string ChildText(TWindowHandle Window, const std::string& ChildClass, int MaxBytes) override;
     std::string Caption(TWindowHandle Window) override;
     TWindowHandle Owner(TWindowHandle Window) override;

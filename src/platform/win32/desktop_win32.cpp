@@ -30,12 +30,33 @@ BOOL CALLBACK CollectWindowOfClass(HWND Window, LPARAM Param) {
     return TRUE;
 }
 
+BOOL CALLBACK CollectTopLevelWindow(HWND Window, LPARAM Param) {
+    auto& Found = *reinterpret_cast<std::vector<TTopLevelWindow>*>(Param);
+    TTopLevelWindow W;
+    W.Handle = FromHwnd(Window);
+    char Name[256];
+    const int Length = GetClassNameA(Window, Name, sizeof Name);
+    if (Length > 0) W.ClassName.assign(Name, static_cast<std::size_t>(Length));
+    W.Visible = IsWindowVisible(Window) != 0;
+    W.Enabled = IsWindowEnabled(Window) != 0;
+    Found.push_back(W);
+    return TRUE;
+}
+
 } // namespace
 
 std::vector<TWindowHandle> TWin32Desktop::WindowsOfClass(const std::string& ClassName) {
     TEnumWindows E{&ClassName, {}};
     EnumWindows(CollectWindowOfClass, reinterpret_cast<LPARAM>(&E));
     return E.Found;
+}
+
+std::vector<TTopLevelWindow> TWin32Desktop::TopLevelWindows() {
+    std::vector<TTopLevelWindow> Found;
+    EnumWindows(CollectTopLevelWindow, reinterpret_cast<LPARAM>(&Found));
+    // Captions are read outside the enumeration: reading one does not ask its process.
+    for (TTopLevelWindow& W : Found) W.Caption = Caption(W.Handle);
+    return Found;
 }
 
 std::string TWin32Desktop::ChildText(TWindowHandle Window, const std::string& ChildClass,

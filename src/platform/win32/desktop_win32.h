@@ -12,6 +12,7 @@ inline TWindowHandle FromHwnd(HWND Window) { return reinterpret_cast<TWindowHand
 class TWin32Desktop : public TDesktop {
 public:
     std::vector<TWindowHandle> WindowsOfClass(const std::string& ClassName) override;
+    std::vector<TTopLevelWindow> TopLevelWindows() override;
     std::string ChildText(TWindowHandle Window, const std::string& ChildClass, int MaxBytes) override;
     std::string Caption(TWindowHandle Window) override;
     TWindowHandle Owner(TWindowHandle Window) override;

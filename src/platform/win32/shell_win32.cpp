@@ -57,3 +57,11 @@ std::string TWin32Shell::LongPathName(const std::string& Path) {
     const DWORD M = GetLongPathNameA(Path.c_str(), Buffer.data(), N + 1);
     return M == 0 || M > N ? Path : std::string(Buffer.data(), M);
 }
+
+std::string TWin32Shell::ShortPathName(const std::string& Path) {
+    const DWORD N = GetShortPathNameA(Path.c_str(), nullptr, 0);
+    if (N == 0) return std::string();
+    std::vector<char> Buffer(N + 1);
+    const DWORD M = GetShortPathNameA(Path.c_str(), Buffer.data(), N + 1);
+    return M == 0 || M > N ? std::string() : std::string(Buffer.data(), M);
+}

@@ -1,6 +1,6 @@
 #pragma once
 // The shell through ShellExecuteA, the program's own path, shortcut targets through the
-// shell link interface and long path names.
+// shell link interface, long and short path names.
 #include "platform/shell.h"
 
 class TWin32Shell : public TShell {
@@ -10,4 +10,5 @@ public:
     std::string ProgramFileName() override;
     std::string ShortcutTarget(const std::string& LinkFile) override;
     std::string LongPathName(const std::string& Path) override;
+    std::string ShortPathName(const std::string& Path) override;
 };
