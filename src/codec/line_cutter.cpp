@@ -46,3 +46,48 @@ const unsigned char* FindBreak(const unsigned char* P, const unsigned char* End)
         ++P;
     return P;
 }
+
+namespace {
+
+inline unsigned BitCount(unsigned M) {
+#if defined(__GNUC__)
+    return static_cast<unsigned>(__builtin_popcount(M));
+#else
+    unsigned N = 0;
+    for (; M; M &= M - 1)
+        ++N;
+    return N;
+#endif
+}
+
+} // namespace
+
+std::size_t CountLineEnds(const unsigned char* P, const unsigned char* End) {
+    std::size_t Count = 0;
+#if defined(__SSE2__) && defined(__GNUC__)
+    // Each window also loads the bytes one further on, to see whether a CR is followed by
+    // an LF: the last window stops a byte short so that the look-ahead stays in range.
+    const __m128i Cr = _mm_set1_epi8('\r'), Lf = _mm_set1_epi8('\n');
+    while (End - P >= 17) {
+        __m128i V = _mm_loadu_si128(reinterpret_cast<const __m128i*>(P));
+        __m128i Next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(P + 1));
+        unsigned Lfs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(V, Lf)));
+        unsigned Crs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(V, Cr)));
+        unsigned LfAfter = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(Next, Lf)));
+        Count += BitCount(Lfs) + BitCount(Crs & ~LfAfter);
+        P += 16;
+    }
+#endif
+    for (; P < End; ++P) {
+        if (*P == '\n')
+            ++Count;
+        else if (*P == '\r' && (P + 1 == End || P[1] != '\n'))
+            ++Count;
+    }
+    return Count;
+}
+
+const unsigned char* FindEndMark(const unsigned char* P, const unsigned char* End) {
+    const void* At = std::memchr(P, 0x1A, static_cast<std::size_t>(End - P));
+    return At ? static_cast<const unsigned char*>(At) : End;
+}
