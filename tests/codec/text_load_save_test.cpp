@@ -3,6 +3,7 @@
 // the save codes, and failures that must leave the user's text and files intact.
 #include "app/document_files.h"
 #include "codec/kanji_convert.h"
+#include "codec/line_cutter.h"
 #include "codec/text_save.h"
 #include "platform/file_system.h"
 #include "platform/headless/memory_file_system.h"
@@ -338,6 +339,26 @@ TEST_F(TextFileTest, AFileThatCannotBeOpenedLeavesTheTextAlone) {
         EXPECT_TRUE(Editor.Modified());
         EXPECT_EQ(TKanjiCode::kcEuc, Doc.CurrentKanjiCode());
     }
+}
+
+// Line ends are counted sixteen bytes at a time, with counters summed every 127 windows:
+// every length and every CR LF position counts as byte by byte.
+TEST(LineEnds, CountedAsTheCutterSeesThem) {
+    std::mt19937 Rng(3);
+    const char Bytes[] = {'\r', '\n', 'a', '\x82'};
+    for (std::size_t Length : {0u, 1u, 15u, 16u, 17u, 33u, 2031u, 2032u, 2033u, 5000u, 70000u}) {
+        std::string S(Length, 'x');
+        for (char& C : S)
+            C = Bytes[Rng() % 4];
+        std::size_t Expected = 0;
+        for (std::size_t I = 0; I < S.size(); ++I)
+            Expected += S[I] == '\n' || (S[I] == '\r' && (I + 1 == S.size() || S[I + 1] != '\n'));
+        const unsigned char* P = reinterpret_cast<const unsigned char*>(S.data());
+        EXPECT_EQ(Expected, CountLineEnds(P, P + S.size())) << Length;
+    }
+    std::string AllLf(100000, '\n');
+    const unsigned char* P = reinterpret_cast<const unsigned char*>(AllLf.data());
+    EXPECT_EQ(100000u, CountLineEnds(P, P + AllLf.size())) << "every counter at its limit";
 }
 
 // The loader keeps the text in blocks of several megabytes, filled a megabyte at a time:
