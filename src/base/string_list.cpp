@@ -189,7 +189,7 @@ void TPointerStringList::SetText(const std::string& Text) {
             ++Pieces;
     }
     if (N > 0 && Text[N - 1] != '\n' && Text[N - 1] != '\r') ++Pieces;
-    InsertItems(0, static_cast<int>(Pieces));
+    InsertItems(0, static_cast<int>(Pieces), FillSpare);
     std::size_t Start = 0;
     int Row = 0;
     while (Start < N) {
@@ -207,8 +207,9 @@ void TPointerStringList::SetText(const std::string& Text) {
     EndUpdate();
 }
 
-void TPointerStringList::InsertItems(int Index, int N) {
-    FItems.insert(static_cast<std::size_t>(Index), static_cast<std::size_t>(N));
+void TPointerStringList::InsertItems(int Index, int N, int Spare) {
+    FItems.insert(static_cast<std::size_t>(Index), static_cast<std::size_t>(N),
+                  static_cast<std::size_t>(Spare));
     Touch(Index);
     ItemsMoved(Index, N, 0);
 }

@@ -188,7 +188,10 @@ protected:
         I.Where = 0;
         I.Length = 0;
     }
-    void InsertItems(int Index, int N);
+    // A list filled in one step keeps room for this many more rows, so that the first
+    // rows typed into a long text do not have to move all records at once.
+    static constexpr int FillSpare = 16384;
+    void InsertItems(int Index, int N, int Spare = 0);
     void EraseItems(int Index, int N);
     void ClearItems();
     // Called after records were inserted (Inserted new ones at Index) or erased (Erased

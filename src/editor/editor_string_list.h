@@ -48,7 +48,7 @@ public:
     // Filling from a loaded text: Count empty raCrlf rows are appended in one step, and
     // then each is pointed at its bytes in a block adopted with AdoptBlock.
     void AppendEmptyRows(int Count) {
-        if (Count > 0) InsertItems(this->Count(), Count);
+        if (Count > 0) InsertItems(this->Count(), Count, FillSpare);
     }
     void SetRowBytes(int Index, int Block, std::size_t Offset, std::size_t Length,
                      TEditorRowAttribute Attribute) {
