@@ -43,14 +43,9 @@ bool TMainForm::OpenFile(const std::string& Name) {
     FTextFiles.SetLoadAutoCvt(FOptions.JCode.LoadAutoCvt);
     try {
         FTextFiles.LoadFile(FEditorFile, Name);
-    } catch (const EReadError& Error) {
-        // The text was replaced by part of the file: it belongs to no file now, so that
-        // saving cannot write the part over the file it came from or the one before.
-        SetFileName(std::string());
-        UpdateTitle(true);
-        FS.Messages.Show(Error.what(), ApplicationTitle, TMessageButtons::mbOk, TMessageIcon::miError);
-        return false;
     } catch (const std::exception& Error) {
+        // The loader reads the whole file before it replaces the text: whatever failed,
+        // the document is as it was, file name included.
         FS.Messages.Show(Error.what(), ApplicationTitle, TMessageButtons::mbOk, TMessageIcon::miError);
         return false;
     }

@@ -18,10 +18,11 @@ public:
         return FBuf[I < FGapStart ? I : I + (FGapEnd - FGapStart)];
     }
 
-    // Inserts N default elements before position Pos.
-    void insert(std::size_t Pos, std::size_t N) {
+    // Inserts N default elements before position Pos.  When the storage has to grow, it
+    // grows to leave a gap of at least Spare elements after them.
+    void insert(std::size_t Pos, std::size_t N, std::size_t Spare = 0) {
         if (N == 0) return;
-        Reserve(N);
+        Reserve(N, Spare);
         MoveGap(Pos);
         FGapStart += N; // the gap slots already hold reset elements
     }
@@ -57,11 +58,11 @@ public:
 
 private:
     // Makes the gap at least N elements wide; the whole tail moves once per growth.
-    void Reserve(std::size_t N) {
+    void Reserve(std::size_t N, std::size_t Spare = 0) {
         std::size_t Gap = FGapEnd - FGapStart;
         if (Gap >= N) return;
         std::size_t Used = size();
-        std::size_t NewSize = std::max(Used + N, Used + Used / 2 + 16);
+        std::size_t NewSize = std::max(Used + N + Spare, Used + Used / 2 + 16);
         std::size_t Tail = FBuf.size() - FGapEnd;
         std::vector<T> NewBuf(NewSize);
         for (std::size_t I = 0; I < FGapStart; ++I)

@@ -46,3 +46,39 @@ const unsigned char* FindBreak(const unsigned char* P, const unsigned char* End)
         ++P;
     return P;
 }
+
+std::size_t CountLineEnds(const unsigned char* P, const unsigned char* End) {
+    std::size_t Count = 0;
+#if defined(__SSE2__) && defined(__GNUC__)
+    // Each window also loads the bytes one further on, to see whether a CR is followed by
+    // an LF: the windows stop a byte short so that the look-ahead stays in range.  Every
+    // line end adds one to its byte's counter (a compare gives -1 there); the counters are
+    // summed before any of them can overflow.
+    const __m128i Cr = _mm_set1_epi8('\r'), Lf = _mm_set1_epi8('\n'), Zero = _mm_setzero_si128();
+    while (End - P >= 17) {
+        __m128i Counters = Zero;
+        for (int Round = 0; Round < 127 && End - P >= 17; ++Round, P += 16) {
+            __m128i V = _mm_loadu_si128(reinterpret_cast<const __m128i*>(P));
+            __m128i Next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(P + 1));
+            __m128i Lfs = _mm_cmpeq_epi8(V, Lf);
+            __m128i LoneCrs = _mm_andnot_si128(_mm_cmpeq_epi8(Next, Lf), _mm_cmpeq_epi8(V, Cr));
+            Counters = _mm_sub_epi8(_mm_sub_epi8(Counters, Lfs), LoneCrs);
+        }
+        __m128i Sums = _mm_sad_epu8(Counters, Zero);
+        Count += static_cast<std::size_t>(_mm_cvtsi128_si32(Sums)) +
+                 static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_srli_si128(Sums, 8)));
+    }
+#endif
+    for (; P < End; ++P) {
+        if (*P == '\n')
+            ++Count;
+        else if (*P == '\r' && (P + 1 == End || P[1] != '\n'))
+            ++Count;
+    }
+    return Count;
+}
+
+const unsigned char* FindEndMark(const unsigned char* P, const unsigned char* End) {
+    const void* At = std::memchr(P, 0x1A, static_cast<std::size_t>(End - P));
+    return At ? static_cast<const unsigned char*>(At) : End;
+}

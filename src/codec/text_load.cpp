@@ -9,44 +9,13 @@
 #include "editor/row_list_view.h"
 #include "platform/file_system.h"
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
 #include <memory>
+#include <vector>
 
 namespace {
-
-struct TLineCounter {
-    int Count = 0;
-    void Line(const char*, std::size_t) { ++Count; }
-    void Last(const char*, std::size_t) { ++Count; }
-};
-
-// Stores the lines into the rows made empty by the count, in file order.  A converter
-// may give a different number of line ends than the raw bytes (a line end taken as the
-// trail byte of a broken character), so rows are added or removed to match.
-class TRowFiller {
-public:
-    explicit TRowFiller(TEditorScreenStrings& Rows) : FRows(Rows) {}
-    void Line(const char* P, std::size_t N) { Store(P, N, TEditorRowAttribute::raCrlf); }
-    void Last(const char* P, std::size_t N) { Store(P, N, TEditorRowAttribute::raEof); }
-    // Removes the rows that no line reached.
-    void Trim() {
-        if (FIndex < FRows.Count()) FRows.DeleteRows(FIndex, FRows.Count() - FIndex);
-    }
-    int Stored() const { return FIndex; }
-
-private:
-    void Store(const char* P, std::size_t N, TEditorRowAttribute Attribute) {
-        if (FIndex < FRows.Count()) {
-            FRows.Put(FIndex, std::string(P, N));
-            if (Attribute != TEditorRowAttribute::raCrlf) FRows.SetRowAttribute(FIndex, Attribute);
-        } else {
-            FRows.AddRow(std::string(P, N), Attribute);
-        }
-        ++FIndex;
-    }
-    TEditorScreenStrings& FRows;
-    int FIndex = 0;
-};
 
 // Reading -----------------------------------------------------------------------------
 
@@ -56,71 +25,17 @@ std::unique_ptr<TFileReader> OpenForLoad(TFileSystem& Files, const std::string& 
     return File;
 }
 
-// Reads the next block (short only at the end of the file).
-std::size_t ReadBlock(TFileReader& File, char* Buffer, const std::string& FileName) {
+// Reads up to Count bytes (short only at the end of the file).
+std::size_t ReadFull(TFileReader& File, char* Buffer, std::size_t Count,
+                     const std::string& FileName) {
     std::size_t Got = 0;
-    while (Got < TextFileBlockSize) {
-        long long N = File.Read(Buffer + Got, TextFileBlockSize - Got);
+    while (Got < Count) {
+        long long N = File.Read(Buffer + Got, Count - Got);
         if (N < 0) throw EReadError(FileName);
         if (N == 0) break;
         Got += static_cast<std::size_t>(N);
     }
     return Got;
-}
-
-void Rewind(TFileReader& File, const std::string& FileName) {
-    if (!File.Rewind()) throw EReadError(FileName);
-}
-
-long long CountZeros(const char* P, std::size_t N) {
-    long long Count = 0;
-    const char* End = P + N;
-    while (P < End && (P = static_cast<const char*>(std::memchr(P, 0, End - P))) != nullptr) {
-        ++Count;
-        ++P;
-    }
-    return Count;
-}
-
-void ZerosToSpaces(char* P, std::size_t N) {
-    char* End = P + N;
-    while (P < End && (P = static_cast<char*>(std::memchr(P, 0, End - P))) != nullptr)
-        *P++ = ' ';
-}
-
-// Pass 1: the number of lines, and the zero bytes before the end of the text.  The first
-// block, already read, is in Buffer.  Unicode text is counted as the Shift_JIS it becomes.
-int CountLines(TFileReader& File, char* Buffer, std::size_t First, TKanjiCode Code,
-               const std::string& FileName, TTextLoadResult& Result) {
-    TLineCutter Cutter;
-    TLineCounter Counter;
-    std::unique_ptr<TUnicodeToSjis> Unicode;
-    if (IsUnicodeCode(Code)) Unicode = std::make_unique<TUnicodeToSjis>(Code);
-    std::string Converted;
-    std::size_t Got = First;
-    for (;;) {
-        const char* Text = Buffer;
-        std::size_t Length = Got;
-        if (Unicode) {
-            Converted.clear();
-            if (Got > 0)
-                Unicode->Feed(Buffer, Got, Converted);
-            else
-                Unicode->Finish(Converted);
-            Text = Converted.data();
-            Length = Converted.size();
-        } else if (Got == 0) {
-            break;
-        }
-        std::size_t Used;
-        bool More = Cutter.Feed(Text, Length, Counter, &Used);
-        Result.ZeroBytes += CountZeros(Text, Used);
-        if (!More || Got == 0) break;
-        Got = ReadBlock(File, Buffer, FileName);
-    }
-    Cutter.Finish(Counter);
-    Result.EndMark = Cutter.Ended();
-    return Counter.Count;
 }
 
 // A block's conversion to Shift_JIS: none, the built-in converter, NKF32.DLL, or the
@@ -137,8 +52,9 @@ public:
             FNkf = std::make_unique<TNkfStream>(*Nkf, Code, "s");
     }
     bool Converts() const { return FConverts; }
-    // Zero bytes are found in the converted text (they are part of a UTF-16 character).
-    bool ZerosAfter() const { return FUnicode != nullptr; }
+    // Zero bytes and the 0x1A end mark are looked for in the converted text (in UTF-16
+    // they are parts of characters).
+    bool MarksAfter() const { return FUnicode != nullptr; }
     long long Lost() const { return FUnicode ? FUnicode->Lost() : 0; }
 
     void Feed(const char* Data, std::size_t Length, std::string& Out) {
@@ -165,33 +81,184 @@ private:
     std::unique_ptr<TUnicodeToSjis> FUnicode;
 };
 
-// Pass 2: the lines into the rows; returns the characters the conversion lost.
-long long FillRows(TFileReader& File, char* Buffer, TKanjiCode Code, TNkf* Nkf,
-                   const std::string& FileName, TRowFiller& Filler) {
-    TLineCutter Cutter;
-    TBlockConverter Converter(Code, Nkf);
-    std::string Converted;
-    for (;;) {
-        std::size_t Got = ReadBlock(File, Buffer, FileName);
-        if (Got == 0) break;
-        if (!Converter.ZerosAfter()) ZerosToSpaces(Buffer, Got);
-        if (!Converter.Converts()) {
-            if (!Cutter.Feed(Buffer, Got, Filler)) break;
-            continue;
-        }
-        Converted.clear();
-        Converter.Feed(Buffer, Got, Converted);
-        if (Converter.ZerosAfter()) ZerosToSpaces(&Converted[0], Converted.size());
-        if (!Cutter.Feed(Converted.data(), Converted.size(), Filler)) break;
+// The text of a file as the editor will hold it: its Shift_JIS bytes in large blocks,
+// each block ending at a line end except the last (the unfinished line at the end of a
+// full block moves on to the next one), and the number of line ends, counted while each
+// piece is still in the cache.
+class TLoadedText {
+public:
+    static constexpr std::size_t BlockSize = 8u << 20;
+    static constexpr std::size_t PieceSize = 1u << 20;
+
+    // Room for at least N more bytes at the end of the current block.
+    char* Reserve(std::size_t N) {
+        if (FBlocks.empty() || FBlocks.back().Capacity() - FUsed.back() < N) NewBlock(N);
+        return FBlocks.back().Bytes() + FUsed.back();
     }
-    if (Converter.Converts() && !Cutter.Ended()) {
+    // The N bytes written at Reserve's pointer are part of the text now.
+    void Commit(std::size_t N) {
+        const unsigned char* P =
+            reinterpret_cast<const unsigned char*>(FBlocks.back().Bytes() + FUsed.back());
+        if (N == 0) return;
+        FLineEnds += CountLineEnds(P, P + N);
+        // A CR LF pair cut by the end of the previous piece is one line end.
+        if (FLastCr && P[0] == '\n') --FLineEnds;
+        FLastCr = P[N - 1] == '\r';
+        FUsed.back() += N;
+    }
+    void Append(const char* Data, std::size_t N) {
+        if (N == 0) return;
+        std::memcpy(Reserve(N), Data, N);
+        Commit(N);
+    }
+
+    // Shrinks the blocks to their bytes.
+    void Finish() {
+        for (std::size_t I = 0; I < FBlocks.size(); ++I)
+            FBlocks[I].Resize(FUsed[I]);
+    }
+
+    // The number of lines: the line ends, and the text after the last one when there is
+    // any.
+    std::size_t Lines() const {
+        bool Tail = !FUsed.empty() && FUsed.back() > 0 && !FLastCr &&
+                    FBlocks.back().Bytes()[FUsed.back() - 1] != '\n';
+        return FLineEnds + (Tail ? 1 : 0);
+    }
+
+    std::vector<TTextBlock>& Blocks() { return FBlocks; }
+    const std::vector<std::size_t>& Used() const { return FUsed; }
+
+private:
+    void NewBlock(std::size_t N) {
+        if (FBlocks.empty()) {
+            FBlocks.emplace_back(std::max(BlockSize, N));
+            FUsed.push_back(0);
+            return;
+        }
+        TTextBlock& Last = FBlocks.back();
+        std::size_t Used = FUsed.back();
+        // The unfinished line after the last line end moves to the next block.
+        std::size_t Cut = Used;
+        while (Cut > 0 && Last.Bytes()[Cut - 1] != '\n' && Last.Bytes()[Cut - 1] != '\r')
+            --Cut;
+        if (Cut == 0) {
+            // One line fills the whole block: the block grows.
+            Last.Resize(std::max(2 * Last.Capacity(), Used + N));
+            return;
+        }
+        std::size_t Tail = Used - Cut;
+        TTextBlock Next(std::max(BlockSize, 2 * Tail + N));
+        std::memcpy(Next.Bytes(), Last.Bytes() + Cut, Tail);
+        FUsed.back() = Cut;
+        Last.Resize(Cut);
+        FBlocks.push_back(std::move(Next));
+        FUsed.push_back(Tail);
+    }
+
+    std::vector<TTextBlock> FBlocks;
+    std::vector<std::size_t> FUsed;
+    std::size_t FLineEnds = 0;
+    bool FLastCr = false;
+};
+
+long long ZerosToSpaces(char* P, std::size_t N) {
+    long long Count = 0;
+    char* End = P + N;
+    while (P < End && (P = static_cast<char*>(std::memchr(P, 0, End - P))) != nullptr) {
+        *P++ = ' ';
+        ++Count;
+    }
+    return Count;
+}
+
+// Takes a piece of raw bytes as read: zero bytes become spaces, and a 0x1A ends the
+// text.  Returns the bytes before the 0x1A (all of them when there is none).
+std::size_t TakeRaw(char* P, std::size_t N, TTextLoadResult& Result) {
+    const unsigned char* U = reinterpret_cast<const unsigned char*>(P);
+    std::size_t Used = static_cast<std::size_t>(FindEndMark(U, U + N) - U);
+    if (Used < N) Result.EndMark = true;
+    Result.ZeroBytes += ZerosToSpaces(P, Used);
+    return Used;
+}
+
+// Reads the whole file into Text, converted to Shift_JIS.  First holds the first
+// TextFileBlockSize bytes (or fewer: the whole file), already read for detection.
+void ReadText(TFileReader& File, const std::string& FirstBytes, TKanjiCode Code, TNkf* Nkf,
+              const std::string& FileName, TLoadedText& Text, TTextLoadResult& Result) {
+    TBlockConverter Converter(Code, Nkf);
+    std::string Raw = FirstBytes;
+    bool AtEnd = FirstBytes.size() < TextFileBlockSize;
+    if (!Converter.Converts()) {
+        // The bytes are read straight into the blocks.
+        std::size_t Used = TakeRaw(&Raw[0], Raw.size(), Result);
+        Text.Append(Raw.data(), Used);
+        while (!AtEnd && !Result.EndMark) {
+            char* P = Text.Reserve(TLoadedText::PieceSize);
+            std::size_t Got = ReadFull(File, P, TLoadedText::PieceSize, FileName);
+            AtEnd = Got < TLoadedText::PieceSize;
+            Text.Commit(TakeRaw(P, Got, Result));
+        }
+        return;
+    }
+    const bool MarksAfter = Converter.MarksAfter();
+    std::string Converted;
+    // Takes the converted bytes of Unicode text as raw ones.
+    auto TakeConverted = [&] {
+        if (MarksAfter && !Converted.empty())
+            Converted.resize(TakeRaw(&Converted[0], Converted.size(), Result));
+    };
+    for (;;) {
+        std::size_t Used = MarksAfter ? Raw.size() : TakeRaw(&Raw[0], Raw.size(), Result);
+        Converted.clear();
+        Converter.Feed(Raw.data(), Used, Converted);
+        TakeConverted();
+        Text.Append(Converted.data(), Converted.size());
+        if (AtEnd || Result.EndMark) break;
+        Raw.resize(TLoadedText::PieceSize);
+        std::size_t Got = ReadFull(File, &Raw[0], Raw.size(), FileName);
+        Raw.resize(Got);
+        AtEnd = Got < TLoadedText::PieceSize;
+    }
+    // Unicode text that ended at a 0x1A has nothing more to give.
+    if (!(MarksAfter && Result.EndMark)) {
         Converted.clear();
         Converter.Finish(Converted);
-        if (Converter.ZerosAfter()) ZerosToSpaces(&Converted[0], Converted.size());
-        Cutter.Feed(Converted.data(), Converted.size(), Filler);
+        TakeConverted();
+        Text.Append(Converted.data(), Converted.size());
     }
-    Cutter.Finish(Filler);
-    return Converter.Lost();
+    Result.Unmappable = Converter.Lost();
+}
+
+// Points the rows, made empty beforehand, at their lines in the blocks, in file order.
+void FillRows(TLoadedText& Text, TEditorScreenStrings& Rows) {
+    std::vector<TTextBlock>& Blocks = Text.Blocks();
+    int Row = 0;
+    bool SkipLf = false;
+    for (std::size_t B = 0; B < Blocks.size(); ++B) {
+        std::size_t Used = Text.Used()[B];
+        int Block = Rows.AdoptBlock(std::move(Blocks[B]));
+        const unsigned char* Start =
+            reinterpret_cast<const unsigned char*>(Rows.BlockBytes(Block));
+        const unsigned char *P = Start, *End = Start + Used;
+        if (SkipLf && P < End && *P == '\n') ++P;
+        SkipLf = false;
+        while (P < End) {
+            const unsigned char* Q = FindBreak(P, End);
+            bool Last = Q == End;
+            Rows.SetRowBytes(Row++, Block, static_cast<std::size_t>(P - Start),
+                             static_cast<std::size_t>(Q - P),
+                             Last ? TEditorRowAttribute::raEof : TEditorRowAttribute::raCrlf);
+            if (Last) break;
+            if (*Q == '\r') {
+                if (Q + 1 == End)
+                    SkipLf = true;
+                else if (Q[1] == '\n')
+                    ++Q;
+            }
+            P = Q + 1;
+        }
+    }
 }
 
 // Ends the update of Lines however the load ends.
@@ -204,39 +271,30 @@ struct TLinesUpdate {
 TKanjiCode Load(TTextFileEditor& Editor, TFileSystem& Files, TNkf* Nkf, const std::string& FileName,
                 bool Detect, TTextLoadResult* ResultOut) {
     TTextLoadResult Result;
-    std::unique_ptr<TFileReader> File = OpenForLoad(Files, FileName);
-    // One block and the zero byte that ends its data.
-    std::unique_ptr<char[]> Buffer(new char[TextFileBlockSize + 1]);
-    std::size_t First = ReadBlock(*File, Buffer.get(), FileName);
-    Buffer[First] = '\0';
-    if (Detect) Result.Code = DetectTextCode(Buffer.get(), std::strlen(Buffer.get()));
-    int Count = CountLines(*File, Buffer.get(), First, Result.Code, FileName, Result);
-    Rewind(*File, FileName);
+    TLoadedText Text;
+    {
+        std::unique_ptr<TFileReader> File = OpenForLoad(Files, FileName);
+        std::string First(TextFileBlockSize, '\0');
+        First.resize(ReadFull(*File, &First[0], TextFileBlockSize, FileName));
+        // The code is learnt from the bytes of the first block before its first zero byte.
+        if (Detect) Result.Code = DetectTextCode(First.c_str(), std::strlen(First.c_str()));
+        ReadText(*File, First, Detect ? Result.Code : TKanjiCode::kcAscii, Nkf, FileName, Text,
+                 Result);
+    }
+    Text.Finish();
+    std::size_t Lines = Text.Lines();
+    if (Lines > static_cast<std::size_t>(std::numeric_limits<int>::max() - 1))
+        throw EReadError(FileName);
 
-    // The file is readable: only now does the editor's text go.
+    // The file has been read through: only now does the editor's text go.
     TLinesHost& Host = Editor.LinesHost();
     TEditorScreenStrings& Rows = Host.RowList();
     {
         TLinesUpdate Update(Editor.Lines());
         Editor.Lines().Clear();
-        // Count empty raCrlf rows, made in one step.
-        if (Count > 0) Rows.SetText(std::string(static_cast<std::size_t>(Count), '\n'));
-        TRowFiller Filler(Rows);
-        try {
-            Result.Unmappable = FillRows(*File, Buffer.get(),
-                                         Detect ? Result.Code : TKanjiCode::kcAscii, Nkf, FileName,
-                                         Filler);
-        } catch (...) {
-            // The old text is gone and the new one is incomplete: keep what was read,
-            // marked modified, so that it is not taken for the file.
-            Filler.Trim();
-            Editor.SetModified(true);
-            throw;
-        }
-        Filler.Trim();
-        Result.Lines = Filler.Stored();
-        File.reset();
-        Buffer.reset();
+        Rows.AppendEmptyRows(static_cast<int>(Lines));
+        FillRows(Text, Rows);
+        Result.Lines = static_cast<int>(Lines);
         if (Rows.WordWrap()) Rows.WrapAll();
         if (!Detect || !Rows.WordWrap()) Rows.RecomputeRowStates();
         Host.SetTopRow(0);

@@ -40,12 +40,12 @@ struct TTextLoadResult {
     int Lines = 0;
 };
 
-// The editor's loader with detection and conversion: returns the file's code.  The
-// editor is changed only once the file has been opened and read through; a file that
-// cannot be opened raises EFOpenError and leaves the editor's text as it was, and so does
-// a read that fails while the file is counted.  A read that fails later, once the text
-// has been replaced, raises EReadError with the part read in the editor and the modified
-// flag set; the caller then no longer takes the document for any file.
+// The editor's loader with detection and conversion: returns the file's code.  The whole
+// file is read, converted and counted into large blocks first; the editor's rows are then
+// made once at their final number and refer to their bytes in those blocks (an edited
+// row gets bytes of its own).  The editor is changed only once the file has been read
+// through: a file that cannot be opened raises EFOpenError, a failed read EReadError, and
+// either leaves the editor's text, and its modified flag, as they were.
 TKanjiCode LoadFromFileDetect(TTextFileEditor& Editor, TFileSystem& Files, TNkf* Nkf,
                               const std::string& FileName, TTextLoadResult* Result = nullptr);
 

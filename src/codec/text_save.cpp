@@ -26,7 +26,7 @@ public:
         Piece.clear();
         int N = FRows.Count();
         while (FRow < N && Piece.size() < PieceLimit) {
-            const std::string& S = FRows.Get(FRow);
+            TRowText S = FRows.Get(FRow);
             std::size_t Take = std::min(S.size() - FOffset, PieceLimit - Piece.size());
             Piece.append(S, FOffset, Take);
             FOffset += Take;

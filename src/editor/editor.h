@@ -278,7 +278,7 @@ public:
 
     // Column map and width of a row (empty for rows outside the text).
     const std::string& RowMap(int Row);
-    const std::string& RowString(int Row) const;
+    TRowText RowString(int Row) const;
     TEditorRowAttribute RowAttribute(int Row) const;
     // The byte a column shows (tab fills give the tab), not capped at the row's length.
     int ByteIndexOfCol(int Row, int Col);

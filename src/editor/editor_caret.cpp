@@ -9,7 +9,6 @@
 
 namespace {
 
-const std::string EmptyRow;
 
 bool IsNavigationKey(int Key) {
     return Key == vkPrior || Key == vkNext || Key == vkEnd || Key == vkHome || Key == vkLeft ||
@@ -20,8 +19,8 @@ bool IsNavigationKey(int Key) {
 
 // Rows and columns --------------------------------------------------------------------
 
-const std::string& TEditor::RowString(int Row) const {
-    return Row >= 0 && Row < FList->Count() ? FList->Get(Row) : EmptyRow;
+TRowText TEditor::RowString(int Row) const {
+    return Row >= 0 && Row < FList->Count() ? FList->Get(Row) : TRowText();
 }
 
 TEditorRowAttribute TEditor::RowAttribute(int Row) const {

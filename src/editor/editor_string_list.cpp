@@ -5,8 +5,8 @@
 void TEditorStringList::AddRow(std::string S, TEditorRowAttribute Attribute) {
     int Index = Count();
     InsertItems(Index, 1);
-    Item(Index).S = std::move(S);
-    Item(Index).Data = static_cast<std::uint32_t>(Attribute);
+    SetString(Item(Index), std::move(S));
+    Item(Index).Data = static_cast<std::uint16_t>(Attribute);
     Changed();
 }
 

@@ -33,8 +33,8 @@ public:
     // attributes (the line starts) stay valid.
     void SetRowState(int Index, int State) {
         CheckIndex(Index);
-        std::uint32_t& D = Item(Index).Data;
-        D = (D & 0xFF0F) | (static_cast<std::uint32_t>(State + 2) << 4);
+        std::uint16_t& D = Item(Index).Data;
+        D = static_cast<std::uint16_t>((D & 0xFF0F) | (static_cast<unsigned>(State + 2) << 4));
         NoteState(Index, State);
     }
 
@@ -44,6 +44,18 @@ public:
 
     // Appends a row with the given attribute and an uncomputed state.
     void AddRow(std::string S, TEditorRowAttribute Attribute);
+
+    // Filling from a loaded text: Count empty raCrlf rows are appended in one step, and
+    // then each is pointed at its bytes in a block adopted with AdoptBlock.
+    void AppendEmptyRows(int Count) {
+        if (Count > 0) InsertItems(this->Count(), Count, FillSpare);
+    }
+    void SetRowBytes(int Index, int Block, std::size_t Offset, std::size_t Length,
+                     TEditorRowAttribute Attribute) {
+        TItem& I = Item(Index);
+        SetBlockString(I, Block, Offset, Length);
+        I.Data = static_cast<std::uint16_t>(Attribute);
+    }
 
     // The document moves rows out of temporary lists record by record.
     friend class TEditorScreenStrings;

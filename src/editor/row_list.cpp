@@ -167,11 +167,11 @@ void TEditorScreenStrings::GetRowsText(int Row, int Count_, TEditorRowAttribute&
     Attribute = GetRowAttribute(E);
     std::size_t Length = 0;
     for (int R = Row; R <= E; ++R)
-        Length += Item(R).S.size() + (GetRowAttribute(R) == TEditorRowAttribute::raCrlf ? 2 : 0);
+        Length += Item(R).Length + (GetRowAttribute(R) == TEditorRowAttribute::raCrlf ? 2 : 0);
     Text.resize(Length);
     char* P = Length ? &Text[0] : nullptr;
     for (int R = Row; R <= E; ++R) {
-        const std::string& S = Item(R).S;
+        TRowText S = TextOf(Item(R));
         if (!S.empty()) std::memcpy(P, S.data(), S.size());
         P += S.size();
         if (GetRowAttribute(R) == TEditorRowAttribute::raCrlf) {
@@ -201,8 +201,7 @@ void TEditorScreenStrings::InsertRows(int Row, TEditorStringList& Source) {
     if (N == 0 || Row < 0 || Row > Count()) return;
     InsertItems(Row, N);
     for (int I = 0; I < N; ++I) {
-        Item(Row + I).S = std::move(Source.Item(I).S);
-        Item(Row + I).Data = Source.Item(I).Data;
+        MoveItem(Item(Row + I), Source, Source.Item(I));
         NoteState(Row + I, GetRowState(Row + I));
     }
     Changed();
@@ -217,8 +216,7 @@ void TEditorScreenStrings::ReplaceRowRange(int Row, int Count_, TEditorStringLis
     else if (Count_ < N)
         InsertItems(Row + Count_, N - Count_);
     for (int I = 0; I < N; ++I) {
-        Item(Row + I).S = std::move(Source.Item(I).S);
-        Item(Row + I).Data = Source.Item(I).Data;
+        MoveItem(Item(Row + I), Source, Source.Item(I));
         NoteState(Row + I, GetRowState(Row + I));
     }
     Touch(Row);
@@ -282,15 +280,15 @@ void TEditorScreenStrings::ReplaceRows(int Row, int Count_, const std::string& T
     std::string NewText;
     std::size_t Length = Text.size();
     for (int R = First; R <= Last; ++R)
-        if (R < Row || R > End) Length += Item(R).S.size() + 2;
+        if (R < Row || R > End) Length += Item(R).Length + 2;
     NewText.reserve(Length);
     for (int R = First; R < Row; ++R) {
-        NewText += Item(R).S;
+        NewText += TextOf(Item(R));
         AppendLineBreak(R, NewText);
     }
     NewText += Text;
     for (int R = End + 1; R <= Last; ++R) {
-        NewText += Item(R).S;
+        NewText += TextOf(Item(R));
         AppendLineBreak(R, NewText);
     }
 
@@ -309,7 +307,7 @@ void TEditorScreenStrings::ReplaceRows(int Row, int Count_, const std::string& T
     } else {
         std::size_t Offset = 0;
         for (int R = First; R < First + Keep; ++R)
-            Offset += Item(R).S.size();
+            Offset += Item(R).Length;
         WrapTextFrom(NewText, static_cast<int>(Offset), Fresh);
     }
     Fresh.SetRowAttribute(Fresh.Count() - 1, Tail);
@@ -331,9 +329,9 @@ int TEditorScreenStrings::KeptRowsBeforeEdit(int First, int Row) const {
     const int Reach = WrapOption().WrapByte() + 7;
     int Bytes = 0;
     for (int J = Row - 1; J >= First; --J) {
-        Bytes += static_cast<int>(Item(J).S.size());
+        Bytes += static_cast<int>(Item(J).Length);
         if (Bytes < Reach) continue;
-        const std::string& S = Item(J).S;
+        TRowText S = TextOf(Item(J));
         if (!S.empty() && S.back() != '\t') return J - First + 1;
     }
     return 0;

@@ -134,14 +134,23 @@ private:
     int ViewTabSpaceCount() const;
     // The line cutter, with the first view's delimiters.
     TEditorLineCutter& Cutter();
+    // True for the row list's own cutting rules (not a derived list's).
+    bool OwnCutting() const;
+    // The lengths of the rows Line is cut into, through WrapText for a derived list.
+    void CutLengthsOf(std::string_view Line, std::vector<int>& Lengths);
     // How many rows of the line starting at First keep their cuts when rows from Row on
     // are replaced.
     int KeptRowsBeforeEdit(int First, int Row) const;
     const TEditorViewInfo* ParserView() const;
     // Rows of one logical line that is not yet in row form, appended to Dest.
     void CutLine(const char* Line, int Length, TEditorStringList& Dest);
-    int WidthOf(const std::string& Line) const;
-    bool NeedsCut(const std::string& Line) const;
+    int WidthOf(std::string_view Line) const;
+    bool NeedsCut(std::string_view Line) const;
+    // Rows From ... To of one logical line as one string: a span of a block when their
+    // bytes lie one after another in one block (Block is then its number and Where the
+    // offset there), else (Block -1) their bytes joined into Joined.
+    TRowText LineBytes(int From, int To, int& Block, std::size_t& Where,
+                       std::string& Joined) const;
     void SyncLineIndex(int Index);
 
     std::vector<TRowListView*> FViews;

@@ -6,6 +6,8 @@
 #include "editor/undo.h"
 #include "editor/word_wrap.h"
 
+#include <typeinfo>
+
 namespace {
 
 // Calls Fn(Start, Length) for every line of Text cut at CR LF, CR or LF; a final line
@@ -33,15 +35,19 @@ TEditorLineCutter& TEditorScreenStrings::Cutter() {
     return *FCutter;
 }
 
-int TEditorScreenStrings::WidthOf(const std::string& Line) const {
-    return ExpandedWidth(Line, ViewTabSpaceCount(), true, WrapOption().WrapByte());
+int TEditorScreenStrings::WidthOf(std::string_view Line) const {
+    return ExpandedWidth(Line.data(), static_cast<int>(Line.size()), ViewTabSpaceCount(), true,
+                         WrapOption().WrapByte());
 }
 
-bool TEditorScreenStrings::NeedsCut(const std::string& Line) const {
-    // Every byte takes at least one column, so a line of WrapByte bytes is wide enough
-    // without measuring it.
+bool TEditorScreenStrings::NeedsCut(std::string_view Line) const {
+    // Every byte takes at least one column, and only a tab takes more than one column per
+    // byte: a line of WrapByte bytes is wide enough, and a shorter one without a tab is
+    // as wide as it is long.
     int W = WrapOption().WrapByte();
-    return static_cast<int>(Line.size()) >= W || WidthOf(Line) >= W;
+    if (static_cast<int>(Line.size()) >= W) return true;
+    if (Line.find('\t') == std::string_view::npos) return false;
+    return WidthOf(Line) >= W;
 }
 
 void TEditorScreenStrings::CutLine(const char* Line, int Length, TEditorStringList& Dest) {
@@ -116,23 +122,71 @@ int TEditorScreenStrings::CountWrapRows(const std::string& Line) {
                                   WrapOption());
 }
 
+bool TEditorScreenStrings::OwnCutting() const {
+    // The row list's own cutting is what WrapText and CountWrapRows do; a derived list
+    // that overrides them is asked through them.
+    return typeid(*this) == typeid(TEditorScreenStrings);
+}
+
+void TEditorScreenStrings::CutLengthsOf(std::string_view Line, std::vector<int>& Lengths) {
+    Lengths.clear();
+    if (OwnCutting()) {
+        Cutter().CutLineIntoRows(Line.data(), static_cast<int>(Line.size()), ViewTabSpaceCount(),
+                                 WrapOption(), Lengths);
+        return;
+    }
+    // A derived cutting cuts the line; it does not rewrite its bytes.
+    TEditorStringList Cut;
+    WrapText(std::string(Line), Cut);
+    for (int I = 0; I < Cut.Count(); ++I)
+        Lengths.push_back(static_cast<int>(Cut.Get(I).size()));
+}
+
 bool TEditorScreenStrings::RowCountsChange() {
-    std::string Line;
+    const bool Own = OwnCutting();
+    std::string Joined;
+    int Block;
+    std::size_t Where;
     for (int R = 0, N = Count(); R < N;) {
         int E = LastRowOfLine(R);
+        TRowText Line = LineBytes(R, E, Block, Where, Joined);
         int Rows;
-        if (E == R) {
-            Rows = CountWrapRows(Item(R).S);
-        } else {
-            Line.clear();
-            for (int I = R; I <= E; ++I)
-                Line += Item(I).S;
-            Rows = CountWrapRows(Line);
-        }
+        if (!Own)
+            Rows = CountWrapRows(Line.str());
+        else if (!FWordWrap || !NeedsCut(Line))
+            Rows = 1;
+        else
+            Rows = Cutter().CountLineRows(Line.data(), static_cast<int>(Line.size()),
+                                          ViewTabSpaceCount(), WrapOption());
         if (Rows != E - R + 1) return true;
         R = E + 1;
     }
     return false;
+}
+
+TRowText TEditorScreenStrings::LineBytes(int From, int To, int& Block, std::size_t& Where,
+                                         std::string& Joined) const {
+    const TItem& First = Item(From);
+    Block = -1;
+    if (First.Block != NoBlock) {
+        // Rows cut from one loaded line lie one after another in its block.
+        std::size_t End = First.Where + std::size_t(First.Length);
+        int R = From + 1;
+        for (; R <= To; ++R) {
+            const TItem& I = Item(R);
+            if (I.Block != First.Block || I.Where != End) break;
+            End += I.Length;
+        }
+        if (R > To) {
+            Block = First.Block;
+            Where = First.Where;
+            return TRowText(TextOf(First).data(), End - First.Where);
+        }
+    }
+    Joined.clear();
+    for (int R = From; R <= To; ++R)
+        Joined += TextOf(Item(R));
+    return TRowText(Joined);
 }
 
 void TEditorScreenStrings::WrapAll() {
@@ -148,29 +202,80 @@ void TEditorScreenStrings::WrapAll() {
     OnChange = nullptr;
     BeginUpdate();
 
-    // One pass builds the new rows aside and then replaces the old ones: lines that grow
-    // and lines that shrink in one pass cannot overwrite rows not yet read.  A line that
-    // needs no cut keeps its string (moved, not copied); the others go through WrapText.
+    // The new rows are built aside and then replace the old ones: lines that grow and
+    // lines that shrink in one pass cannot overwrite rows not yet read.  A first pass
+    // cuts the lines that need it and counts the rows, so that the new records are made
+    // once at their final size; a line that needs no cut keeps its record.  Rows of a
+    // loaded line stay in its block: only rows with bytes of their own are copied.  When
+    // the row count stays the same and no rule changed, every line was already cut this
+    // way (rows made with word wrap on are cut as they are made), so the result equals
+    // the rows there were.
     TEditorRowAttribute Tail = GetRowAttribute(N - 1);
-    TEditorStringList Out, Cut;
-    std::string Line;
+    std::vector<std::uint32_t> Cuts; // per cut line: its row count, then each row's length
+    std::string Joined;
+    std::size_t Total = 0;
+    int Block;
+    std::size_t Where;
+    for (int R = 0; R < N;) {
+        int E = LastRowOfLine(R);
+        if (E == R && !NeedsCut(TextOf(Item(R)))) {
+            ++Total;
+        } else {
+            TRowText Line = LineBytes(R, E, Block, Where, Joined);
+            if (!NeedsCut(Line)) {
+                ++Total;
+            } else {
+                CutLengthsOf(Line, FCutLengths);
+                Cuts.push_back(static_cast<std::uint32_t>(FCutLengths.size()));
+                Cuts.insert(Cuts.end(), FCutLengths.begin(), FCutLengths.end());
+                Total += FCutLengths.size();
+            }
+        }
+        R = E + 1;
+    }
+
+    TGapBuffer<TItem> Out;
+    Out.insert(0, Total);
+    std::size_t W = 0, C = 0;
     for (int R = 0; R < N;) {
         int E = LastRowOfLine(R);
         bool Final = E == N - 1;
-        if (E == R && !NeedsCut(Item(R).S)) {
-            Out.AddRow(std::move(Item(R).S), TEditorRowAttribute::raCrlf);
-        } else {
-            Line.clear();
-            for (int I = R; I <= E; ++I)
-                Line += Item(I).S;
-            WrapText(Line, Cut);
-            for (int I = 0; I < Cut.Count(); ++I)
-                Out.AddRow(std::move(Cut.Item(I).S), Cut.GetRowAttribute(I));
+        TEditorRowAttribute End = Final ? Tail : TEditorRowAttribute::raCrlf;
+        if (E == R && !NeedsCut(TextOf(Item(R)))) {
+            Out[W] = Item(R); // the record, and with it any bytes of its own
+            Item(R) = TItem();
+            Out[W++].Data = static_cast<std::uint16_t>(End);
+            R = E + 1;
+            continue;
         }
-        if (Final) Out.SetRowAttribute(Out.Count() - 1, Tail);
+        TRowText Line = LineBytes(R, E, Block, Where, Joined);
+        if (Block < 0 && Joined.empty() && !Line.empty()) Joined = Line.str();
+        if (Block < 0) Line = TRowText(Joined);
+        for (int I = R; I <= E; ++I)
+            Release(Item(I));
+        std::uint32_t Pieces = 1;
+        const std::uint32_t* Lengths = nullptr;
+        std::uint32_t Whole = static_cast<std::uint32_t>(Line.size());
+        if (NeedsCut(Line)) {
+            Pieces = Cuts[C];
+            Lengths = &Cuts[C + 1];
+            C += 1 + Pieces;
+        }
+        std::size_t Offset = 0;
+        for (std::uint32_t P = 0; P < Pieces; ++P) {
+            std::size_t Length = Lengths ? Lengths[P] : Whole;
+            TItem& Row = Out[W++];
+            if (Block >= 0)
+                SetBlockString(Row, Block, Where + Offset, Length);
+            else
+                SetString(Row, Joined.substr(Offset, Length));
+            Row.Data = static_cast<std::uint16_t>(P + 1 < Pieces ? TEditorRowAttribute::raWrapped
+                                                                  : End);
+            Offset += Length;
+        }
         R = E + 1;
     }
-    SwapItems(Out);
+    SwapRecords(Out);
 
     EndUpdate();
     OnChange = std::move(Saved);
@@ -187,16 +292,31 @@ void TEditorScreenStrings::UnwrapAll() {
     OnChange = nullptr;
     BeginUpdate();
     int W = 0;
+    std::string Joined;
+    int Block;
+    std::size_t Where;
     for (int R = 0; R < N;) {
-        std::string Joined = std::move(Item(R).S);
-        while (R < N - 1 && GetRowAttribute(R) == TEditorRowAttribute::raWrapped) {
-            ++R;
-            Joined += Item(R).S;
+        int E = R;
+        while (E < N - 1 && GetRowAttribute(E) == TEditorRowAttribute::raWrapped)
+            ++E;
+        TItem Line;
+        if (E == R) {
+            Line = Item(R);
+            Item(R) = TItem();
+        } else {
+            TRowText Bytes = LineBytes(R, E, Block, Where, Joined);
+            std::size_t Length = Bytes.size();
+            for (int I = R; I <= E; ++I)
+                Release(Item(I));
+            if (Block >= 0)
+                SetBlockString(Line, Block, Where, Length);
+            else
+                SetString(Line, std::move(Joined));
+            Joined = std::string();
         }
-        ++R;
-        Item(W).S = std::move(Joined);
-        Item(W).Data = static_cast<std::uint32_t>(R == N ? Tail : TEditorRowAttribute::raCrlf);
-        ++W;
+        R = E + 1;
+        Line.Data = static_cast<std::uint16_t>(R == N ? Tail : TEditorRowAttribute::raCrlf);
+        Item(W++) = Line; // every row up to R has been taken
     }
     EraseItems(W, N - W);
     Touch(0);

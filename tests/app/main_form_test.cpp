@@ -339,20 +339,23 @@ TEST_F(MainFormFixture, OpenCommandUsesANewProcessForAWindowWithADocument) {
     EXPECT_EQ("\"C:\\doc\\b.txt\"", Shell.Runs[0].Parameters);
 }
 
-TEST_F(MainFormFixture, AFailedReadLeavesTheTextUntitled) {
+TEST_F(MainFormFixture, AFailedReadLeavesTheDocumentAsItWas) {
     Files.SetFile("C:\\a.txt", "first file");
     Files.SetFile("C:\\b.txt", std::string(20000, 'b'));
     Create({"C:\\a.txt"});
-    // The count of the lines reads the file through; the fill then fails in its second read.
-    Files.FailReadAfter = 5;
+    // The second read of b.txt fails: the text, its file and its state stay a.txt's.
+    Files.FailReadAfter = 1;
     EXPECT_FALSE(Form->OpenFile("C:\\b.txt"));
-    EXPECT_EQ("", Form->CurrentFileName());
-    EXPECT_TRUE(Editor.Modified());
-    EXPECT_EQ("無題 * - Zefnote", Host.CaptionText);
-    // Saving now asks for a name instead of writing over a.txt or b.txt.
+    EXPECT_EQ("C:\\a.txt", Form->CurrentFileName());
+    EXPECT_FALSE(Editor.Modified());
+    EXPECT_EQ("first file", Editor.Lines().Text().substr(0, 10));
+    EXPECT_EQ(1u, Messages.Messages.size());
+    // Saving writes a.txt's own text back to a.txt, and b.txt is left alone.
+    Editor.SetModified(true);
     Form->ShortCut(TextToShortCut("Ctrl+S"));
-    EXPECT_EQ(1u, Host.SaveRequests.size());
+    EXPECT_EQ(0u, Host.SaveRequests.size());
     EXPECT_EQ("first file", Files.Bytes("C:\\a.txt"));
+    EXPECT_EQ(std::string(20000, 'b'), Files.Bytes("C:\\b.txt"));
 }
 
 TEST_F(MainFormFixture, PlacementRestoredAndSavedByStartWindow) {

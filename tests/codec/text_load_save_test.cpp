@@ -3,6 +3,7 @@
 // the save codes, and failures that must leave the user's text and files intact.
 #include "app/document_files.h"
 #include "codec/kanji_convert.h"
+#include "codec/line_cutter.h"
 #include "codec/text_save.h"
 #include "platform/file_system.h"
 #include "platform/headless/memory_file_system.h"
@@ -324,27 +325,101 @@ TEST_F(TextFileTest, AFileThatCannotBeOpenedLeavesTheTextAlone) {
     Files.SetFile("locked.txt", "x");
     Files.UnreadableFiles.insert("locked.txt");
     EXPECT_THROW(Doc.LoadFile(Editor, "locked.txt"), EFOpenError);
-    // A read error while counting happens before the text is touched too.
-    Files.SetFile("bad.txt", std::string(3 * B, 'z'));
-    Files.FailReadAfter = 2;
-    EXPECT_THROW(Doc.LoadFile(Editor, "bad.txt"), EReadError);
-    EXPECT_EQ((std::vector<std::string>{"keep me"}), Editor.RowTexts());
-    EXPECT_TRUE(Editor.Modified());
-    EXPECT_EQ(TKanjiCode::kcEuc, Doc.CurrentKanjiCode());
-
-    // Failing after the count (the fourth read ends the count, the sixth is the second
-    // block of the fill): the part read, marked modified.
+    // A read that fails anywhere in the file, the last block included, happens before
+    // the text is touched too.
     std::string Lines;
     while (Lines.size() < 3 * B)
         Lines += "line\r\n";
-    Files.SetFile("late.txt", Lines.substr(0, 3 * B));
-    Files.FailReadAfter = 5;
-    Editor.SetModified(false);
-    EXPECT_THROW(Doc.LoadFile(Editor, "late.txt"), EReadError);
-    EXPECT_EQ(B / 6, Editor.RowTexts().size());
-    EXPECT_EQ("line", Editor.RowTexts().back());
-    EXPECT_TRUE(Editor.Modified());
-    EXPECT_EQ(TKanjiCode::kcEuc, Doc.CurrentKanjiCode());
+    Files.SetFile("bad.txt", Lines.substr(0, 3 * B));
+    Files.ReadChunk = B;
+    for (int Fail : {0, 1, 2, 3}) {
+        Files.FailReadAfter = Fail;
+        EXPECT_THROW(Doc.LoadFile(Editor, "bad.txt"), EReadError) << Fail;
+        EXPECT_EQ((std::vector<std::string>{"keep me"}), Editor.RowTexts()) << Fail;
+        EXPECT_TRUE(Editor.Modified());
+        EXPECT_EQ(TKanjiCode::kcEuc, Doc.CurrentKanjiCode());
+    }
+}
+
+// Line ends are counted sixteen bytes at a time, with counters summed every 127 windows:
+// every length and every CR LF position counts as byte by byte.
+TEST(LineEnds, CountedAsTheCutterSeesThem) {
+    std::mt19937 Rng(3);
+    const char Bytes[] = {'\r', '\n', 'a', '\x82'};
+    for (std::size_t Length : {0u, 1u, 15u, 16u, 17u, 33u, 2031u, 2032u, 2033u, 5000u, 70000u}) {
+        std::string S(Length, 'x');
+        for (char& C : S)
+            C = Bytes[Rng() % 4];
+        std::size_t Expected = 0;
+        for (std::size_t I = 0; I < S.size(); ++I)
+            Expected += S[I] == '\n' || (S[I] == '\r' && (I + 1 == S.size() || S[I + 1] != '\n'));
+        const unsigned char* P = reinterpret_cast<const unsigned char*>(S.data());
+        EXPECT_EQ(Expected, CountLineEnds(P, P + S.size())) << Length;
+    }
+    std::string AllLf(100000, '\n');
+    const unsigned char* P = reinterpret_cast<const unsigned char*>(AllLf.data());
+    EXPECT_EQ(100000u, CountLineEnds(P, P + AllLf.size())) << "every counter at its limit";
+}
+
+// The loader keeps the text in blocks of several megabytes, filled a megabyte at a time:
+// a line longer than a block, CR LF pairs split where a piece or a block ends, and a lone
+// CR as the very last byte all load as the whole file cut at once would.
+TEST_F(TextFileTest, LinesAcrossTheLoadersLargeBlocks) {
+    const std::size_t Mb = 1 << 20;
+    std::mt19937 Rng(21);
+    std::string Text;
+    auto AddLinesTo = [&](std::size_t End) {
+        static const char* const Ends[] = {"\r\n", "\n", "\r"};
+        while (Text.size() < End) {
+            Text.append(Rng() % 120, static_cast<char>('a' + Rng() % 26));
+            Text += Ends[Rng() % 3];
+        }
+        Text.resize(End);
+    };
+    // CR LF pairs cut by the first piece's end and by the ends of the next pieces.
+    for (std::size_t Cut : {B, B + Mb, B + 7 * Mb, B + 8 * Mb}) {
+        AddLinesTo(Cut - 1);
+        Text += "\r\n";
+    }
+    // One line longer than a block, then short lines, and a lone CR as the last byte.
+    Text.append(9 * Mb, 'L');
+    Text += "\r\n";
+    AddLinesTo(Text.size() + 3 * Mb);
+    Text += "tail\r";
+    LoadPlain(Text);
+    ExpectRows(ReferenceCut(Text));
+    EXPECT_EQ(Editor.Rows().Count(), Result.Lines);
+    EXPECT_GT(Editor.Rows().BlockCount(), 2) << "the text is held in several blocks";
+
+    // Saved back unchanged, every line ends in CR LF.
+    std::string Expected;
+    for (const std::string& Row : ReferenceCut(Text).Rows)
+        Expected += Row + "\r\n";
+    EXPECT_TRUE(Expected == Saved(1)) << "the saved text differs";
+}
+
+// Rows of a loaded file refer to its bytes: an edited row gets bytes of its own, and no
+// other row, nor the text saved, sees the change anywhere else.
+TEST_F(TextFileTest, EditingLoadedRowsCopiesOnlyTheEditedRow) {
+    std::string Text;
+    for (int I = 0; I < 200; ++I)
+        Text += "line " + std::to_string(I) + "\r\n";
+    LoadPlain(Text);
+    TEditorScreenStrings& Rows = Editor.Rows();
+    Rows.ReplaceRows(5, 1, "changed\r\n");
+    Rows.ReplaceRows(6, 2, std::string());            // two whole lines deleted
+    Rows.ReplaceRows(0, 0, "first\r\nsecond\r\n");     // lines inserted before the first
+    Rows.ReplaceRows(Rows.Count() - 1, 1, "last");     // the last line without a line end
+    std::vector<std::string> Expected{"first", "second"};
+    for (int I = 0; I < 199; ++I)
+        if (I != 6 && I != 7) Expected.push_back(I == 5 ? "changed" : "line " + std::to_string(I));
+    Expected.push_back("last");
+    EXPECT_EQ(Expected, Editor.RowTexts());
+    Rows.Undo();
+    Rows.Undo();
+    Rows.Undo();
+    Rows.Undo();
+    EXPECT_EQ(Text, Editor.Lines().Text()) << "undo restores the loaded text";
 }
 
 TEST_F(TextFileTest, AFailedWriteLeavesTheOldFile) {
