@@ -211,6 +211,8 @@ void TEditorScreenStrings::WrapAll() {
     // way (rows made with word wrap on are cut as they are made), so the result equals
     // the rows there were.
     TEditorRowAttribute Tail = GetRowAttribute(N - 1);
+    // A derived cutting is asked for every line of several rows.
+    const bool Own = OwnCutting();
     std::vector<std::uint32_t> Cuts; // per cut line: its row count, then each row's length
     std::string Joined;
     std::size_t Total = 0;
@@ -222,7 +224,7 @@ void TEditorScreenStrings::WrapAll() {
             ++Total;
         } else {
             TRowText Line = LineBytes(R, E, Block, Where, Joined);
-            if (!NeedsCut(Line)) {
+            if (Own && !NeedsCut(Line)) {
                 ++Total;
             } else {
                 CutLengthsOf(Line, FCutLengths);
@@ -256,7 +258,7 @@ void TEditorScreenStrings::WrapAll() {
         std::uint32_t Pieces = 1;
         const std::uint32_t* Lengths = nullptr;
         std::uint32_t Whole = static_cast<std::uint32_t>(Line.size());
-        if (NeedsCut(Line)) {
+        if (!Own || NeedsCut(Line)) {
             Pieces = Cuts[C];
             Lengths = &Cuts[C + 1];
             C += 1 + Pieces;
