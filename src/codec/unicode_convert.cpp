@@ -234,7 +234,8 @@ const TUtf8Tables* BuildUtf8Tables() {
     static TUtf8Tables U{};
     const cp932::TTables& T = cp932::Tables();
     for (int b = 0x80; b < 0x100; ++b)
-        U.Single[b - 0x80] = Utf8BytesOf(IsSjisLeadByte(static_cast<u8>(b)) ? 0 : cp932::SingleByte[b - 0x80]);
+        U.Single[b - 0x80] =
+            Utf8BytesOf(IsSjisLeadByte(static_cast<u8>(b)) ? 0 : cp932::SingleByte[b - 0x80]);
     for (std::size_t k = 0; k < sizeof U.Double / sizeof U.Double[0]; ++k)
         U.Double[k] = Utf8BytesOf(T.Compact[k]);
     U.Blocks.assign(64, 0);
@@ -321,7 +322,10 @@ std::size_t TUnicodeToSjis::Run(const u8* s, std::size_t n, bool Final, std::str
     u8*& o = Space.P;
     std::size_t i = 0;
     if (!FUtf16) {
-        const TUtf8Tables& U = Utf8Tables();
+        // In locals, so that the stores to o (bytes, which may alias anything) do not make
+        // the compiler read the table addresses again for every character.
+        const std::uint16_t* const Start = Utf8Tables().Start;
+        const std::uint16_t* const Blocks = Utf8Tables().Blocks.data();
         while (i < n) {
             const u8 b = s[i];
             if (b < 0x80) {
@@ -333,11 +337,11 @@ std::size_t TUnicodeToSjis::Run(const u8* s, std::size_t n, bool Final, std::str
             // the run, and so does everything else that needs the checks below.
             const std::size_t RunStart = i;
             while (i + 3 <= n) {
-                const u8 b0 = s[i], c1 = s[i + 1], c2 = s[i + 2];
-                const unsigned Index = ((b0 & 0x0Fu) << 6) | (c1 & 0x3Fu);
-                if ((b0 & 0xF0u) != 0xE0u || ((c1 ^ 0x80u) | (c2 ^ 0x80u)) > 0x3Fu || Index < 0x20u)
-                    break;
-                const std::uint16_t Code = U.Blocks[U.Start[Index] + (c2 & 0x3Fu)];
+                const std::uint32_t w = s[i] | (static_cast<std::uint32_t>(s[i + 1]) << 8) |
+                                        (static_cast<std::uint32_t>(s[i + 2]) << 16);
+                const unsigned Index = ((w & 0x0Fu) << 6) | ((w >> 8) & 0x3Fu);
+                if ((w & 0xC0C0F0u) != 0x8080E0u || Index < 0x20u) break;
+                const std::uint16_t Code = Blocks[Start[Index] + ((w >> 16) & 0x3Fu)];
                 if (!Code) break;
                 PutSjis(o, Code);
                 i += 3;
@@ -427,7 +431,10 @@ std::size_t TSjisToUnicode::Run(const u8* s, std::size_t n, bool Final, std::str
     u8*& o = Space.P;
     std::size_t i = 0;
     const TUtf8Tables& U = Utf8Tables();
-    static const TUtf8Bytes None{};
+    // In locals, so that the stores to o (bytes, which may alias anything) do not make
+    // the compiler read the table addresses again for every character.
+    const TUtf8Bytes* const Double = U.Double;
+    const u8* const LeadRow = T.LeadRow;
     while (i < n) {
         const u8 b = s[i];
         if (!Utf16) {
@@ -437,13 +444,23 @@ std::size_t TSjisToUnicode::Run(const u8* s, std::size_t n, bool Final, std::str
                 i += CopyAscii(s + i, n - i, o);
                 continue;
             }
-            const unsigned Row = T.LeadRow[b];
-            const TUtf8Bytes& E =
-                !Row ? U.Single[b - 0x80] : i + 1 < n ? U.Double[(Row << 8) | s[i + 1]] : None;
-            if (E.Length) {
+            // A run of double-byte characters, else a single byte.
+            const std::size_t RunStart = i;
+            while (i + 2 <= n) {
+                const unsigned Row = LeadRow[s[i]];
+                if (!Row) break;
+                const TUtf8Bytes& E = Double[(Row << 8) | s[i + 1]];
+                if (!E.Length) break;
                 std::memcpy(o, &E, 4);
                 o += E.Length;
-                i += Row ? 2 : 1;
+                i += 2;
+            }
+            if (i != RunStart) continue;
+            if (!LeadRow[b] && U.Single[b - 0x80].Length) {
+                const TUtf8Bytes& E = U.Single[b - 0x80];
+                std::memcpy(o, &E, 4);
+                o += E.Length;
+                ++i;
                 continue;
             }
         }
