@@ -200,6 +200,18 @@ inline void PutUtf16(u8*& o, std::uint32_t Cp, bool BigEndian) {
     o += 2;
 }
 
+// The bytes s[0], s[1] and s[2] as the low bytes of a number, s[0] lowest; s[3] must
+// exist as well.
+inline std::uint32_t Load3(const u8* s) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ || defined(_M_X64) || defined(_M_IX86)
+    std::uint32_t w;
+    std::memcpy(&w, s, 4);
+    return w & 0xFFFFFFu;
+#else
+    return s[0] | (static_cast<std::uint32_t>(s[1]) << 8) | (static_cast<std::uint32_t>(s[2]) << 16);
+#endif
+}
+
 // The UTF-8 of a character of the code page, ready to be stored: up to three bytes and
 // their count (0: the code has no character).
 struct TUtf8Bytes {
@@ -214,9 +226,10 @@ struct TUtf8Tables {
     TUtf8Bytes Single[128];
     // By (LeadRow[Lead] << 8) | Trail, as cp932::TTables::Compact.
     TUtf8Bytes Double[(cp932::LeadCount + 1) * 256];
-    // The code of a BMP character in two levels: Blocks[Start[Cp >> 6] + (Cp & 0x3F)],
-    // with the blocks of 64 characters that hold none sharing the first (all zeros).
-    // Codes as cp932::TTables::Encode.
+    // The code of a character U+0800-U+FFFF in two levels:
+    // Blocks[Start[Cp >> 6] + (Cp & 0x3F)], with the blocks of 64 characters that hold
+    // none sharing the first (all zeros); the blocks below U+0800 are that one too, so
+    // that an overlong three-byte form finds no code.  Codes as cp932::TTables::Encode.
     std::uint16_t Start[1024];
     std::vector<std::uint16_t> Blocks;
 };
@@ -239,7 +252,7 @@ const TUtf8Tables* BuildUtf8Tables() {
     for (std::size_t k = 0; k < sizeof U.Double / sizeof U.Double[0]; ++k)
         U.Double[k] = Utf8BytesOf(T.Compact[k]);
     U.Blocks.assign(64, 0);
-    for (std::uint32_t Block = 0; Block < 1024; ++Block) {
+    for (std::uint32_t Block = 0x800 >> 6; Block < 1024; ++Block) {
         const std::uint16_t* Codes = T.Encode + (Block << 6);
         bool Any = false;
         for (int k = 0; k < 64 && !Any; ++k)
@@ -336,11 +349,10 @@ std::size_t TUnicodeToSjis::Run(const u8* s, std::size_t n, bool Final, std::str
             // code page holds.  Surrogates have no code; overlong forms below U+0800 end
             // the run, and so does everything else that needs the checks below.
             const std::size_t RunStart = i;
-            while (i + 3 <= n) {
-                const std::uint32_t w = s[i] | (static_cast<std::uint32_t>(s[i + 1]) << 8) |
-                                        (static_cast<std::uint32_t>(s[i + 2]) << 16);
+            while (i + 4 <= n) {
+                const std::uint32_t w = Load3(s + i);
                 const unsigned Index = ((w & 0x0Fu) << 6) | ((w >> 8) & 0x3Fu);
-                if ((w & 0xC0C0F0u) != 0x8080E0u || Index < 0x20u) break;
+                if ((w & 0xC0C0F0u) != 0x8080E0u) break;
                 const std::uint16_t Code = Blocks[Start[Index] + ((w >> 16) & 0x3Fu)];
                 if (!Code) break;
                 PutSjis(o, Code);
