@@ -200,15 +200,19 @@ inline void PutUtf16(u8*& o, std::uint32_t Cp, bool BigEndian) {
     o += 2;
 }
 
-// The bytes s[0], s[1] and s[2] as the low bytes of a number, s[0] lowest; s[3] must
-// exist as well.
-inline std::uint32_t Load3(const u8* s) {
+// The first Count bytes at s as a number, s[0] its lowest byte; sizeof(T) bytes must
+// exist at s.
+template <class T, unsigned Count>
+inline T LoadLow(const u8* s) {
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ || defined(_M_X64) || defined(_M_IX86)
-    std::uint32_t w;
-    std::memcpy(&w, s, 4);
-    return w & 0xFFFFFFu;
+    T w;
+    std::memcpy(&w, s, sizeof w);
+    return w & (~T(0) >> (8 * (sizeof(T) - Count)));
 #else
-    return s[0] | (static_cast<std::uint32_t>(s[1]) << 8) | (static_cast<std::uint32_t>(s[2]) << 16);
+    T w = 0;
+    for (unsigned k = Count; k-- > 0;)
+        w = static_cast<T>((w << 8) | s[k]);
+    return w;
 #endif
 }
 
@@ -349,8 +353,21 @@ std::size_t TUnicodeToSjis::Run(const u8* s, std::size_t n, bool Final, std::str
             // code page holds.  Surrogates have no code; overlong forms below U+0800 end
             // the run, and so does everything else that needs the checks below.
             const std::size_t RunStart = i;
+            while (i + 8 <= n) {
+                // Two characters at a time, while both are such characters.
+                const std::uint64_t w = LoadLow<std::uint64_t, 6>(s + i);
+                if ((w & 0xC0C0F0C0C0F0ull) != 0x8080E08080E0ull) break;
+                const std::uint16_t First =
+                    Blocks[Start[((w & 0x0Fu) << 6) | ((w >> 8) & 0x3Fu)] + ((w >> 16) & 0x3Fu)];
+                const std::uint16_t Second =
+                    Blocks[Start[((w >> 18) & 0x3C0u) | ((w >> 32) & 0x3Fu)] + ((w >> 40) & 0x3Fu)];
+                if (!First || !Second) break;
+                PutSjis(o, First);
+                PutSjis(o, Second);
+                i += 6;
+            }
             while (i + 4 <= n) {
-                const std::uint32_t w = Load3(s + i);
+                const std::uint32_t w = LoadLow<std::uint32_t, 3>(s + i);
                 const unsigned Index = ((w & 0x0Fu) << 6) | ((w >> 8) & 0x3Fu);
                 if ((w & 0xC0C0F0u) != 0x8080E0u) break;
                 const std::uint16_t Code = Blocks[Start[Index] + ((w >> 16) & 0x3Fu)];
