@@ -2,6 +2,11 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__) || defined(_M_X64)
+#include <emmintrin.h>
+#define ZEF_UNICODE_SSE2 1
+#endif
+
 #include "base/shift_jis.h"
 #include "codec/cp932_tables.h"
 #include "codec/kanji_kernels.h"
@@ -16,6 +21,9 @@ constexpr u8 GetaLead = 0x81, GetaTrail = 0xAC;
 constexpr std::uint32_t Replacement = 0xFFFD;
 
 constexpr std::uint64_t HighBits = 0x8080808080808080ull;
+
+// How far ahead of the conversion the text is asked for (bytes).
+constexpr std::size_t PrefetchAhead = 1024;
 
 
 // Space for a conversion's output in the converter's scratch buffer, which only grows;
@@ -34,14 +42,12 @@ private:
     u8* FStart;
 };
 
+// Writes two bytes at o whatever the code's length (o needs room for them).
 inline void PutSjis(u8*& o, std::uint16_t Code) {
-    if (Code < 0x100) {
-        *o++ = static_cast<u8>(Code);
-    } else {
-        o[0] = static_cast<u8>(Code >> 8);
-        o[1] = static_cast<u8>(Code);
-        o += 2;
-    }
+    const bool Double = Code > 0xFF;
+    o[0] = static_cast<u8>(Double ? Code >> 8 : Code);
+    o[1] = static_cast<u8>(Code);
+    o += Double ? 2 : 1;
 }
 
 inline void PutGeta(u8*& o, long long& Lost) {
@@ -89,11 +95,37 @@ bool TakeMark(std::string& Carry, const std::string& Mark, const u8*& s, std::si
     return true;
 }
 
+// Asks for the text a little ahead of s to be brought into the cache.  A file's pages
+// come from memory, and the hardware stops reading ahead at each page's end.
+inline void Prefetch(const u8* s) {
+#if defined(__GNUC__) || defined(__clang__)
+    __builtin_prefetch(s + PrefetchAhead);
+#elif defined(ZEF_UNICODE_SSE2)
+    _mm_prefetch(reinterpret_cast<const char*>(s + PrefetchAhead), _MM_HINT_T0);
+#else
+    (void)s;
+#endif
+}
+
 // Copies the run of bytes below 0x80 at s[0, n) to o and returns its length.  Whole
-// words are stored, so o needs 8 bytes of room beyond the run.
+// blocks of 16 bytes are stored, so o needs 16 bytes of room beyond the run.
 inline std::size_t CopyAscii(const u8* s, std::size_t n, u8*& o) {
     std::size_t i = 0;
-#if !(defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__)
+#ifdef ZEF_UNICODE_SSE2
+    while (i + 16 <= n) {
+        Prefetch(s + i);
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(o), v);
+        const unsigned High = static_cast<unsigned>(_mm_movemask_epi8(v));
+        if (High) {
+            const std::size_t k = kanji_detail::LowestBit(High);
+            o += k;
+            return i + k;
+        }
+        o += 16;
+        i += 16;
+    }
+#elif !(defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__)
     while (i + 8 <= n) {
         std::uint64_t w;
         std::memcpy(&w, s + i, 8);
@@ -184,6 +216,79 @@ inline void PutUtf16(u8*& o, std::uint32_t Cp, bool BigEndian) {
     o += 2;
 }
 
+// The first Count bytes at s as a number, s[0] its lowest byte; sizeof(T) bytes must
+// exist at s.
+template <class T, unsigned Count>
+inline T LoadLow(const u8* s) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__ || defined(_M_X64) || defined(_M_IX86)
+    T w;
+    std::memcpy(&w, s, sizeof w);
+    return w & (~T(0) >> (8 * (sizeof(T) - Count)));
+#else
+    T w = 0;
+    for (unsigned k = Count; k-- > 0;)
+        w = static_cast<T>((w << 8) | s[k]);
+    return w;
+#endif
+}
+
+// The UTF-8 of a character of the code page, ready to be stored: up to three bytes and
+// their count (0: the code has no character).
+struct TUtf8Bytes {
+    u8 Bytes[3];
+    u8 Length;
+};
+
+// Lookups for the conversion between Shift_JIS and UTF-8 without going through the code
+// point, built once from the code page's own tables.
+struct TUtf8Tables {
+    // By the code's first byte 0x80-0xFF when it is no lead byte.
+    TUtf8Bytes Single[128];
+    // By (LeadRow[Lead] << 8) | Trail, as cp932::TTables::Compact.
+    TUtf8Bytes Double[(cp932::LeadCount + 1) * 256];
+    // The code of a character U+0800-U+FFFF in two levels:
+    // Blocks[Start[Cp >> 6] + (Cp & 0x3F)], with the blocks of 64 characters that hold
+    // none sharing the first (all zeros); the blocks below U+0800 are that one too, so
+    // that an overlong three-byte form finds no code.  Codes as cp932::TTables::Encode.
+    std::uint16_t Start[1024];
+    std::vector<std::uint16_t> Blocks;
+};
+
+TUtf8Bytes Utf8BytesOf(std::uint32_t Cp) {
+    TUtf8Bytes E{};
+    if (!Cp) return E;
+    u8* o = E.Bytes;
+    PutUtf8(o, Cp);
+    E.Length = static_cast<u8>(o - E.Bytes);
+    return E;
+}
+
+const TUtf8Tables* BuildUtf8Tables() {
+    static TUtf8Tables U{};
+    const cp932::TTables& T = cp932::Tables();
+    for (int b = 0x80; b < 0x100; ++b)
+        U.Single[b - 0x80] =
+            Utf8BytesOf(IsSjisLeadByte(static_cast<u8>(b)) ? 0 : cp932::SingleByte[b - 0x80]);
+    for (std::size_t k = 0; k < sizeof U.Double / sizeof U.Double[0]; ++k)
+        U.Double[k] = Utf8BytesOf(T.Compact[k]);
+    U.Blocks.assign(64, 0);
+    for (std::uint32_t Block = 0x800 >> 6; Block < 1024; ++Block) {
+        const std::uint16_t* Codes = T.Encode + (Block << 6);
+        bool Any = false;
+        for (int k = 0; k < 64 && !Any; ++k)
+            Any = Codes[k] != 0;
+        if (!Any) continue;
+        U.Start[Block] = static_cast<std::uint16_t>(U.Blocks.size());
+        U.Blocks.insert(U.Blocks.end(), Codes, Codes + 64);
+    }
+    return &U;
+}
+
+const TUtf8Tables& Utf8Tables() {
+    static const TUtf8Tables* U = BuildUtf8Tables();
+    return *U;
+}
+
 } // namespace
 
 bool IsUnicodeCode(TKanjiCode Code) {
@@ -250,26 +355,44 @@ std::size_t TUnicodeToSjis::Run(const u8* s, std::size_t n, bool Final, std::str
     u8*& o = Space.P;
     std::size_t i = 0;
     if (!FUtf16) {
+        // In locals, so that the stores to o (bytes, which may alias anything) do not make
+        // the compiler read the table addresses again for every character.
+        const std::uint16_t* const Start = Utf8Tables().Start;
+        const std::uint16_t* const Blocks = Utf8Tables().Blocks.data();
         while (i < n) {
             const u8 b = s[i];
             if (b < 0x80) {
                 i += CopyAscii(s + i, n - i, o);
                 continue;
             }
-            if (b >= 0xE1 && b != 0xED && b <= 0xEF && i + 2 < n) {
-                // The common case, a three-byte character (kana and kanji) that needs no
-                // range check beyond its continuation bytes.
-                const u8 c1 = s[i + 1], c2 = s[i + 2];
-                if ((c1 & 0xC0) == 0x80 && (c2 & 0xC0) == 0x80) {
-                    const std::uint16_t Code =
-                        T.Encode[((b & 0x0Fu) << 12) | ((c1 & 0x3Fu) << 6) | (c2 & 0x3Fu)];
-                    if (Code) {
-                        PutSjis(o, Code);
-                        i += 3;
-                        continue;
-                    }
-                }
+            // The common case, a run of three-byte characters (kana and kanji) that the
+            // code page holds.  Surrogates have no code; overlong forms below U+0800 end
+            // the run, and so does everything else that needs the checks below.
+            const std::size_t RunStart = i;
+            while (i + 8 <= n) {
+                // Two characters at a time, while both are such characters.
+                Prefetch(s + i);
+                const std::uint64_t w = LoadLow<std::uint64_t, 6>(s + i);
+                if ((w & 0xC0C0F0C0C0F0ull) != 0x8080E08080E0ull) break;
+                const std::uint16_t First =
+                    Blocks[Start[((w & 0x0Fu) << 6) | ((w >> 8) & 0x3Fu)] + ((w >> 16) & 0x3Fu)];
+                const std::uint16_t Second =
+                    Blocks[Start[((w >> 18) & 0x3C0u) | ((w >> 32) & 0x3Fu)] + ((w >> 40) & 0x3Fu)];
+                if (!First || !Second) break;
+                PutSjis(o, First);
+                PutSjis(o, Second);
+                i += 6;
             }
+            while (i + 4 <= n) {
+                const std::uint32_t w = LoadLow<std::uint32_t, 3>(s + i);
+                const unsigned Index = ((w & 0x0Fu) << 6) | ((w >> 8) & 0x3Fu);
+                if ((w & 0xC0C0F0u) != 0x8080E0u) break;
+                const std::uint16_t Code = Blocks[Start[Index] + ((w >> 16) & 0x3Fu)];
+                if (!Code) break;
+                PutSjis(o, Code);
+                i += 3;
+            }
+            if (i != RunStart) continue;
             std::uint32_t Cp;
             bool Valid;
             std::size_t Took = ReadUtf8(s + i, n - i, Cp, Valid);
@@ -353,25 +476,38 @@ std::size_t TSjisToUnicode::Run(const u8* s, std::size_t n, bool Final, std::str
     TOutSpace Space(Out, FBuffer, 3 * n + 16);
     u8*& o = Space.P;
     std::size_t i = 0;
+    const TUtf8Tables& U = Utf8Tables();
+    // In locals, so that the stores to o (bytes, which may alias anything) do not make
+    // the compiler read the table addresses again for every character.
+    const TUtf8Bytes* const Double = U.Double;
+    const u8* const LeadRow = T.LeadRow;
     while (i < n) {
-        if (!Utf16 && s[i] < 0x80) {
-            i += CopyAscii(s + i, n - i, o);
-            continue;
-        }
         const u8 b = s[i];
-        if (!Utf16 && b >= 0x80) {
-            // The common case, a character of the code page, without the checks below.
-            std::uint32_t U;
-            std::size_t Took = 1;
-            if (!IsSjisLeadByte(b))
-                U = cp932::SingleByte[b - 0x80];
-            else if (i + 1 < n && (U = T.Compact[(T.LeadRow[b] << 8) | s[i + 1]]) != 0)
-                Took = 2;
-            else
-                U = 0;
-            if (U) {
-                PutUtf8(o, U);
-                i += Took;
+        if (!Utf16) {
+            // The common case, a character of the code page, stored as its ready UTF-8
+            // bytes without the checks below.
+            if (b < 0x80) {
+                i += CopyAscii(s + i, n - i, o);
+                continue;
+            }
+            // A run of double-byte characters, else a single byte.
+            const std::size_t RunStart = i;
+            while (i + 2 <= n) {
+                Prefetch(s + i);
+                const unsigned Row = LeadRow[s[i]];
+                if (!Row) break;
+                const TUtf8Bytes& E = Double[(Row << 8) | s[i + 1]];
+                if (!E.Length) break;
+                std::memcpy(o, &E, 4);
+                o += E.Length;
+                i += 2;
+            }
+            if (i != RunStart) continue;
+            if (!LeadRow[b] && U.Single[b - 0x80].Length) {
+                const TUtf8Bytes& E = U.Single[b - 0x80];
+                std::memcpy(o, &E, 4);
+                o += E.Length;
+                ++i;
                 continue;
             }
         }

@@ -3,7 +3,9 @@
 // block edges, and detection that leaves every legacy answer as it was.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <random>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -224,6 +226,103 @@ TEST(UnicodeStreaming, AnyCutOfTheInputGivesTheWholeTextsOutput) {
             TUnicodeToSjis In(Code);
             ASSERT_EQ(Back, FeedInPieces(In, U, Cuts)) << EnumText(Code);
             EXPECT_EQ(BackLost, In.Lost());
+        }
+    }
+}
+
+std::string HexOf(const std::string& Bytes) {
+    std::string Hex;
+    char Part[4];
+    for (unsigned char c : Bytes) {
+        std::snprintf(Part, sizeof Part, "%02X ", c);
+        Hex += Part;
+    }
+    return Hex;
+}
+
+// Text around a character that goes the slow way: ASCII and kanji runs of every length
+// up to and past 16 bytes before it and a long run after it, so that the character meets
+// the run loops at every offset.  The conversion of the whole must be the conversions of
+// the three parts joined, as each part alone converts.
+std::vector<std::pair<std::string, std::string>> Surroundings(const std::string& Ascii,
+                                                             const std::string& Kanji) {
+    std::vector<std::pair<std::string, std::string>> Around;
+    for (int Count = 0; Count <= 20; ++Count) {
+        std::string OnlyAscii, OnlyKanji, Mixed;
+        for (int k = 0; k < Count; ++k) {
+            OnlyAscii += Ascii;
+            OnlyKanji += Kanji;
+            Mixed += k % 3 == 2 ? Ascii : Kanji;
+        }
+        std::string After;
+        for (int k = 0; k < 12; ++k)
+            After += k % 4 == 0 ? Ascii + Ascii : Kanji;
+        Around.push_back({OnlyAscii, After});
+        Around.push_back({OnlyKanji, After});
+        Around.push_back({Mixed, Kanji + After});
+        Around.push_back({Mixed, Ascii + Mixed});
+    }
+    return Around;
+}
+
+TEST(UnicodeToSjis, EveryOddSequenceIsConvertedAlikeInsideLongText) {
+    // Alone, each odd sequence is too short for the run loops and is read character by
+    // character.
+    const std::string Kanji = Utf8Of(0x6F22) + Utf8Of(0x5B57) + Utf8Of(0x3042); // 漢字あ
+    const std::vector<std::string> Odd = {
+        B({0xE0, 0x80, 0x80}), B({0xE0, 0x9F, 0xBF}), // overlong three-byte forms,
+        B({0xE0, 0x81, 0x81}), B({0xE0, 0x82, 0xA7}), // also of A and §
+        B({0xE0, 0xA0, 0x80}),                         // U+0800, the first it may hold
+        B({0xED, 0xA0, 0x80}), B({0xED, 0xBF, 0xBF}), // surrogates
+        B({0xC0, 0x80}), B({0xC3, 0x97}),              // overlong; × in two bytes
+        B({0xEF, 0xBD, 0xB1}),                         // half-width ｱ, one byte
+        B({0xEF, 0xBF, 0xBF}), Utf8Of(0x1F600),        // no code: geta
+        B({0xE3, 0x81}), B({0xE3}), B({0x80}), B({0xFF}), // cut, stray
+        B({0xEE, 0x80, 0x80}),                         // user-defined area U+E000
+        B({0xEF, 0xA8, 0x90}), Utf8Of(0x2170),         // U+FA10, ⅰ: IBM extensions
+        std::string(1, '\0'), "\r\n",
+    };
+    for (const std::string& X : Odd) {
+        long long XLost = 0;
+        const std::string XAlone = ToSjis(X, Utf8, &XLost);
+        for (const auto& [Before, After] : Surroundings("a", Kanji)) {
+            long long Lost = -1;
+            const std::string Whole = ToSjis(Before + X + After, Utf8, &Lost);
+            ASSERT_EQ(ToSjis(Before, Utf8) + XAlone + ToSjis(After, Utf8), Whole)
+                << "before " << Before.size() << " bytes, odd " << HexOf(X);
+            EXPECT_EQ(XLost, Lost);
+        }
+    }
+}
+
+// UTF-16LE after its mark as UTF-8 (no surrogates: code page 932 has none).
+std::string Utf8FromLe(const std::string& Le16) {
+    std::string U8;
+    for (std::size_t k = 2; k + 1 < Le16.size(); k += 2)
+        U8 += Utf8Of(static_cast<unsigned char>(Le16[k]) | (static_cast<unsigned char>(Le16[k + 1]) << 8));
+    return U8;
+}
+
+TEST(SjisToUnicode, EveryOddByteIsConvertedAlikeInsideLongText) {
+    // To UTF-8 the runs of ready bytes are taken; to UTF-16 every character goes the
+    // same way, character by character: the two must give the same characters.
+    const std::string Kanji = "\x8A\xBF\x8E\x9A\x82\xA0"; // 漢字あ
+    const std::vector<std::string> Odd = {
+        B({0x80}), B({0xA0}), B({0xFD}), B({0xFF}),    // single bytes to U+0080, U+F8F0-
+        B({0xB1}), B({0xDF}),                          // half-width kana
+        B({0x85, 0x40}), B({0xFC, 0xFC}),              // unassigned pairs
+        B({0x82, '\r'}), B({0x82, 0x3F}),              // a lead byte without a trail byte
+        B({0xF0, 0x40}), B({0xFA, 0x40}), B({0xED, 0x40}), // user-defined, IBM, NEC-selected
+        B({0x81, 0x7F}), std::string(1, '\0'), "\r\n",
+    };
+    for (const std::string& X : Odd) {
+        for (const auto& [Before, After] : Surroundings("a", Kanji)) {
+            const std::string Text = Before + X + After;
+            long long Lost = -1, Lost16 = -1;
+            const std::string Whole = SjisToUnicode(Text, Utf8, &Lost);
+            ASSERT_EQ(Utf8FromLe(SjisToUnicode(Text, Le, &Lost16)), Whole)
+                << "before " << Before.size() << " bytes, odd " << HexOf(X);
+            EXPECT_EQ(Lost16, Lost);
         }
     }
 }

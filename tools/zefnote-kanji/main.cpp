@@ -59,6 +59,7 @@ const char kUsage[] =
 
 constexpr std::size_t kBlock = 1 << 18;
 constexpr std::size_t kGuessBytes = 8192;
+constexpr std::size_t kPipeBuffer = 1 << 20;
 
 std::string Describe(const std::string& Name) {
     return Name == "-" ? "(standard input)" : Name;
@@ -224,6 +225,13 @@ public:
             _setmode(_fileno(stdout), _O_BINARY);
 #endif
             FFile = stdout;
+#ifdef F_SETPIPE_SZ
+            // Into a pipe, a larger pipe buffer lets each write go in one step instead of
+            // waiting for the reader a few pages at a time.  The size is only a request.
+            struct stat st;
+            if (::fstat(STDOUT_FILENO, &st) == 0 && S_ISFIFO(st.st_mode))
+                ::fcntl(STDOUT_FILENO, F_SETPIPE_SZ, static_cast<int>(kPipeBuffer));
+#endif
             return true;
         }
         FTemp = Path + ".zefnote-kanji.tmp";
