@@ -1,10 +1,11 @@
 #pragma once
-// Control identifiers of the about box's dialog resource.
-#define IDD_ABOUT 3100
-#define IDC_ABOUT_ICON 3101
-#define IDC_ABOUT_APPNAME 3102
-#define IDC_ABOUT_VERNO 3103
-#define IDC_ABOUT_LINE 3104
-#define IDC_ABOUT_RULE 3105
-#define IDC_ABOUT_URL1 3106
-#define IDC_ABOUT_URL2 3107
+// Control identifiers of the about box's dialog resource.  Every dialog resource of the
+// program needs its own number: search dialogs use 3100-3122, the about box 3200-3207.
+#define IDD_ABOUT 3200
+#define IDC_ABOUT_ICON 3201
+#define IDC_ABOUT_APPNAME 3202
+#define IDC_ABOUT_VERNO 3203
+#define IDC_ABOUT_LINE 3204
+#define IDC_ABOUT_RULE 3205
+#define IDC_ABOUT_URL1 3206
+#define IDC_ABOUT_URL2 3207
