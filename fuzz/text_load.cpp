@@ -5,6 +5,7 @@
 #include "codec/kanji_code.h"
 #include "codec/kanji_stream.h"
 #include "codec/text_editor_headless.h"
+#include "codec/unicode_text.h"
 #include "platform/headless/memory_file_system.h"
 #include "platform/message_box.h"
 #include "support/line_cut_reference.h"
@@ -63,9 +64,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     THeadlessTextEditor Editor;
     TKanjiCode Code = LoadFromFileDetect(Editor, Files, nullptr, "f");
     std::string First = Bytes.substr(0, TextFileBlockSize);
-    if (Code != DetectKanjiCode(First.c_str(), std::strlen(First.c_str()))) std::abort();
+    if (Code != DetectTextCode(First.c_str(), std::strlen(First.c_str()))) std::abort();
     std::string Converted;
-    if (Code == TKanjiCode::kcJis || Code == TKanjiCode::kcJisOld || Code == TKanjiCode::kcEuc) {
+    if (IsUnicodeCode(Code)) {
+        // Zero bytes are parts of UTF-16 characters: they become spaces after conversion.
+        TUnicodeToSjis Converter(Code);
+        Converter.Feed(Bytes.data(), Bytes.size(), Converted);
+        Converter.Finish(Converted);
+        for (char& C : Converted)
+            if (C == '\0') C = ' ';
+    } else if (Code == TKanjiCode::kcJis || Code == TKanjiCode::kcJisOld || Code == TKanjiCode::kcEuc) {
         TKanjiStreamConverter Converter(Code, TKanjiCode::kcSjis);
         Converter.Feed(Spaced.data(), Spaced.size(), Converted);
         Converter.Finish(Converted);
