@@ -74,8 +74,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         for (char& C : Converted)
             if (C == '\0') C = ' ';
     } else if (Code == TKanjiCode::kcJis || Code == TKanjiCode::kcJisOld || Code == TKanjiCode::kcEuc) {
+        // The loader ends the text at the file's first 0x1A byte, before conversion.
+        const std::string Raw = Spaced.substr(0, Spaced.find('\x1a'));
         TKanjiStreamConverter Converter(Code, TKanjiCode::kcSjis);
-        Converter.Feed(Spaced.data(), Spaced.size(), Converted);
+        Converter.Feed(Raw.data(), Raw.size(), Converted);
         Converter.Finish(Converted);
     } else {
         Converted = Spaced;
